@@ -1,0 +1,449 @@
+#include "app/numtext.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+namespace tavrel
+{
+
+namespace
+{
+
+// --- reading ---------------------------------------------------------------
+
+// Longest part of an offending text quoted in the error message; the whole
+// text stays available through EConvertError::text().
+constexpr std::size_t kQuotedTextLimit = 40;
+
+std::string quotedForMessage(const std::string &text)
+{
+    if (text.size() <= kQuotedTextLimit)
+        return text;
+    // Cut on a UTF-8 character boundary so the message stays valid text.
+    std::size_t cut = kQuotedTextLimit;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+        --cut;
+    return text.substr(0, cut) + "…";
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The parts of a number text, found by matching the grammar.
+struct NumberParts {
+    bool negative = false;
+    std::string_view body;    // unsigned number, as std::from_chars reads it
+    long long decimalExp = 0; // exponent of the first non-zero digit, if any
+    bool allZero = true;
+};
+
+std::optional<NumberParts> parseNumber(std::string_view s)
+{
+    std::size_t i = 0, n = s.size();
+    while (i < n && s[i] == ' ')
+        ++i;
+    while (n > i && s[n - 1] == ' ')
+        --n;
+    NumberParts parts;
+    if (i < n && (s[i] == '+' || s[i] == '-')) {
+        parts.negative = s[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+    long long intDigits = 0, leadingFracZeros = 0;
+    bool seenPoint = false, anyDigit = false;
+    for (; i < n; ++i) {
+        const char c = s[i];
+        if (c == '.') {
+            if (seenPoint)
+                return std::nullopt;
+            seenPoint = true;
+        } else if (isDigit(c)) {
+            anyDigit = true;
+            if (c != '0' && parts.allZero) {
+                parts.allZero = false;
+                if (seenPoint)
+                    parts.decimalExp = -(leadingFracZeros + 1);
+            }
+            if (!seenPoint && !parts.allZero)
+                ++intDigits;
+            if (seenPoint && parts.allZero)
+                ++leadingFracZeros;
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit)
+        return std::nullopt;
+    if (!parts.allZero && intDigits > 0)
+        parts.decimalExp = intDigits - 1;
+    long long exponent = 0;
+    if (i < n && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        bool expNegative = false;
+        if (i < n && (s[i] == '+' || s[i] == '-')) {
+            expNegative = s[i] == '-';
+            ++i;
+        }
+        const std::size_t expStart = i;
+        for (; i < n && isDigit(s[i]); ++i) {
+            // Saturate: any exponent beyond this already decides the outcome.
+            if (exponent < 1'000'000'000)
+                exponent = exponent * 10 + (s[i] - '0');
+        }
+        if (i == expStart)
+            return std::nullopt;
+        if (expNegative)
+            exponent = -exponent;
+    }
+    if (i != n)
+        return std::nullopt;
+    parts.body = s.substr(start, n - start);
+    parts.decimalExp += exponent;
+    return parts;
+}
+
+// --- showing ---------------------------------------------------------------
+
+// A finite value's decimal digits:
+// d0.d1d2... x 10^exp10, with `digits` holding d0 d1 d2 ... (no sign).
+struct Decimal {
+    bool negative = false;
+    std::string digits; // empty means zero
+    int exp10 = 0;
+};
+
+// The value's decimal form at 18 significant digits.
+Decimal toDecimal(double value)
+{
+    Decimal d;
+    d.negative = std::signbit(value);
+    if (value == 0)
+        return d;
+    char buf[64];
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
+    const std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
+    const std::size_t e = text.find('e');
+    for (std::size_t i = 0; i < e; ++i) {
+        if (text[i] != '.')
+            d.digits.push_back(text[i]);
+    }
+    d.exp10 = std::atoi(std::string(text.substr(e + 1)).c_str());
+    return d;
+}
+
+// Rounds half away from zero so that `keep` significant digits remain
+// (keep may be zero or negative: the rounding position lies before the
+// first digit). Trailing zeros are removed; an empty result means zero.
+void roundToSignificant(Decimal &d, int keep)
+{
+    if (d.digits.empty())
+        return;
+    if (keep < 0) {
+        d.digits.clear();
+        return;
+    }
+    if (static_cast<std::size_t>(keep) < d.digits.size()) {
+        const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
+        d.digits.resize(static_cast<std::size_t>(keep));
+        if (up) {
+            int i = keep - 1;
+            while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9') {
+                d.digits[static_cast<std::size_t>(i)] = '0';
+                --i;
+            }
+            if (i >= 0) {
+                ++d.digits[static_cast<std::size_t>(i)];
+            } else {
+                d.digits.insert(d.digits.begin(), '1');
+                d.digits.pop_back();
+                ++d.exp10;
+                if (d.digits.empty()) // keep == 0: 0.5 units became 1 unit
+                    d.digits = "1";
+            }
+        }
+    }
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
+}
+
+// Digit i of the significand (0 beyond the stored digits).
+char digitAt(const Decimal &d, int i)
+{
+    return i >= 0 && static_cast<std::size_t>(i) < d.digits.size() ? d.digits[static_cast<std::size_t>(i)]
+                                                                   : '0';
+}
+
+std::string nonFinite(double value)
+{
+    if (std::isnan(value))
+        return "NAN";
+    return value < 0 ? "-INF" : "INF";
+}
+
+// One token of a format pattern.
+struct Token {
+    enum Kind { Literal, IntDigit, Point, FracDigit, Exponent } kind;
+    std::string text; // Literal: the text; Exponent: "e+", "E-", ...
+    int expDigits = 0;
+};
+
+struct Pattern {
+    std::vector<Token> tokens;
+    int intPlaceholders = 0;
+    int intRequired = 0; // integer digits from the leftmost '0' to the point
+    int fracPlaceholders = 0;
+    int fracRequired = 0; // decimals up to the rightmost '0'
+    bool scientific = false;
+    int expDigits = 0;
+    bool expAlwaysSigned = false;
+};
+
+Pattern parsePattern(std::string_view p)
+{
+    Pattern pat;
+    bool seenPoint = false;
+    auto literal = [&pat](std::string_view text) {
+        if (!pat.tokens.empty() && pat.tokens.back().kind == Token::Literal)
+            pat.tokens.back().text += text;
+        else
+            pat.tokens.push_back({Token::Literal, std::string(text), 0});
+    };
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const char c = p[i];
+        if (c == '"' || c == '\'') {
+            const std::size_t close = p.find(c, i + 1);
+            const std::size_t end = close == std::string_view::npos ? p.size() : close;
+            literal(p.substr(i + 1, end - i - 1));
+            i = end;
+        } else if ((c == '0' || c == '#') && !pat.scientific) {
+            if (!seenPoint) {
+                if (c == '0' && pat.intRequired == 0)
+                    pat.intRequired = 1; // counted up as later placeholders follow
+                else if (pat.intRequired > 0)
+                    ++pat.intRequired;
+                ++pat.intPlaceholders;
+                pat.tokens.push_back({Token::IntDigit, {}, 0});
+            } else {
+                ++pat.fracPlaceholders;
+                if (c == '0')
+                    pat.fracRequired = pat.fracPlaceholders;
+                pat.tokens.push_back({Token::FracDigit, {}, 0});
+            }
+        } else if (c == '.' && !seenPoint && !pat.scientific) {
+            seenPoint = true;
+            pat.tokens.push_back({Token::Point, {}, 0});
+        } else if ((c == 'e' || c == 'E') && !pat.scientific && i + 2 < p.size() &&
+                   (p[i + 1] == '+' || p[i + 1] == '-') && p[i + 2] == '0') {
+            std::size_t j = i + 2;
+            while (j < p.size() && p[j] == '0')
+                ++j;
+            pat.scientific = true;
+            pat.expDigits = static_cast<int>(j - (i + 2));
+            pat.expAlwaysSigned = p[i + 1] == '+';
+            pat.tokens.push_back({Token::Exponent, std::string(p.substr(i, 1)), pat.expDigits});
+            i = j - 1;
+        } else {
+            literal(p.substr(i, 1));
+        }
+    }
+    return pat;
+}
+
+// Writes the pattern's tokens with the given integer digits, decimals and
+// exponent text. The minus sign goes directly before the first digit (or
+// the point when no integer digit is shown), after any leading literal.
+std::string assemble(const Pattern &pat, const std::string &intDigits, const std::string &fraction,
+                     const std::string &exponent, bool negative)
+{
+    std::string out;
+    bool signPending = negative;
+    auto sign = [&] {
+        if (signPending) {
+            out += '-';
+            signPending = false;
+        }
+    };
+    int intIndex = 0, fracIndex = 0;
+    const int extra = static_cast<int>(intDigits.size()) - pat.intPlaceholders;
+    for (const Token &t : pat.tokens) {
+        switch (t.kind) {
+        case Token::Literal:
+            out += t.text;
+            break;
+        case Token::IntDigit: {
+            const int pos = extra + intIndex; // index into intDigits
+            if (intIndex == 0 && extra > 0) {
+                sign();
+                out.append(intDigits, 0, static_cast<std::size_t>(extra));
+            }
+            if (pos >= 0) {
+                sign();
+                out += intDigits[static_cast<std::size_t>(pos)];
+            }
+            ++intIndex;
+            break;
+        }
+        case Token::Point:
+            if (!fraction.empty()) {
+                sign();
+                out += '.';
+            }
+            break;
+        case Token::FracDigit:
+            if (fracIndex < static_cast<int>(fraction.size()))
+                out += fraction[static_cast<std::size_t>(fracIndex)];
+            ++fracIndex;
+            break;
+        case Token::Exponent:
+            out += t.text;
+            out += exponent;
+            break;
+        }
+    }
+    // A pattern without integer placeholders still shows its integer digits.
+    if (pat.intPlaceholders == 0 && !intDigits.empty())
+        out.insert(0, intDigits);
+    return out;
+}
+
+std::string trimmedFraction(std::string fraction, int required)
+{
+    while (static_cast<int>(fraction.size()) > required && fraction.back() == '0')
+        fraction.pop_back();
+    return fraction;
+}
+
+std::string formatFixed(const Pattern &pat, double value)
+{
+    Decimal d = toDecimal(value);
+    roundToSignificant(d, d.exp10 + 1 + pat.fracPlaceholders);
+    std::string intDigits;
+    for (int i = 0; i <= d.exp10 && !d.digits.empty(); ++i)
+        intDigits += digitAt(d, i);
+    if (static_cast<int>(intDigits.size()) < pat.intRequired)
+        intDigits.insert(0, static_cast<std::size_t>(pat.intRequired) - intDigits.size(), '0');
+    std::string fraction;
+    for (int i = 0; i < pat.fracPlaceholders; ++i)
+        fraction += d.digits.empty() ? '0' : digitAt(d, d.exp10 + 1 + i);
+    fraction = trimmedFraction(fraction, pat.fracRequired);
+    if (intDigits.empty() && fraction.empty())
+        intDigits = "0";
+    const bool negative = d.negative && !d.digits.empty();
+    return assemble(pat, intDigits, fraction, {}, negative);
+}
+
+std::string formatScientific(const Pattern &pat, double value)
+{
+    Decimal d = toDecimal(value);
+    const int significant = std::max(1, pat.intPlaceholders + pat.fracPlaceholders);
+    roundToSignificant(d, significant);
+    const int intCount = pat.intPlaceholders;
+    std::string intDigits, fraction;
+    int exponent = 0;
+    if (d.digits.empty()) {
+        intDigits.assign(static_cast<std::size_t>(std::max(1, pat.intRequired)), '0');
+        fraction.assign(static_cast<std::size_t>(pat.fracRequired), '0');
+    } else {
+        for (int i = 0; i < intCount; ++i)
+            intDigits += digitAt(d, i);
+        for (int i = 0; i < pat.fracPlaceholders; ++i)
+            fraction += digitAt(d, intCount + i);
+        fraction = trimmedFraction(fraction, pat.fracRequired);
+        exponent = d.exp10 - (intCount - 1);
+    }
+    std::string expText = std::to_string(std::abs(exponent));
+    if (static_cast<int>(expText.size()) < pat.expDigits)
+        expText.insert(0, static_cast<std::size_t>(pat.expDigits) - expText.size(), '0');
+    if (exponent < 0)
+        expText.insert(0, "-");
+    else if (pat.expAlwaysSigned)
+        expText.insert(0, "+");
+    const bool negative = d.negative && !d.digits.empty();
+    return assemble(pat, intDigits, fraction, expText, negative);
+}
+
+} // namespace
+
+EConvertError::EConvertError(std::string text)
+    : std::runtime_error("「" + quotedForMessage(text) + "」は正しい数値ではありません。"),
+      text_(std::move(text))
+{
+}
+
+bool matchesNumberGrammar(std::string_view text)
+{
+    return parseNumber(text).has_value();
+}
+
+double StrToFloat(std::string_view text)
+{
+    const auto parts = parseNumber(text);
+    if (!parts)
+        throw EConvertError(std::string(text));
+    double value = 0;
+    if (!parts->allZero) {
+        const auto res = std::from_chars(parts->body.data(), parts->body.data() + parts->body.size(), value);
+        if (res.ec == std::errc::result_out_of_range) {
+            // Too small for a double reads as zero; too large is an error.
+            if (parts->decimalExp >= 0)
+                throw EConvertError(std::string(text));
+            value = 0;
+        } else if (res.ec != std::errc() || res.ptr != parts->body.data() + parts->body.size()) {
+            throw EConvertError(std::string(text));
+        }
+    }
+    return parts->negative ? -value : value;
+}
+
+std::string FormatFloat(std::string_view pattern, double value)
+{
+    if (!std::isfinite(value))
+        return nonFinite(value);
+    const Pattern pat = parsePattern(pattern);
+    if (pat.scientific)
+        return formatScientific(pat, value);
+    if (std::fabs(value) >= 1e18)
+        return FloatToStr(value);
+    return formatFixed(pat, value);
+}
+
+std::string FloatToStr(double value)
+{
+    if (!std::isfinite(value))
+        return nonFinite(value);
+    Decimal d = toDecimal(value);
+    roundToSignificant(d, 15);
+    if (d.digits.empty())
+        return "0";
+    std::string out = d.negative ? "-" : "";
+    if (d.exp10 >= -4 && d.exp10 < 15) {
+        if (d.exp10 < 0) {
+            out += "0.";
+            out.append(static_cast<std::size_t>(-d.exp10 - 1), '0');
+            out += d.digits;
+        } else {
+            for (int i = 0; i <= d.exp10; ++i)
+                out += digitAt(d, i);
+            if (static_cast<int>(d.digits.size()) > d.exp10 + 1)
+                out += "." + d.digits.substr(static_cast<std::size_t>(d.exp10) + 1);
+        }
+        return out;
+    }
+    out += d.digits[0];
+    if (d.digits.size() > 1)
+        out += "." + d.digits.substr(1);
+    out += "E" + std::to_string(d.exp10);
+    return out;
+}
+
+} // namespace tavrel
