@@ -1,0 +1,114 @@
+#include "bearing/bearing_calc.h"
+
+#include "app/calc_error.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace tavrel
+{
+
+namespace
+{
+
+struct LoadFactorRow {
+    std::int32_t key;
+    double e; // Fa/Fr above this brings the axial load in
+    double Y; // axial load factor used then
+};
+
+// Load factors of single-row deep-groove ball bearings by the load-ratio key.
+constexpr std::array<LoadFactorRow, 8> kLoadFactors{{
+    {5, 0.35, 1.26},
+    {10, 0.29, 1.49},
+    {15, 0.27, 1.64},
+    {20, 0.25, 1.76},
+    {25, 0.24, 1.85},
+    {30, 0.23, 1.92},
+    {50, 0.20, 2.13},
+    {70, 0.19, 2.28},
+}};
+
+// Radial load factor of every row, used together with the row's Y.
+constexpr double kRowX = 0.56;
+
+// Key of the last row, taken by every ratio beyond 60.
+constexpr std::int32_t kLastRowKey = 70;
+
+// Hours that 10^6 revolutions take at 1 r/min: the double nearest to
+// 1 000 000 / 60.
+constexpr double kMillionRevsHoursAtOneRpm = 16666.666666666668;
+
+constexpr long double kOneTwentyFourth = 1.0L / 24;
+
+// Cor/Fa rounded up to a multiple of 5, then clamped onto the keys of the
+// table: 35 to 60 become 50, anything above 60 becomes 70.
+std::int32_t loadRatioKey(double Cor, double Fa)
+{
+    // No axial load at all: the ratio is unbounded, so the last row applies
+    // (its factors are not used, as Fa/Fr is then 0).
+    if (Fa == 0.0) {
+        if (Cor > 0.0)
+            return kLastRowKey;
+        throw CalcError(kNoLoadFactorMessage);
+    }
+
+    const double ratio = Cor / Fa;
+    if (!(ratio > 0.0)) // zero, negative or NaN
+        throw CalcError(kNoLoadFactorMessage);
+
+    // Compared before the conversion: a multiple of 5 beyond the 32-bit
+    // range (or an infinite ratio) would clamp to the last row anyway.
+    const double multipleOf5 = std::ceil(ratio * 0.2) * 5.0;
+    if (multipleOf5 > static_cast<double>(std::numeric_limits<std::int32_t>::max()))
+        return kLastRowKey;
+
+    auto key = static_cast<std::int32_t>(multipleOf5);
+    if (key > 30 && key <= 60)
+        key = 50;
+    if (key > 60)
+        key = kLastRowKey;
+    return key;
+}
+
+const LoadFactorRow &rowFor(std::int32_t key)
+{
+    const auto it = std::find_if(kLoadFactors.begin(), kLoadFactors.end(),
+                                 [key](const LoadFactorRow &row) { return row.key == key; });
+    // Only a positive ratio so small that ratio * 0.2 underflows to 0 gets here.
+    if (it == kLoadFactors.end())
+        throw CalcError(kNoLoadFactorMessage);
+    return *it;
+}
+
+} // namespace
+
+BearingResult computeBearingLife(const BearingInput &in)
+{
+    BearingResult r{};
+    r.key = loadRatioKey(in.Cor, in.Fa);
+    const LoadFactorRow &row = rowFor(r.key);
+    r.e = row.e;
+
+    // The axial load counts only when its share is strictly above e; a tie or
+    // a NaN share (Fa = Fr = 0) leaves the radial load alone.
+    const double axialShare = in.Fa / in.Fr;
+    if (axialShare > row.e) {
+        r.X = kRowX;
+        r.Y = row.Y;
+    } else {
+        r.X = 1.0;
+        r.Y = 0.0;
+    }
+
+    r.P = r.X * in.Fr + r.Y * in.Fa;
+    r.Lh = std::pow(in.Cr / r.P, 3.0) * (kMillionRevsHoursAtOneRpm / in.n);
+    r.days = static_cast<double>(r.Lh * kOneTwentyFourth);
+
+    requireFinite({r.P, r.Lh, r.days});
+    return r;
+}
+
+} // namespace tavrel

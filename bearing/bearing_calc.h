@@ -1,0 +1,32 @@
+// Rated fatigue life of a single-row deep-groove ball bearing. Pure
+// calculation: no Qt, no window.
+#pragma once
+
+#include <cstdint>
+
+namespace tavrel
+{
+
+// Speed n in r/min, static and dynamic load ratings Cor and Cr, radial and
+// axial loads Fr and Fa, all in kgf.
+struct BearingInput {
+    double n, Cor, Cr, Fr, Fa;
+};
+
+// key: Cor/Fa rounded up to a multiple of 5 and clamped to a table row;
+// e: the row's judgement value; X, Y: the load factors applied;
+// P: dynamic equivalent load (kgf); Lh: rated life in hours; days: Lh / 24.
+struct BearingResult {
+    std::int32_t key;
+    double e, X, Y, P, Lh, days;
+};
+
+// Shown when Cor/Fa is zero, negative or not a number, so that no row of the
+// load-factor table applies.
+inline constexpr const char *kNoLoadFactorMessage = "Cor/Fa が正の値でないため、荷重係数を求められません。";
+
+// Throws CalcError with kNoLoadFactorMessage when no load-factor row applies,
+// or with kFloatFaultMessage when P, Lh or the days would not be finite.
+BearingResult computeBearingLife(const BearingInput &in);
+
+} // namespace tavrel
