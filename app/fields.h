@@ -1,0 +1,61 @@
+// Reading numbers from edit boxes and writing numbers into fields, through
+// the shared number rules, and running handlers under the error box.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace tavrel
+{
+
+// The patterns with which results are shown.
+inline constexpr const char *kPatternThreeDecimals = " ###0.000";
+inline constexpr const char *kPatternOneDecimal = " ####0.0";
+inline constexpr const char *kPatternDays = " ####0 日";
+inline constexpr const char *kPatternScientific = " #.##e-0";
+inline constexpr const char *kPatternWhole = " ###0.";
+inline constexpr const char *kPatternTwoDecimals = " ###0.##";
+
+// A box whose text is not a number. Remembers the box so that the error box
+// can hand it the focus for retyping.
+class InputError : public std::runtime_error
+{
+public:
+    InputError(const std::string &message, QLineEdit *box);
+    QLineEdit *box() const { return box_; }
+
+private:
+    QPointer<QLineEdit> box_;
+};
+
+// The number in the box; raises InputError when its text does not read.
+double readNumber(QLineEdit *box);
+
+QString formatted(const char *pattern, double value);
+void showNumber(QLabel *field, const char *pattern, double value);
+void showNumber(QLineEdit *field, const char *pattern, double value);
+// Shows the value, or an empty text when there is none.
+void showNumberOrEmpty(QLabel *field, const char *pattern, const std::optional<double> &value);
+
+// Runs a handler. An error escaping it is shown in a modal error box over
+// `window` and the program goes on; after an unreadable box, that box gets
+// the focus with its text selected.
+void runHandler(QWidget *window, const std::function<void()> &handler);
+
+// `handler` wrapped for connecting to a signal: every press, menu choice and
+// selection of the window runs through runHandler.
+inline auto guarded(QWidget *window, std::function<void()> handler)
+{
+    return [window, handler = std::move(handler)] { runHandler(window, handler); };
+}
+
+} // namespace tavrel

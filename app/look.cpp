@@ -1,0 +1,179 @@
+#include "app/look.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QSvgWidget>
+
+namespace tavrel
+{
+
+namespace
+{
+
+constexpr const char *kAutoSizeProperty = "tavrelAutoSize";
+
+QStringList familiesFor(FontRole role)
+{
+    if (role == FontRole::Mincho15)
+        return {QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho")};
+    return {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")};
+}
+
+int pixelHeightFor(FontRole role)
+{
+    switch (role) {
+    case FontRole::Gothic17:
+        return 17;
+    case FontRole::Gothic13:
+        return 13;
+    case FontRole::Inherit:
+    case FontRole::Mincho15:
+        break;
+    }
+    return 15;
+}
+
+void fillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(role == QPalette::Window);
+}
+
+QWidget *makeLabel(const ControlSpec &spec, QWidget *parent)
+{
+    auto *label = new QLabel(QString::fromUtf8(spec.text), parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    if (spec.kind == ControlKind::Note)
+        label->setWordWrap(true);
+    if (spec.kind == ControlKind::Caption)
+        label->setProperty(kAutoSizeProperty, true);
+    return label;
+}
+
+QLineEdit *makeEdit(const ControlSpec &spec, QWidget *parent)
+{
+    auto *edit = new QLineEdit(QString::fromUtf8(spec.text), parent);
+    // Numbers are typed half-width: keep a Japanese input method out of the
+    // way, so digits go straight into the box without conversion.
+    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    edit->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText | Qt::ImhPreferLatin);
+    return edit;
+}
+
+QWidget *makeWidget(const ControlSpec &spec, QWidget *parent)
+{
+    switch (spec.kind) {
+    case ControlKind::Caption:
+    case ControlKind::Field:
+    case ControlKind::Note:
+        return makeLabel(spec, parent);
+    case ControlKind::Edit:
+    case ControlKind::Output:
+        return makeEdit(spec, parent);
+    case ControlKind::Button:
+        return new QPushButton(QString::fromUtf8(spec.text), parent);
+    case ControlKind::Picture: {
+        auto *picture = new QSvgWidget(QString::fromUtf8(spec.text), parent);
+        picture->setFocusPolicy(Qt::NoFocus);
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+template <typename T> T *typed(const Controls &controls, const QString &name)
+{
+    auto *widget = qobject_cast<T *>(controls.widget(name));
+    Q_ASSERT_X(widget, "Controls", qPrintable(name));
+    return widget;
+}
+
+} // namespace
+
+QFont fontFor(FontRole role)
+{
+    QFont font;
+    font.setFamilies(familiesFor(role));
+    font.setPixelSize(pixelHeightFor(role));
+    font.setStyleHint(role == FontRole::Mincho15 ? QFont::Serif : QFont::SansSerif);
+    return font;
+}
+
+QWidget *Controls::widget(const QString &name) const
+{
+    return widgets_.value(name);
+}
+QLabel *Controls::label(const QString &name) const
+{
+    return typed<QLabel>(*this, name);
+}
+QLineEdit *Controls::edit(const QString &name) const
+{
+    return typed<QLineEdit>(*this, name);
+}
+QPushButton *Controls::button(const QString &name) const
+{
+    return typed<QPushButton>(*this, name);
+}
+
+Controls buildControls(QWidget *parent, std::span<const ControlSpec> table)
+{
+    Controls controls;
+    for (const ControlSpec &spec : table) {
+        QWidget *widget = makeWidget(spec, parent);
+        widget->setObjectName(QString::fromLatin1(spec.name));
+        if (spec.font != FontRole::Inherit)
+            widget->setFont(fontFor(spec.font));
+        if (spec.fill == Fill::Result)
+            fillBackground(widget, spec.kind == ControlKind::Output ? QPalette::Base : QPalette::Window,
+                           kResultColour);
+        else if (spec.fill == Fill::Title)
+            fillBackground(widget, QPalette::Window, kTitleColour);
+        widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        if (spec.kind == ControlKind::Caption)
+            widget->adjustSize();
+        controls.add(widget->objectName(), widget);
+        if (spec.kind == ControlKind::Edit)
+            controls.addInput(static_cast<QLineEdit *>(widget));
+    }
+    return controls;
+}
+
+void chainTabOrder(const Controls &controls, std::initializer_list<const char *> names)
+{
+    QWidget *previous = nullptr;
+    for (const char *name : names) {
+        QWidget *next = controls.widget(QString::fromLatin1(name));
+        Q_ASSERT_X(next, "setTabOrder", name);
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void pressOnReturn(const Controls &controls, QPushButton *button)
+{
+    for (QLineEdit *edit : controls.inputs())
+        QObject::connect(edit, &QLineEdit::returnPressed, button, &QPushButton::click);
+}
+
+void setCaption(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    if (label->property(kAutoSizeProperty).toBool())
+        label->adjustSize();
+}
+
+void setFontColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace tavrel
