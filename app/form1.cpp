@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/look.h"
+#include "bearing/bearing_tab.h"
 #include "hertz/hertz_tab.h"
 
 #include <QAction>
@@ -58,8 +59,7 @@ void TForm1::buildFrame()
     TabSheet1 = new HertzTab;
     TabSheet2 = new QWidget;
     TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
-    TabSheet3 = new QWidget;
-    TabSheet3->setObjectName(QStringLiteral("TabSheet3"));
+    TabSheet3 = new BearingTab;
     PageControl1->addTab(TabSheet1, QStringLiteral("Hertz応力"));
     PageControl1->addTab(TabSheet2, QStringLiteral("応力計算"));
     PageControl1->addTab(TabSheet3, QStringLiteral("ﾍﾞｱﾘﾝｸﾞ"));

@@ -11,6 +11,7 @@ class QTabWidget;
 
 namespace tavrel
 {
+class BearingTab;
 class HertzTab;
 }
 
@@ -32,5 +33,5 @@ private:
     QMenu *PopupMenu4 = nullptr;
     tavrel::HertzTab *TabSheet1 = nullptr;
     QWidget *TabSheet2 = nullptr;
-    QWidget *TabSheet3 = nullptr;
+    tavrel::BearingTab *TabSheet3 = nullptr;
 };

@@ -61,7 +61,9 @@ std::int32_t loadRatioKey(double Cor, double Fa)
 
     // Compared before the conversion: a multiple of 5 beyond the 32-bit
     // range (or an infinite ratio) would clamp to the last row anyway.
-    const double multipleOf5 = std::ceil(ratio * 0.2) * 5.0;
+    // A positive ratio so tiny that ratio * 0.2 underflows to zero still
+    // belongs to the first row.
+    const double multipleOf5 = std::max(std::ceil(ratio * 0.2) * 5.0, 5.0);
     if (multipleOf5 > static_cast<double>(std::numeric_limits<std::int32_t>::max()))
         return kLastRowKey;
 
@@ -77,7 +79,6 @@ const LoadFactorRow &rowFor(std::int32_t key)
 {
     const auto it = std::find_if(kLoadFactors.begin(), kLoadFactors.end(),
                                  [key](const LoadFactorRow &row) { return row.key == key; });
-    // Only a positive ratio so small that ratio * 0.2 underflows to 0 gets here.
     if (it == kLoadFactors.end())
         throw CalcError(kNoLoadFactorMessage);
     return *it;

@@ -83,6 +83,10 @@ void TestBearingCalc::life_data()
                               << 500.0 / 3;
     }
 
+    // A positive ratio whose fifth underflows to zero is still in the first row.
+    QTest::newRow("subnormal ratio -> row 5")
+        << 100.0 << 5e-324 << 6000.0 << 1500.0 << 1.0 << 5 << 0.35 << 1.0 << 0.0 << 1500.0 << 32000.0 / 3;
+
     // Ratios beyond the table: row 70, where a tiny Fa/Fr leaves P = Fr.
     QTest::newRow("Fa zero, pure radial load")
         << 100.0 << 6000.0 << 6000.0 << 1500.0 << 0.0 << 70 << 0.19 << 1.0 << 0.0 << 1500.0 << 32000.0 / 3;

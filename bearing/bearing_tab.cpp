@@ -1,0 +1,83 @@
+#include "bearing/bearing_tab.h"
+
+#include "app/fields.h"
+#include "bearing/bearing_calc.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <array>
+
+namespace tavrel
+{
+
+namespace
+{
+
+using K = ControlKind;
+
+// The tab's controls at their designed geometry, in creation order.
+// clang-format off
+constexpr std::array kLayout = {
+    ControlSpec{"Label23", K::Caption, 200, 70, 126, 15, "回  転  数       n = "},
+    ControlSpec{"Label24", K::Caption, 200, 97, 126, 15, "静定格荷重   Cor ="},
+    ControlSpec{"Label25", K::Caption, 200, 147, 133, 15, "ラジアル荷重    Fr = "},
+    ControlSpec{"Label26", K::Caption, 200, 174, 136, 15, "アキシアル荷重 Fa = "},
+    ControlSpec{"Label27", K::Caption, 204, 246, 124, 15, "定格疲れ寿命 Lh ="},
+    ControlSpec{"Label28", K::Field, 340, 242, 70, 20, "      ", FontRole::Gothic17, Fill::Result},
+    ControlSpec{"Label29", K::Caption, 422, 70, 35, 15, "r/min"},
+    ControlSpec{"Label30", K::Caption, 422, 96, 19, 15, "kgf"},
+    ControlSpec{"Label31", K::Caption, 422, 147, 19, 15, "kgf"},
+    ControlSpec{"Label32", K::Caption, 422, 173, 19, 15, "kgf"},
+    ControlSpec{"Label33", K::Caption, 422, 243, 30, 15, "時間"},
+    ControlSpec{"Label37", K::Caption, 201, 218, 127, 15, "動等価荷重      P ="},
+    ControlSpec{"Label38", K::Field, 340, 214, 70, 20, "      ", FontRole::Gothic17, Fill::Result},
+    ControlSpec{"Label39", K::Caption, 421, 217, 19, 15, "kgf"},
+    ControlSpec{"Label40", K::Caption, 203, 26, 250, 17, "   単列深溝玉軸受けの寿命計算   ", FontRole::Gothic17, Fill::Title},
+    ControlSpec{"Label58", K::Caption, 280, 270, 143, 15, "(日数 =                  )"},
+    ControlSpec{"Label59", K::Field, 352, 270, 50, 15, ""},
+    ControlSpec{"Label61", K::Caption, 199, 120, 123, 15, "動定格荷重   Cr  ="},
+    ControlSpec{"Label62", K::Caption, 422, 117, 19, 15, "kgf"},
+    ControlSpec{"Edit8", K::Edit, 341, 62, 70, 23, "100"},
+    ControlSpec{"Edit9", K::Edit, 341, 89, 70, 23, "6000"},
+    ControlSpec{"Edit10", K::Edit, 341, 141, 70, 23, "1500"},
+    ControlSpec{"Edit11", K::Edit, 341, 168, 70, 23, "200"},
+    ControlSpec{"Button1", K::Button, 344, 298, 75, 25, "計  算"},
+    ControlSpec{"Edit25", K::Edit, 341, 114, 70, 23, "6000"},
+};
+// clang-format on
+
+} // namespace
+
+BearingTab::BearingTab(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabSheet3"));
+    // Set before building, so the captions size themselves in this font.
+    setFont(fontFor(FontRole::Inherit));
+    controls_ = buildControls(this, kLayout);
+    // Cr comes last although its box stands between Cor and Fr.
+    chainTabOrder(controls_, {"Edit8", "Edit9", "Edit10", "Edit11", "Button1", "Edit25"});
+
+    QPushButton *button1 = controls_.button(QStringLiteral("Button1"));
+    connect(button1, &QPushButton::clicked, this, guarded(this, [this] { Button1Click(); }));
+    pressOnReturn(controls_, button1);
+}
+
+void BearingTab::Button1Click()
+{
+    BearingInput in{};
+    in.n = readNumber(controls_.edit(QStringLiteral("Edit8")));
+    in.Cor = readNumber(controls_.edit(QStringLiteral("Edit9")));
+    in.Cr = readNumber(controls_.edit(QStringLiteral("Edit25")));
+    in.Fr = readNumber(controls_.edit(QStringLiteral("Edit10")));
+    in.Fa = readNumber(controls_.edit(QStringLiteral("Edit11")));
+
+    const BearingResult r = computeBearingLife(in);
+
+    showNumber(controls_.label(QStringLiteral("Label38")), kPatternOneDecimal, r.P);
+    showNumber(controls_.label(QStringLiteral("Label28")), kPatternOneDecimal, r.Lh);
+    showNumber(controls_.label(QStringLiteral("Label59")), kPatternDays, r.days);
+}
+
+} // namespace tavrel
