@@ -1,6 +1,10 @@
 #include "app/form1.h"
 
+#include "app/fields.h"
 #include "app/look.h"
+#include "app/materials.h"
+#include "app/numtext.h"
+#include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "hertz/hertz_tab.h"
 
@@ -39,6 +43,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     move(302, 122);
     buildStrayControls();
     buildFrame();
+    buildMaterialMenu();
     FormCreate();
 }
 
@@ -57,8 +62,7 @@ void TForm1::buildFrame()
     PageControl1->setGeometry(8, 10, 522, 425);
 
     TabSheet1 = new HertzTab;
-    TabSheet2 = new QWidget;
-    TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
+    TabSheet2 = new BeamTab;
     TabSheet3 = new BearingTab;
     PageControl1->addTab(TabSheet1, QStringLiteral("Hertz応力"));
     PageControl1->addTab(TabSheet2, QStringLiteral("応力計算"));
@@ -81,7 +85,35 @@ void TForm1::buildFrame()
     PageControl1->raise();
 }
 
+void TForm1::buildMaterialMenu()
+{
+    PopupMenu2 = new QMenu(this);
+    PopupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    for (std::size_t entry = 0; entry < kMaterialPresets.size(); ++entry) {
+        QAction *action = PopupMenu2->addAction(QString::fromUtf8(kMaterialPresets[entry].caption));
+        action->setObjectName(QString::fromLatin1(kMaterialPresets[entry].item));
+        connect(action, &QAction::triggered, this, guarded(this, [this, entry] { MaterialClick(entry); }));
+    }
+    // The menu replaces the usual edit menu on the three modulus boxes only.
+    modulusBoxes_[0] = TabSheet1->controls().edit(QStringLiteral("Edit2"));
+    modulusBoxes_[1] = TabSheet1->controls().edit(QStringLiteral("Edit3"));
+    modulusBoxes_[2] = TabSheet2->controls().edit(QStringLiteral("Edit23"));
+    for (QLineEdit *box : modulusBoxes_) {
+        box->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(box, &QWidget::customContextMenuRequested, this,
+                [this, box](const QPoint &pos) { PopupMenu2->popup(box->mapToGlobal(pos)); });
+    }
+}
+
 void TForm1::FormCreate()
 {
+    for (std::size_t entry = 0; entry < materials_.size(); ++entry)
+        materials_[entry] = kMaterialPresets[entry].modulus;
     TabSheet1->setContactKind(ContactKind::SphereOnSphere);
+}
+
+void TForm1::MaterialClick(std::size_t entry)
+{
+    for (QLineEdit *box : modulusBoxes_)
+        box->setText(QString::fromStdString(FloatToStr(materials_[entry])));
 }

@@ -5,15 +5,18 @@
 #include <QWidget>
 
 #include <array>
+#include <cstddef>
 
+class QLineEdit;
 class QMenu;
 class QTabWidget;
 
 namespace tavrel
 {
+class BeamTab;
 class BearingTab;
 class HertzTab;
-}
+} // namespace tavrel
 
 class TForm1 : public QWidget
 {
@@ -26,12 +29,20 @@ private:
     // Runs once when the window is created: fills the material table and
     // selects the sphere-on-sphere contact kind.
     void FormCreate();
+    // The handler of the material items N21 to N27: writes the entry's
+    // modulus into all three modulus boxes, of both tabs, and nothing else.
+    void MaterialClick(std::size_t entry);
     void buildFrame();
     void buildStrayControls();
+    void buildMaterialMenu();
 
     QTabWidget *PageControl1 = nullptr;
     QMenu *PopupMenu4 = nullptr;
+    QMenu *PopupMenu2 = nullptr;
+    QLineEdit *modulusBoxes_[3] = {};
+    // Young's moduli in kgf/mm^2, in menu order; filled by FormCreate.
+    std::array<double, 7> materials_{};
     tavrel::HertzTab *TabSheet1 = nullptr;
-    QWidget *TabSheet2 = nullptr;
+    tavrel::BeamTab *TabSheet2 = nullptr;
     tavrel::BearingTab *TabSheet3 = nullptr;
 };

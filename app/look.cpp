@@ -1,9 +1,12 @@
 #include "app/look.h"
 
+#include <QButtonGroup>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSvgWidget>
 
 namespace tavrel
@@ -13,6 +16,7 @@ namespace
 {
 
 constexpr const char *kAutoSizeProperty = "tavrelAutoSize";
+constexpr int kRadioItems = 5;
 
 QStringList familiesFor(FontRole role)
 {
@@ -65,6 +69,26 @@ QLineEdit *makeEdit(const ControlSpec &spec, QWidget *parent)
     return edit;
 }
 
+// A frame with five radio items spread evenly down its height, so that
+// each can stand level with a row of the picture beside it. The button
+// group carries the frame's name.
+QWidget *makeRadioGroup(const ControlSpec &spec, QWidget *parent)
+{
+    auto *frame = new QGroupBox(parent);
+    auto *items = new QButtonGroup(frame);
+    items->setObjectName(QString::fromLatin1(spec.name));
+    const int top = 8, step = (spec.height - 12) / kRadioItems;
+    for (int id = 0; id < kRadioItems; ++id) {
+        auto *item = new QRadioButton(frame);
+        item->setObjectName(QStringLiteral("%1Item%2").arg(QString::fromLatin1(spec.name)).arg(id));
+        const int centre = top + (spec.height - 12) * (2 * id + 1) / (2 * kRadioItems);
+        item->setGeometry(6, centre - step / 2, spec.width - 10, step);
+        items->addButton(item, id);
+    }
+    items->button(0)->setChecked(true);
+    return frame;
+}
+
 QWidget *makeWidget(const ControlSpec &spec, QWidget *parent)
 {
     switch (spec.kind) {
@@ -77,6 +101,8 @@ QWidget *makeWidget(const ControlSpec &spec, QWidget *parent)
         return makeEdit(spec, parent);
     case ControlKind::Button:
         return new QPushButton(QString::fromUtf8(spec.text), parent);
+    case ControlKind::RadioGroup:
+        return makeRadioGroup(spec, parent);
     case ControlKind::Picture: {
         auto *picture = new QSvgWidget(QString::fromUtf8(spec.text), parent);
         picture->setFocusPolicy(Qt::NoFocus);
@@ -121,6 +147,13 @@ QPushButton *Controls::button(const QString &name) const
     return typed<QPushButton>(*this, name);
 }
 
+QButtonGroup *Controls::radioItems(const QString &name) const
+{
+    auto *items = widget(name)->findChild<QButtonGroup *>(name);
+    Q_ASSERT_X(items, "Controls", qPrintable(name));
+    return items;
+}
+
 Controls buildControls(QWidget *parent, std::span<const ControlSpec> table)
 {
     Controls controls;
@@ -147,12 +180,20 @@ Controls buildControls(QWidget *parent, std::span<const ControlSpec> table)
 void chainTabOrder(const Controls &controls, std::initializer_list<const char *> names)
 {
     QWidget *previous = nullptr;
-    for (const char *name : names) {
-        QWidget *next = controls.widget(QString::fromLatin1(name));
-        Q_ASSERT_X(next, "setTabOrder", name);
+    auto chain = [&previous](QWidget *next) {
         if (previous)
             QWidget::setTabOrder(previous, next);
         previous = next;
+    };
+    for (const char *name : names) {
+        QWidget *next = controls.widget(QString::fromLatin1(name));
+        Q_ASSERT_X(next, "chainTabOrder", name);
+        if (qobject_cast<QGroupBox *>(next)) {
+            for (QAbstractButton *item : controls.radioItems(next->objectName())->buttons())
+                chain(item);
+        } else {
+            chain(next);
+        }
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include <span>
 
+class QButtonGroup;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -42,7 +43,8 @@ enum class ControlKind {
     Edit,    // number input box
     Output,  // edit box that shows a result
     Button,
-    Picture, // SVG drawing; text holds its resource path
+    Picture,    // SVG drawing; text holds its resource path
+    RadioGroup, // framed group of five caption-less radio items, item 0 selected
 };
 
 enum class Fill { None, Result, Title };
@@ -65,6 +67,8 @@ public:
     QLabel *label(const QString &name) const;
     QLineEdit *edit(const QString &name) const;
     QPushButton *button(const QString &name) const;
+    // The items of a RadioGroup control, with ids 0 to 4 in item order.
+    QButtonGroup *radioItems(const QString &name) const;
     // The number boxes (kind Edit) in table order.
     const QList<QLineEdit *> &inputs() const { return inputs_; }
     void addInput(QLineEdit *edit) { inputs_.append(edit); }
@@ -78,7 +82,8 @@ private:
 // designed geometry. Nothing is anchored: a resize moves nothing.
 Controls buildControls(QWidget *parent, std::span<const ControlSpec> table);
 
-// Chains the keyboard order through the named controls.
+// Chains the keyboard order through the named controls (through every item
+// of a radio group).
 void chainTabOrder(const Controls &controls, std::initializer_list<const char *> names);
 
 // Makes Return in any number box of the tab press `button`.

@@ -172,6 +172,9 @@ void TestBeamCalc::faults_data()
         in.x = 0;
     });
     QTest::newRow("L zero") << 1 << 0 << changed([](BeamInput &in) { in.L = 0; });
+    // Z is infinite here and sigma would come out as a misleading 0.
+    QTest::newRow("hollow rectangle, h1 zero") << 0 << 1 << changed([](BeamInput &in) { in.h1 = 0; });
+    QTest::newRow("hollow circle, d1 zero") << 0 << 3 << changed([](BeamInput &in) { in.b1 = 0; });
     QTest::newRow("typed I zero") << 0 << 4 << changed([](BeamInput &in) { in.typedI = 0; });
     QTest::newRow("typed Z zero") << 0 << 4 << changed([](BeamInput &in) {
         in.typedI = 5000;

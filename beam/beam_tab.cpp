@@ -1,0 +1,165 @@
+#include "beam/beam_tab.h"
+
+#include "app/fields.h"
+#include "beam/beam_calc.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <array>
+
+namespace tavrel
+{
+
+namespace
+{
+
+using K = ControlKind;
+
+// The tab's controls at their designed geometry, in creation order.
+// clang-format off
+constexpr std::array kLayout = {
+    ControlSpec{"Image2", K::Picture, 12, 8, 272, 298, ":/beam/images/image2.svg"},
+    ControlSpec{"RadioGroup1", K::RadioGroup, 162, 10, 30, 295},
+    ControlSpec{"RadioGroup2", K::RadioGroup, 288, 32, 30, 337},
+    ControlSpec{"Label55", K::Caption, 222, 325, 60, 15, "数値入力"},
+    ControlSpec{"Label57", K::Caption, 346, 15, 31, 15, "E  = "},
+    ControlSpec{"Edit23", K::Edit, 385, 11, 70, 23, "21000"},
+    ControlSpec{"Label41", K::Caption, 347, 39, 31, 15, "L  = "},
+    ControlSpec{"Edit12", K::Edit, 386, 39, 70, 23, "100"},
+    ControlSpec{"Label52", K::Caption, 464, 39, 22, 15, "mm"},
+    ControlSpec{"Label60", K::Caption, 348, 64, 34, 15, "L1 = "},
+    ControlSpec{"Edit24", K::Edit, 387, 64, 70, 23, "40"},
+    ControlSpec{"Label42", K::Caption, 347, 89, 30, 15, "x  = "},
+    ControlSpec{"Edit13", K::Edit, 386, 89, 70, 23, "20"},
+    ControlSpec{"Label43", K::Caption, 347, 114, 32, 15, "P  = "},
+    ControlSpec{"Edit14", K::Edit, 386, 114, 70, 23, "20"},
+    ControlSpec{"Label53", K::Caption, 462, 115, 19, 15, "kgf"},
+    ControlSpec{"Label44", K::Caption, 347, 140, 28, 15, "b1 ="},
+    ControlSpec{"Edit15", K::Edit, 386, 140, 70, 23, "20"},
+    ControlSpec{"Label45", K::Caption, 347, 166, 34, 15, "h1 = "},
+    ControlSpec{"Edit16", K::Edit, 386, 166, 70, 23, "20"},
+    ControlSpec{"Label46", K::Caption, 347, 192, 33, 15, "b2 = "},
+    ControlSpec{"Edit17", K::Edit, 386, 192, 70, 23, "10"},
+    ControlSpec{"Label47", K::Caption, 347, 217, 34, 15, "h2 = "},
+    ControlSpec{"Edit18", K::Edit, 386, 217, 70, 23, "10"},
+    ControlSpec{"Label48", K::Caption, 347, 243, 32, 15, "I   = ", FontRole::Mincho15},
+    ControlSpec{"Edit19", K::Edit, 386, 243, 70, 23, "0"},
+    ControlSpec{"Label54", K::Caption, 464, 243, 36, 15, "mm^4"},
+    ControlSpec{"Label49", K::Caption, 337, 283, 60, 15, "Mmax  = ", FontRole::Mincho15},
+    ControlSpec{"Edit20", K::Output, 402, 283, 70, 23, "", FontRole::Inherit, Fill::Result},
+    ControlSpec{"Label50", K::Caption, 337, 308, 58, 15, "σmax = ", FontRole::Mincho15},
+    ControlSpec{"Edit21", K::Output, 402, 308, 70, 23, "", FontRole::Inherit, Fill::Result},
+    ControlSpec{"Label51", K::Caption, 337, 333, 58, 15, "δmax = ", FontRole::Mincho15},
+    ControlSpec{"Edit22", K::Output, 402, 333, 70, 23, "", FontRole::Inherit, Fill::Result},
+    ControlSpec{"Button2", K::Button, 424, 363, 75, 25, "計   算"},
+};
+
+// What each section kind shows: the captions of the first dimension, the
+// inner dimension and the inner height (nullptr: left as it is), and which
+// of Edit15 to Edit18 are enabled.
+struct SectionLook {
+    const char *label44, *label46, *label47;
+    std::array<bool, 4> enabled;
+};
+constexpr std::array<SectionLook, 5> kSectionLooks = {{
+    {"b1 =", "b2 =", "h2 =", {true, true, false, false}},   // solid rectangle
+    {"b1 =", "b2 =", "h2 =", {true, true, true, true}},     // hollow rectangle
+    {"d1 =", "d2 =", "h2 =", {true, false, false, false}},  // solid circle
+    {"d1 =", "d2 =", "h2 =", {true, false, true, false}},   // hollow circle
+    {nullptr, nullptr, "Z =", {false, false, false, true}}, // I and Z typed in
+}};
+// clang-format on
+
+constexpr const char *kDimensionBoxes[] = {"Edit15", "Edit16", "Edit17", "Edit18"};
+
+} // namespace
+
+BeamTab::BeamTab(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("TabSheet2"));
+    // Set before building, so the captions size themselves in this font.
+    QFont font = fontFor(FontRole::Inherit);
+    setFont(font);
+    setFontColour(this, Qt::black);
+    controls_ = buildControls(this, kLayout);
+    controls_.edit(QStringLiteral("Edit17"))->setEnabled(false);
+    controls_.edit(QStringLiteral("Edit18"))->setEnabled(false);
+    chainTabOrder(controls_,
+                  {"RadioGroup1", "RadioGroup2", "Edit12", "Edit13", "Edit14", "Edit15", "Edit16", "Edit17",
+                   "Edit18", "Edit19", "Edit20", "Edit21", "Edit22", "Button2", "Edit23", "Edit24"});
+
+    auto onSelect = [this](const char *group, void (BeamTab::*handler)()) {
+        connect(controls_.radioItems(QString::fromLatin1(group)), &QButtonGroup::idToggled, this,
+                [this, handler](int, bool checked) {
+                    if (checked)
+                        runHandler(this, [this, handler] { (this->*handler)(); });
+                });
+    };
+    onSelect("RadioGroup1", &BeamTab::RadioGroup1Click);
+    onSelect("RadioGroup2", &BeamTab::RadioGroup2Click);
+
+    QPushButton *button2 = controls_.button(QStringLiteral("Button2"));
+    connect(button2, &QPushButton::clicked, this, guarded(this, [this] { Button2Click(); }));
+    pressOnReturn(controls_, button2);
+}
+
+void BeamTab::RadioGroup1Click()
+{
+    const int index = controls_.radioItems(QStringLiteral("RadioGroup1"))->checkedId();
+    if (index < 0 || index > 4)
+        return;
+    loadCase_ = index;
+    const bool pointLoad = index == 0 || index == 2;
+    setCaption(controls_.label(QStringLiteral("Label53")),
+               pointLoad ? QStringLiteral("kg") : QStringLiteral("kg/mm"));
+}
+
+void BeamTab::RadioGroup2Click()
+{
+    const int index = controls_.radioItems(QStringLiteral("RadioGroup2"))->checkedId();
+    if (index < 0 || index > 4)
+        return;
+    sectionKind_ = index;
+    const SectionLook &look = kSectionLooks[static_cast<std::size_t>(index)];
+    const std::pair<const char *, const char *> captions[] = {
+        {"Label44", look.label44}, {"Label46", look.label46}, {"Label47", look.label47}};
+    for (const auto &[name, caption] : captions) {
+        if (caption)
+            setCaption(controls_.label(QString::fromLatin1(name)), QString::fromUtf8(caption));
+    }
+    for (std::size_t i = 0; i < look.enabled.size(); ++i)
+        controls_.edit(QString::fromLatin1(kDimensionBoxes[i]))->setEnabled(look.enabled[i]);
+}
+
+void BeamTab::Button2Click()
+{
+    // Every box is read on every press, enabled or not, so an unreadable
+    // text anywhere stops the press before anything is written.
+    BeamInput in{};
+    in.E = readNumber(controls_.edit(QStringLiteral("Edit23")));
+    in.L = readNumber(controls_.edit(QStringLiteral("Edit12")));
+    in.L1 = readNumber(controls_.edit(QStringLiteral("Edit24")));
+    in.x = readNumber(controls_.edit(QStringLiteral("Edit13")));
+    in.P = readNumber(controls_.edit(QStringLiteral("Edit14")));
+    in.b1 = readNumber(controls_.edit(QStringLiteral("Edit15")));
+    in.h1 = readNumber(controls_.edit(QStringLiteral("Edit16")));
+    in.b2 = readNumber(controls_.edit(QStringLiteral("Edit17")));
+    in.h2 = readNumber(controls_.edit(QStringLiteral("Edit18")));
+    in.typedI = readNumber(controls_.edit(QStringLiteral("Edit19")));
+    // With I and Z typed in, the box of the inner height holds Z.
+    if (sectionKind_ == 4)
+        in.typedZ = readNumber(controls_.edit(QStringLiteral("Edit18")));
+
+    const BeamResult r = computeBeam(loadCase_, sectionKind_, in);
+
+    setCaption(controls_.label(QStringLiteral("Label51")), QString::fromStdString(r.deflectionCaption));
+    showNumber(controls_.edit(QStringLiteral("Edit19")), kPatternScientific, r.I);
+    showNumber(controls_.edit(QStringLiteral("Edit20")), kPatternWhole, r.Mmax);
+    showNumber(controls_.edit(QStringLiteral("Edit21")), kPatternTwoDecimals, r.sigmaMax);
+    showNumber(controls_.edit(QStringLiteral("Edit22")), kPatternScientific, r.delta);
+}
+
+} // namespace tavrel

@@ -1,0 +1,39 @@
+// The beam tab: the load case and section kind chosen beside the picture,
+// the dimensions, load and modulus typed in, I, Mmax, sigma and the
+// deflection shown.
+#pragma once
+
+#include "app/look.h"
+
+#include <QWidget>
+
+#include <cstdint>
+
+namespace tavrel
+{
+
+class BeamTab : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit BeamTab(QWidget *parent = nullptr);
+
+    const Controls &controls() const { return controls_; }
+
+    // Load-case selection: sets the load case and the load's unit.
+    void RadioGroup1Click();
+    // Section-kind selection: sets the section kind, the dimension captions
+    // and which dimension boxes are enabled.
+    void RadioGroup2Click();
+    // Compute: reads all ten boxes, then writes I, Mmax, sigma, the
+    // deflection and its caption.
+    void Button2Click();
+
+private:
+    Controls controls_;
+    std::int32_t loadCase_ = 0;
+    std::int32_t sectionKind_ = 0;
+};
+
+} // namespace tavrel
