@@ -147,8 +147,6 @@ void TestBeamTab::selectsSectionKind_data()
     QTest::newRow("hollow rectangle after typed")
         << QList<int>{4, 1} << QStringList{"b1 =", "h1 = ", "b2 =", "h2 ="}
         << QList<bool>{true, true, true, true};
-    QTest::newRow("solid circle") << QList<int>{2} << QStringList{"d1 =", "h1 = ", "d2 =", "h2 ="}
-                                  << QList<bool>{true, false, false, false};
     QTest::newRow("hollow circle") << QList<int>{3} << QStringList{"d1 =", "h1 = ", "d2 =", "h2 ="}
                                    << QList<bool>{true, false, true, false};
     QTest::newRow("typed after solid circle keeps d captions")
@@ -185,24 +183,10 @@ void TestBeamTab::computes_data()
                               << QStringList{"δx   =", " 1.33e4", " 2000", " 1.5", " 1.68e-2"};
     QTest::newRow("end load, x 0") << 0 << 0 << "0"
                                    << QStringList{"δmax =", " 1.33e4", " 2000", " 1.5", " 2.38e-2"};
-    QTest::newRow("cantilever uniform")
-        << 1 << 0 << "20" << QStringList{"δx    =", " 1.33e4", " 100000", " 75", " 6.55e-1"};
-    QTest::newRow("cantilever uniform, x 0")
-        << 1 << 0 << "0" << QStringList{"δmax =", " 1.33e4", " 100000", " 75", " 8.93e-1"};
-    QTest::newRow("point load between supports")
-        << 2 << 0 << "20" << QStringList{"δx    =", " 1.33e4", " 320", " 0.24", " 1.41e-3"};
     QTest::newRow("point load, x L/2 beyond L1")
         << 2 << 0 << "50" << QStringList{"δmax =", " 1.33e4", " 500", " 0.38", " 1.41e-3"};
-    QTest::newRow("point load, x equal to L1")
-        << 2 << 0 << "40" << QStringList{"δx    =", " 1.33e4", " 480", " 0.36", " 1.41e-3"};
-    QTest::newRow("simply supported uniform")
-        << 3 << 0 << "20" << QStringList{"δx    =", " 1.33e4", " 25000", " 18.75", " 5.52e-2"};
     QTest::newRow("simply supported uniform, x 0")
         << 3 << 0 << "0" << QStringList{"δx    =", " 1.33e4", " 25000", " 18.75", " 0e0"};
-    QTest::newRow("fixed ends uniform")
-        << 4 << 0 << "20" << QStringList{"δx    =", " 1.33e4", " 8333", " 6.25", " 8.1e-3"};
-    QTest::newRow("hollow rectangle")
-        << 0 << 1 << "20" << QStringList{"δx   =", " 1.25e4", " 2000", " 1.6", " 1.79e-2"};
     QTest::newRow("solid circle") << 0 << 2 << "20"
                                   << QStringList{"δx   =", " 7.85e3", " 2000", " 2.55", " 2.85e-2"};
     QTest::newRow("hollow circle") << 0 << 3 << "20"

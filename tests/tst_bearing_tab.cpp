@@ -107,14 +107,8 @@ void TestBearingTab::computesLife_data()
     QTest::addColumn<QStringList>("shown");  // P, Lh, days
     QTest::newRow("defaults, radial only")
         << QStringList{"100", "6000", "6000", "1500", "200"} << QStringList{" 1500.0", " 10666.7", " 444 日"};
-    QTest::newRow("row 10, axial load counts") << QStringList{"1000", "6000", "10000", "1000", "1000"}
-                                               << QStringList{" 2050.0", " 1934.6", " 81 日"};
-    QTest::newRow("Fa/Fr equal to e is not greater")
-        << QStringList{"100", "4000", "6000", "800", "200"} << QStringList{" 800.0", " 70312.5", " 2930 日"};
     QTest::newRow("Fa/Fr just above e")
         << QStringList{"100", "4020", "6000", "800", "201"} << QStringList{" 801.8", " 69850.5", " 2910 日"};
-    QTest::newRow("pure radial load, Fa zero")
-        << QStringList{"100", "6000", "6000", "1500", "0"} << QStringList{" 1500.0", " 10666.7", " 444 日"};
     QTest::newRow("pure axial load, Fr zero")
         << QStringList{"100", "6000", "6000", "0", "200"} << QStringList{" 384.0", " 635782.9", " 26491 日"};
 }
