@@ -44,6 +44,36 @@ screenshots: build
 clean:
 	rm -rf $(BUILD_DIR)
 
+# Benchmarks of the presses, the calculations, the number rules and the
+# start-up, with the ratios against baseline windows.
+.PHONY: bench
+bench: deps
+	@dpkg -s libbenchmark-dev 2>/dev/null | grep -q '^Status: install ok installed' || \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq libbenchmark-dev
+	cmake -S . -B $(BUILD_DIR) -DTAVREL_BUILD_BENCH=ON
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	bash bench/run.sh $(BUILD_DIR)
+
+# libFuzzer runs of the number rules under ASan and UBSan, FUZZ_SECONDS
+# each, starting from the seed corpus (new finds go to the build folder).
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+
+.PHONY: fuzz
+fuzz: deps
+	@for p in clang libfuzzer-14-dev; do \
+	    dpkg -s $$p 2>/dev/null | grep -q '^Status: install ok installed' || \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$p; done
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DTAVREL_FUZZ=ON \
+	    -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	for t in read show; do \
+	    mkdir -p $(FUZZ_DIR)/corpus-$$t && \
+	    $(FUZZ_DIR)/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=512 \
+	        -print_final_stats=1 $(FUZZ_DIR)/corpus-$$t tests/fuzz/corpus/$$t || exit 1; \
+	done
+
 # The whole suite once more under AddressSanitizer and
 # UndefinedBehaviorSanitizer, in a build directory of its own; any report
 # fails the run.

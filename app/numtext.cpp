@@ -176,6 +176,35 @@ void roundToSignificant(Decimal &d, int keep)
         d.digits.pop_back();
 }
 
+// True when the decimal value lies beyond the largest double.
+bool exceedsLargestDouble(const Decimal &d)
+{
+    static const Decimal largest = toDecimal(std::numeric_limits<double>::max());
+    if (d.digits.empty() || d.exp10 != largest.exp10)
+        return !d.digits.empty() && d.exp10 > largest.exp10;
+    std::string a = d.digits, b = largest.digits;
+    const std::size_t n = std::max(a.size(), b.size());
+    a.resize(n, '0');
+    b.resize(n, '0');
+    return a > b;
+}
+
+// Rounds for display. Near the largest double, rounding up would show a
+// number that no longer reads back (the next press would refuse the box
+// that shows it), so there the digits are cut instead.
+void roundForDisplay(Decimal &d, int keep)
+{
+    Decimal rounded = d;
+    roundToSignificant(rounded, keep);
+    if (exceedsLargestDouble(rounded)) {
+        d.digits.resize(static_cast<std::size_t>(std::max(keep, 0)));
+        while (!d.digits.empty() && d.digits.back() == '0')
+            d.digits.pop_back();
+    } else {
+        d = rounded;
+    }
+}
+
 // Digit i of the significand (0 beyond the stored digits).
 char digitAt(const Decimal &d, int i)
 {
@@ -326,7 +355,7 @@ std::string trimmedFraction(std::string fraction, int required)
 std::string formatFixed(const Pattern &pat, double value)
 {
     Decimal d = toDecimal(value);
-    roundToSignificant(d, d.exp10 + 1 + pat.fracPlaceholders);
+    roundForDisplay(d, d.exp10 + 1 + pat.fracPlaceholders);
     std::string intDigits;
     for (int i = 0; i <= d.exp10 && !d.digits.empty(); ++i)
         intDigits += digitAt(d, i);
@@ -346,7 +375,7 @@ std::string formatScientific(const Pattern &pat, double value)
 {
     Decimal d = toDecimal(value);
     const int significant = std::max(1, pat.intPlaceholders + pat.fracPlaceholders);
-    roundToSignificant(d, significant);
+    roundForDisplay(d, significant);
     const int intCount = pat.intPlaceholders;
     std::string intDigits, fraction;
     int exponent = 0;
@@ -422,7 +451,7 @@ std::string FloatToStr(double value)
     if (!std::isfinite(value))
         return nonFinite(value);
     Decimal d = toDecimal(value);
-    roundToSignificant(d, 15);
+    roundForDisplay(d, 15);
     if (d.digits.empty())
         return "0";
     std::string out = d.negative ? "-" : "";

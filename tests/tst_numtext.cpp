@@ -192,6 +192,13 @@ void TestNumText::formatsWithPattern_data()
     QTest::newRow("sci large exponent") << QByteArray(" #.##e-0") << 1.2345e300 << QByteArray(" 1.23e300");
     QTest::newRow("sci subnormal") << QByteArray(" #.##e-0") << 4.9406564584124654e-324
                                    << QByteArray(" 4.94e-324");
+    QTest::newRow("sci largest double is cut, not rounded past it")
+        << QByteArray(" #.##e-0") << -std::numeric_limits<double>::max() << QByteArray(" -1.79e308");
+    QTest::newRow("sci near largest double rounds as usual")
+        << QByteArray(" #.##e-0") << 1.7949e308 << QByteArray(" 1.79e308");
+    QTest::newRow("fixed largest double in general form")
+        << QByteArray(" ###0.000") << std::numeric_limits<double>::max()
+        << QByteArray("1.79769313486231E308");
     QTest::newRow("sci signed exponent") << QByteArray("0.00E+00") << 12345.0 << QByteArray("1.23E+04");
     QTest::newRow("sci signed zero") << QByteArray("0.00E+00") << 0.0 << QByteArray("0.00E+00");
     QTest::newRow("sci two integer digits") << QByteArray("00.0e-0") << 12345.0 << QByteArray("12.3e3");
@@ -231,6 +238,8 @@ void TestNumText::showsPlainNumber_data()
     QTest::newRow("sixteen digits general") << 1234567890123456.0 << QByteArray("1.23456789012346E15");
     QTest::newRow("0.1 plus 0.2 rounds at fifteen") << 0.1 + 0.2 << QByteArray("0.3");
     QTest::newRow("third") << 1.0 / 3 << QByteArray("0.333333333333333");
+    QTest::newRow("largest double reads back")
+        << std::numeric_limits<double>::max() << QByteArray("1.79769313486231E308");
     QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << QByteArray("INF");
 }
 
