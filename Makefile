@@ -88,4 +88,5 @@ sanitize: deps
 	cd $(SAN_DIR) && QT_QPA_PLATFORM=offscreen \
 	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    TAVREL_RANDOM_ACTIONS=20000 \
 	    ctest --output-on-failure -j $(JOBS)

@@ -34,7 +34,7 @@ inline QStringList answeringErrorBoxes(const std::function<void()> &action)
 {
     QStringList seen;
     QTimer timer;
-    timer.setInterval(1);
+    timer.setInterval(0);
     QObject::connect(&timer, &QTimer::timeout, [&seen] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             seen << box->text();
