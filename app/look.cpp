@@ -112,6 +112,18 @@ QWidget *makeWidget(const ControlSpec &spec, QWidget *parent)
     return nullptr;
 }
 
+// "球半径  R1[mm] = " is read out as "球半径 R1[mm]", "(日数 =    )" as "日数".
+QString accessibleNameFrom(const QString &caption)
+{
+    QString name = caption.simplified();
+    static const QString trim = QStringLiteral(" =()");
+    while (!name.isEmpty() && trim.contains(name.back()))
+        name.chop(1);
+    while (!name.isEmpty() && trim.contains(name.front()))
+        name.remove(0, 1);
+    return name;
+}
+
 template <typename T> T *typed(const Controls &controls, const QString &name)
 {
     auto *widget = qobject_cast<T *>(controls.widget(name));
@@ -203,11 +215,24 @@ void pressOnReturn(const Controls &controls, QPushButton *button)
         QObject::connect(edit, &QLineEdit::returnPressed, button, &QPushButton::click);
 }
 
+void nameFromCaptions(const Controls &controls, std::span<const CaptionSpec> captions)
+{
+    for (const CaptionSpec &spec : captions) {
+        QLabel *caption = controls.label(QString::fromLatin1(spec.caption));
+        QWidget *control = controls.widget(QString::fromLatin1(spec.control));
+        Q_ASSERT_X(control, "nameFromCaptions", spec.control);
+        caption->setBuddy(control);
+        control->setAccessibleName(accessibleNameFrom(caption->text()));
+    }
+}
+
 void setCaption(QLabel *label, const QString &text)
 {
     label->setText(text);
     if (label->property(kAutoSizeProperty).toBool())
         label->adjustSize();
+    if (QWidget *control = label->buddy())
+        control->setAccessibleName(accessibleNameFrom(text));
 }
 
 void setFontColour(QWidget *widget, const QColor &colour)

@@ -89,6 +89,17 @@ void chainTabOrder(const Controls &controls, std::initializer_list<const char *>
 // Makes Return in any number box of the tab press `button`.
 void pressOnReturn(const Controls &controls, QPushButton *button);
 
+// A box or result field and the label that captions it.
+struct CaptionSpec {
+    const char *control;
+    const char *caption;
+};
+
+// Makes each caption label the buddy of its control and gives the control
+// an accessible name made from the caption, so a screen reader says what a
+// box is for. The names follow later caption changes made by setCaption.
+void nameFromCaptions(const Controls &controls, std::span<const CaptionSpec> captions);
+
 // Sets a label's text; a Caption label then fits itself to the new text
 // from its designed top-left corner, like the designed auto-sizing labels.
 void setCaption(QLabel *label, const QString &text);

@@ -57,6 +57,13 @@ constexpr std::array kLayout = {
     ControlSpec{"Button2", K::Button, 424, 363, 75, 25, "計   算"},
 };
 
+constexpr CaptionSpec kCaptions[] = {
+    {"Edit23", "Label57"}, {"Edit12", "Label41"}, {"Edit24", "Label60"}, {"Edit13", "Label42"},
+    {"Edit14", "Label43"}, {"Edit15", "Label44"}, {"Edit16", "Label45"}, {"Edit17", "Label46"},
+    {"Edit18", "Label47"}, {"Edit19", "Label48"}, {"Edit20", "Label49"}, {"Edit21", "Label50"},
+    {"Edit22", "Label51"},
+};
+
 // What each section kind shows: the captions of the first dimension, the
 // inner dimension and the inner height (nullptr: left as it is), and which
 // of Edit15 to Edit18 are enabled.
@@ -85,6 +92,7 @@ BeamTab::BeamTab(QWidget *parent) : QWidget(parent)
     setFont(font);
     setFontColour(this, Qt::black);
     controls_ = buildControls(this, kLayout);
+    nameFromCaptions(controls_, kCaptions);
     controls_.edit(QStringLiteral("Edit17"))->setEnabled(false);
     controls_.edit(QStringLiteral("Edit18"))->setEnabled(false);
     chainTabOrder(controls_,

@@ -46,6 +46,11 @@ constexpr std::array kLayout = {
     ControlSpec{"Button1", K::Button, 344, 298, 75, 25, "計  算"},
     ControlSpec{"Edit25", K::Edit, 341, 114, 70, 23, "6000"},
 };
+
+constexpr CaptionSpec kCaptions[] = {
+    {"Edit8", "Label23"}, {"Edit9", "Label24"}, {"Edit25", "Label61"}, {"Edit10", "Label25"},
+    {"Edit11", "Label26"}, {"Label38", "Label37"}, {"Label28", "Label27"}, {"Label59", "Label58"},
+};
 // clang-format on
 
 } // namespace
@@ -56,6 +61,7 @@ BearingTab::BearingTab(QWidget *parent) : QWidget(parent)
     // Set before building, so the captions size themselves in this font.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
+    nameFromCaptions(controls_, kCaptions);
     // Cr comes last although its box stands between Cor and Fr.
     chainTabOrder(controls_, {"Edit8", "Edit9", "Edit10", "Edit11", "Button1", "Edit25"});
 

@@ -56,6 +56,15 @@ constexpr std::array kLayout = {
 };
 // clang-format on
 
+// clang-format off
+constexpr CaptionSpec kCaptions[] = {
+    {"Edit6", "Label11"}, {"Edit7", "Label12"}, {"Edit1", "Label2"}, {"Edit2", "Label3"},
+    {"Edit3", "Label4"}, {"Edit4", "Label5"}, {"Edit5", "Label6"}, {"Label13", "Label7"},
+    {"Label14", "Label8"}, {"Label15", "Label9"}, {"Label20", "Label17"}, {"Label21", "Label18"},
+    {"Label22", "Label19"},
+};
+// clang-format on
+
 // The contact-kind menu, in menu order; only two kinds are implemented.
 struct MenuItemSpec {
     const char *name;
@@ -82,6 +91,7 @@ HertzTab::HertzTab(QWidget *parent) : QWidget(parent)
     // Set before building, so the captions size themselves in this font.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
+    nameFromCaptions(controls_, kCaptions);
     controls_.widget(QStringLiteral("Image5"))->hide();
     chainTabOrder(controls_, {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Button3"});
 

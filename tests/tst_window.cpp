@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSvgWidget>
 #include <QTabWidget>
 
@@ -43,6 +44,7 @@ private slots:
     void offersContactKinds();
     void followsTabOrder();
     void resizeMovesNothing();
+    void namesBoxesForScreenReaders();
     void opensContactMenuOnVisiblePicture();
 
     void switchesContactKind_data();
@@ -184,6 +186,24 @@ void TestWindow::resizeMovesNothing()
     QCoreApplication::processEvents();
     QCOMPARE(child<QWidget>(form_.get(), "PageControl1")->geometry(), pages);
     QCOMPARE(child<QWidget>(form_.get(), "Button3")->geometry(), button);
+}
+
+void TestWindow::namesBoxesForScreenReaders()
+{
+    // Every box and result field is named from its caption, on every tab.
+    for (QWidget *control : form_->findChild<QWidget *>("PageControl1")->findChildren<QWidget *>()) {
+        const QString name = control->objectName();
+        const bool field =
+            QRegularExpression("^(Edit\\d+|Label(13|14|15|2[0-2]|28|38|59))$").match(name).hasMatch();
+        if (field)
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(name));
+    }
+    QCOMPARE(child<QWidget>(form_.get(), "Edit6")->accessibleName(), QStringLiteral("球半径 R1[mm]"));
+    QCOMPARE(child<QWidget>(form_.get(), "Label59")->accessibleName(), QStringLiteral("日数"));
+    // The names follow the captions when the contact kind changes them.
+    chooseContactKind(form_.get(), "N5");
+    QCOMPARE(child<QWidget>(form_.get(), "Edit7")->accessibleName(), QStringLiteral("ﾛｰﾗ幅 B [mm]"));
+    QCOMPARE(child<QWidget>(form_.get(), "Label13")->accessibleName(), QStringLiteral("接触面半幅 b [mm]"));
 }
 
 void TestWindow::opensContactMenuOnVisiblePicture()
