@@ -6,12 +6,13 @@ JOBS ?= $(shell nproc)
 
 # Debian packages for building, testing and looking at the window.
 PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
-           fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth locales
+           fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth locales \
+           desktop-file-utils appstream dpkg-dev
 
 # apt-get directly as root, through sudo otherwise.
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 
-.PHONY: run test build configure deps screenshots clean
+.PHONY: run test build configure deps screenshots clean install package package-check
 
 run: build
 	./$(BUILD_DIR)/tavrel
@@ -40,6 +41,23 @@ deps:
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots
+
+# Installs into PREFIX (default /usr/local); DESTDIR is honoured too.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+# A Debian package in build/ (tavrel_VERSION_ARCH.deb).
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+# Installs the package on this machine, starts tavrel headless, and removes
+# the package again. The program has no way to quit by itself, so staying
+# up until timeout ends it (exit 124) is the pass.
+package-check: package
+	$(SUDO) dpkg -i $(BUILD_DIR)/tavrel_*.deb
+	QT_QPA_PLATFORM=offscreen timeout 5 /usr/bin/tavrel; test $$? -eq 124
+	$(SUDO) dpkg -r tavrel
 
 clean:
 	rm -rf $(BUILD_DIR)
