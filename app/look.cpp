@@ -47,21 +47,21 @@ void fillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &col
     widget->setAutoFillBackground(role == QPalette::Window);
 }
 
-QWidget *makeLabel(const ControlSpec &spec, QWidget *parent)
+QWidget *makeLabel(const ControlSpec &row, QWidget *parent)
 {
-    auto *label = new QLabel(QString::fromUtf8(spec.text), parent);
+    auto *label = new QLabel(QString::fromUtf8(row.text), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
-    if (spec.kind == ControlKind::Note)
+    if (row.kind == ControlKind::Note)
         label->setWordWrap(true);
-    if (spec.kind == ControlKind::Caption)
+    if (row.kind == ControlKind::Caption)
         label->setProperty(kAutoSizeProperty, true);
     return label;
 }
 
-QLineEdit *makeEdit(const ControlSpec &spec, QWidget *parent)
+QLineEdit *makeEdit(const ControlSpec &row, QWidget *parent)
 {
-    auto *edit = new QLineEdit(QString::fromUtf8(spec.text), parent);
+    auto *edit = new QLineEdit(QString::fromUtf8(row.text), parent);
     // Numbers are typed half-width: keep a Japanese input method out of the
     // way, so digits go straight into the box without conversion.
     edit->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -72,39 +72,39 @@ QLineEdit *makeEdit(const ControlSpec &spec, QWidget *parent)
 // A frame with five radio items spread evenly down its height, so that
 // each can stand level with a row of the picture beside it. The button
 // group carries the frame's name.
-QWidget *makeRadioGroup(const ControlSpec &spec, QWidget *parent)
+QWidget *makeRadioGroup(const ControlSpec &row, QWidget *parent)
 {
     auto *frame = new QGroupBox(parent);
     auto *items = new QButtonGroup(frame);
-    items->setObjectName(QString::fromLatin1(spec.name));
-    const int top = 8, step = (spec.height - 12) / kRadioItems;
+    items->setObjectName(QString::fromLatin1(row.name));
+    const int top = 8, step = (row.height - 12) / kRadioItems;
     for (int id = 0; id < kRadioItems; ++id) {
         auto *item = new QRadioButton(frame);
-        item->setObjectName(QStringLiteral("%1Item%2").arg(QString::fromLatin1(spec.name)).arg(id));
-        const int centre = top + (spec.height - 12) * (2 * id + 1) / (2 * kRadioItems);
-        item->setGeometry(6, centre - step / 2, spec.width - 10, step);
+        item->setObjectName(QStringLiteral("%1Item%2").arg(QString::fromLatin1(row.name)).arg(id));
+        const int centre = top + (row.height - 12) * (2 * id + 1) / (2 * kRadioItems);
+        item->setGeometry(6, centre - step / 2, row.width - 10, step);
         items->addButton(item, id);
     }
     items->button(0)->setChecked(true);
     return frame;
 }
 
-QWidget *makeWidget(const ControlSpec &spec, QWidget *parent)
+QWidget *makeWidget(const ControlSpec &row, QWidget *parent)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Caption:
     case ControlKind::Field:
     case ControlKind::Note:
-        return makeLabel(spec, parent);
+        return makeLabel(row, parent);
     case ControlKind::Edit:
     case ControlKind::Output:
-        return makeEdit(spec, parent);
+        return makeEdit(row, parent);
     case ControlKind::Button:
-        return new QPushButton(QString::fromUtf8(spec.text), parent);
+        return new QPushButton(QString::fromUtf8(row.text), parent);
     case ControlKind::RadioGroup:
-        return makeRadioGroup(spec, parent);
+        return makeRadioGroup(row, parent);
     case ControlKind::Picture: {
-        auto *picture = new QSvgWidget(QString::fromUtf8(spec.text), parent);
+        auto *picture = new QSvgWidget(QString::fromUtf8(row.text), parent);
         picture->setFocusPolicy(Qt::NoFocus);
         return picture;
     }
@@ -169,21 +169,21 @@ QButtonGroup *Controls::radioItems(const QString &name) const
 Controls buildControls(QWidget *parent, std::span<const ControlSpec> table)
 {
     Controls controls;
-    for (const ControlSpec &spec : table) {
-        QWidget *widget = makeWidget(spec, parent);
-        widget->setObjectName(QString::fromLatin1(spec.name));
-        if (spec.font != FontRole::Inherit)
-            widget->setFont(fontFor(spec.font));
-        if (spec.fill == Fill::Result)
-            fillBackground(widget, spec.kind == ControlKind::Output ? QPalette::Base : QPalette::Window,
+    for (const ControlSpec &row : table) {
+        QWidget *widget = makeWidget(row, parent);
+        widget->setObjectName(QString::fromLatin1(row.name));
+        if (row.font != FontRole::Inherit)
+            widget->setFont(fontFor(row.font));
+        if (row.fill == Fill::Result)
+            fillBackground(widget, row.kind == ControlKind::Output ? QPalette::Base : QPalette::Window,
                            kResultColour);
-        else if (spec.fill == Fill::Title)
+        else if (row.fill == Fill::Title)
             fillBackground(widget, QPalette::Window, kTitleColour);
-        widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
-        if (spec.kind == ControlKind::Caption)
+        widget->setGeometry(row.left, row.top, row.width, row.height);
+        if (row.kind == ControlKind::Caption)
             widget->adjustSize();
         controls.add(widget->objectName(), widget);
-        if (spec.kind == ControlKind::Edit)
+        if (row.kind == ControlKind::Edit)
             controls.addInput(static_cast<QLineEdit *>(widget));
     }
     return controls;
@@ -217,10 +217,10 @@ void pressOnReturn(const Controls &controls, QPushButton *button)
 
 void nameFromCaptions(const Controls &controls, std::span<const CaptionSpec> captions)
 {
-    for (const CaptionSpec &spec : captions) {
-        QLabel *caption = controls.label(QString::fromLatin1(spec.caption));
-        QWidget *control = controls.widget(QString::fromLatin1(spec.control));
-        Q_ASSERT_X(control, "nameFromCaptions", spec.control);
+    for (const CaptionSpec &row : captions) {
+        QLabel *caption = controls.label(QString::fromLatin1(row.caption));
+        QWidget *control = controls.widget(QString::fromLatin1(row.control));
+        Q_ASSERT_X(control, "nameFromCaptions", row.control);
         caption->setBuddy(control);
         control->setAccessibleName(accessibleNameFrom(caption->text()));
     }

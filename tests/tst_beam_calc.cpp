@@ -1,6 +1,8 @@
 #include "app/calc_error.h"
 #include "beam/beam_calc.h"
 
+#include "numeric_compare.h"
+
 #include <QtTest>
 
 #include <cmath>
@@ -20,17 +22,6 @@ constexpr double kPi = 3.141592653589793;
 BeamInput defaults()
 {
     return {21000, 100, 40, 20, 20, 20, 20, 10, 10, 0, 10};
-}
-
-bool relClose(double actual, double expected, double tolerance = 1e-12)
-{
-    return std::abs(actual - expected) <= tolerance * std::abs(expected);
-}
-
-QByteArray mismatch(double actual, double expected)
-{
-    return "actual " + QByteArray::number(actual, 'g', 17) + ", expected " +
-           QByteArray::number(expected, 'g', 17);
 }
 
 } // namespace

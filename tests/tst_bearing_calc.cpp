@@ -1,27 +1,13 @@
 #include "app/calc_error.h"
 #include "bearing/bearing_calc.h"
 
+#include "numeric_compare.h"
+
 #include <QtTest>
 
 #include <cmath>
 
 using namespace tavrel;
-
-namespace
-{
-
-bool relClose(double actual, double expected, double tolerance = 1e-12)
-{
-    return std::abs(actual - expected) <= tolerance * std::abs(expected);
-}
-
-QByteArray mismatch(double actual, double expected)
-{
-    return "actual " + QByteArray::number(actual, 'g', 17) + ", expected " +
-           QByteArray::number(expected, 'g', 17);
-}
-
-} // namespace
 
 class TestBearingCalc : public QObject
 {
