@@ -47,9 +47,25 @@ void fillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &col
     widget->setAutoFillBackground(role == QPalette::Window);
 }
 
+// A label that fits itself to its text from its designed top-left corner.
+// It does so when shown, so the labels of tabs not yet opened do not load
+// their fonts at start-up; setCaption fits it again on every new text.
+class CaptionLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        adjustSize();
+        QLabel::showEvent(event);
+    }
+};
+
 QWidget *makeLabel(const ControlSpec &row, QWidget *parent)
 {
-    auto *label = new QLabel(QString::fromUtf8(row.text), parent);
+    auto *label = row.kind == ControlKind::Caption ? new CaptionLabel(QString::fromUtf8(row.text), parent)
+                                                   : new QLabel(QString::fromUtf8(row.text), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
     if (row.kind == ControlKind::Note)
@@ -68,6 +84,26 @@ QLineEdit *makeEdit(const ControlSpec &row, QWidget *parent)
     edit->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText | Qt::ImhPreferLatin);
     return edit;
 }
+
+// An SVG picture that reads its file when first shown: pictures on tabs not
+// yet opened, or of a contact kind not selected, cost nothing at start-up.
+class Picture : public QSvgWidget {
+public:
+    Picture(const QString &file, QWidget *parent) : QSvgWidget(parent), file_(file) {}
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        if (!file_.isEmpty()) {
+            load(file_);
+            file_.clear();
+        }
+        QSvgWidget::showEvent(event);
+    }
+
+private:
+    QString file_;
+};
 
 // A frame with five radio items spread evenly down its height, so that
 // each can stand level with a row of the picture beside it. The button
@@ -104,7 +140,7 @@ QWidget *makeWidget(const ControlSpec &row, QWidget *parent)
     case ControlKind::RadioGroup:
         return makeRadioGroup(row, parent);
     case ControlKind::Picture: {
-        auto *picture = new QSvgWidget(QString::fromUtf8(row.text), parent);
+        auto *picture = new Picture(QString::fromUtf8(row.text), parent);
         picture->setFocusPolicy(Qt::NoFocus);
         return picture;
     }
@@ -180,8 +216,6 @@ Controls buildControls(QWidget *parent, std::span<const ControlSpec> table)
         else if (row.fill == Fill::Title)
             fillBackground(widget, QPalette::Window, kTitleColour);
         widget->setGeometry(row.left, row.top, row.width, row.height);
-        if (row.kind == ControlKind::Caption)
-            widget->adjustSize();
         controls.add(widget->objectName(), widget);
         if (row.kind == ControlKind::Edit)
             controls.addInput(static_cast<QLineEdit *>(widget));

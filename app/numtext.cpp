@@ -240,6 +240,7 @@ struct Pattern {
 Pattern parsePattern(std::string_view p)
 {
     Pattern pat;
+    pat.tokens.reserve(p.size());
     bool seenPoint = false;
     auto literal = [&pat](std::string_view text) {
         if (!pat.tokens.empty() && pat.tokens.back().kind == Token::Literal)

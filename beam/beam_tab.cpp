@@ -87,7 +87,7 @@ constexpr const char *kDimensionBoxes[] = {"Edit15", "Edit16", "Edit17", "Edit18
 BeamTab::BeamTab(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet2"));
-    // Set before building, so the captions size themselves in this font.
+    // The tab's font, which its controls inherit.
     QFont font = fontFor(FontRole::Inherit);
     setFont(font);
     setFontColour(this, Qt::black);

@@ -58,7 +58,7 @@ constexpr CaptionSpec kCaptions[] = {
 BearingTab::BearingTab(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet3"));
-    // Set before building, so the captions size themselves in this font.
+    // The tab's font, which its controls inherit.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
     nameFromCaptions(controls_, kCaptions);

@@ -88,7 +88,7 @@ constexpr const char *kRollerNote = "注）δとτmaxはE1=E2               ν1=
 HertzTab::HertzTab(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("TabSheet1"));
-    // Set before building, so the captions size themselves in this font.
+    // The tab's font, which its controls inherit.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
     nameFromCaptions(controls_, kCaptions);
@@ -119,7 +119,7 @@ HertzTab::HertzTab(QWidget *parent) : QWidget(parent)
 void HertzTab::emptyResults(std::initializer_list<const char *> names)
 {
     for (const char *name : names)
-        controls_.label(QString::fromLatin1(name))->clear();
+        clearField(controls_.label(QString::fromLatin1(name)));
 }
 
 void HertzTab::N1Click()
