@@ -19,6 +19,14 @@ void showErrorBox(QWidget *window, const QString &message)
     box.exec();
 }
 
+// Result fields keep their designed width; a long result (a life of a
+// million hours) may not fit, so the whole text is also the field's tooltip.
+void setFieldText(QLabel *field, const QString &text)
+{
+    field->setText(text);
+    field->setToolTip(text.trimmed());
+}
+
 } // namespace
 
 InputError::InputError(const std::string &message, QLineEdit *box) : std::runtime_error(message), box_(box) {}
@@ -39,7 +47,7 @@ QString formatted(const char *pattern, double value)
 
 void showNumber(QLabel *field, const char *pattern, double value)
 {
-    field->setText(formatted(pattern, value));
+    setFieldText(field, formatted(pattern, value));
 }
 
 void showNumber(QLineEdit *field, const char *pattern, double value)
@@ -47,9 +55,14 @@ void showNumber(QLineEdit *field, const char *pattern, double value)
     field->setText(formatted(pattern, value));
 }
 
+void clearField(QLabel *field)
+{
+    setFieldText(field, QString());
+}
+
 void showNumberOrEmpty(QLabel *field, const char *pattern, const std::optional<double> &value)
 {
-    field->setText(value ? formatted(pattern, *value) : QString());
+    setFieldText(field, value ? formatted(pattern, *value) : QString());
 }
 
 void runHandler(QWidget *window, const std::function<void()> &handler)

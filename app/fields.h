@@ -43,6 +43,7 @@ double readNumber(QLineEdit *box);
 QString formatted(const char *pattern, double value);
 void showNumber(QLabel *field, const char *pattern, double value);
 void showNumber(QLineEdit *field, const char *pattern, double value);
+void clearField(QLabel *field);
 // Shows the value, or an empty text when there is none.
 void showNumberOrEmpty(QLabel *field, const char *pattern, const std::optional<double> &value);
 
