@@ -1,0 +1,125 @@
+// The calculations and the number rules on their own, without any window:
+// each calculation with the default inputs of its tab, reading the texts the
+// boxes hold, and showing results with each of the six patterns.
+#include "app/numtext.h"
+#include "beam/beam_calc.h"
+#include "bearing/bearing_calc.h"
+#include "hertz/hertz_calc.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+using namespace tavrel;
+
+namespace
+{
+
+// The patterns the tabs show their results with.
+constexpr const char *kThreeDecimals = " ###0.000"; // Hertz results
+constexpr const char *kOneDecimal = " ####0.0";     // bearing load and life
+constexpr const char *kDays = " ####0 日";          // bearing life in days
+constexpr const char *kScientific = " #.##e-0";     // beam I and deflection
+constexpr const char *kWhole = " ###0.";            // beam moment
+constexpr const char *kTwoDecimals = " ###0.##";    // beam stress
+
+// Shown beside every figure; a figure above it is a finding, not a failure.
+constexpr const char *kGoal = "goal < 300 ns";
+
+// The defaults of the Hertz tab; the roller reads R2's box as its width.
+constexpr HertzInput kHertzDefaults{
+    .R1 = 40, .P = 100, .E1 = 21000, .E2 = 21000, .nu1 = 0.3, .nu2 = 0.3, .size2 = 400};
+
+// The defaults of the beam tab: cantilever with end load, solid rectangle.
+constexpr BeamInput kBeamDefaults{.E = 21000,
+                                  .L = 100,
+                                  .L1 = 40,
+                                  .x = 20,
+                                  .P = 20,
+                                  .b1 = 20,
+                                  .h1 = 20,
+                                  .b2 = 10,
+                                  .h2 = 10,
+                                  .typedI = 0,
+                                  .typedZ = 0};
+
+constexpr BearingInput kBearingDefaults{.n = 100, .Cor = 6000, .Cr = 6000, .Fr = 1500, .Fa = 200};
+
+void Hertz(benchmark::State &state, ContactKind kind)
+{
+    HertzInput in = kHertzDefaults;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(in);
+        HertzResult r = computeHertz(kind, in);
+        benchmark::DoNotOptimize(r);
+    }
+    state.SetLabel(kGoal);
+}
+BENCHMARK_CAPTURE(Hertz, sphere, ContactKind::SphereOnSphere);
+BENCHMARK_CAPTURE(Hertz, roller, ContactKind::CylinderOnPlane);
+
+void Beam(benchmark::State &state)
+{
+    BeamInput in = kBeamDefaults;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(in);
+        BeamResult r = computeBeam(0, 0, in);
+        benchmark::DoNotOptimize(r);
+    }
+    state.SetLabel(kGoal);
+}
+BENCHMARK(Beam);
+
+void BearingLife(benchmark::State &state)
+{
+    BearingInput in = kBearingDefaults;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(in);
+        BearingResult r = computeBearingLife(in);
+        benchmark::DoNotOptimize(r);
+    }
+    state.SetLabel(kGoal);
+}
+BENCHMARK(BearingLife);
+
+void Read(benchmark::State &state, const char *text)
+{
+    const std::string box = text;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(box.data());
+        double value = StrToFloat(box);
+        benchmark::DoNotOptimize(value);
+    }
+    state.SetLabel(kGoal);
+}
+// A default modulus, the text a beam press writes back into the I box, and
+// a Poisson's ratio.
+BENCHMARK_CAPTURE(Read, plain, "21000");
+BENCHMARK_CAPTURE(Read, exponent, " 1.33e4");
+BENCHMARK_CAPTURE(Read, fraction, "0.3");
+
+// Each pattern with a value of the kind it shows after a press with the
+// default inputs.
+void Format(benchmark::State &state, const char *pattern, double (*result)())
+{
+    double value = result();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        std::string shown = FormatFloat(pattern, value);
+        benchmark::DoNotOptimize(shown.data());
+    }
+    state.SetLabel(kGoal);
+}
+// clang-format off
+BENCHMARK_CAPTURE(Format, three_decimals, kThreeDecimals,
+                  [] { return computeHertz(ContactKind::SphereOnSphere, kHertzDefaults).pMax; });
+BENCHMARK_CAPTURE(Format, one_decimal, kOneDecimal, [] { return computeBearingLife(kBearingDefaults).Lh; });
+BENCHMARK_CAPTURE(Format, days, kDays, [] { return computeBearingLife(kBearingDefaults).days; });
+BENCHMARK_CAPTURE(Format, scientific, kScientific, [] { return computeBeam(0, 0, kBeamDefaults).I; });
+BENCHMARK_CAPTURE(Format, whole, kWhole, [] { return computeBeam(0, 0, kBeamDefaults).Mmax; });
+BENCHMARK_CAPTURE(Format, two_decimals, kTwoDecimals, [] { return computeBeam(0, 0, kBeamDefaults).sigmaMax; });
+// clang-format on
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,167 @@
+#!/usr/bin/env bash
+# Runs every benchmark of a build made with -DTAVREL_BUILD_BENCH=ON and
+# prints a Markdown report: the calculations, number rules and presses
+# against their goals, and the start-up of the calculator against a bare
+# window and a synthetic window of the same mix of controls.
+#
+#   bash bench/run.sh BUILD_DIR
+#
+# Knobs (environment): MIN_TIME seconds per Google Benchmark repetition
+# (default 0.05), REPETITIONS of each (default 5), RUNS of each start-up
+# program (default 15). The raw results and the report are kept in
+# BUILD_DIR/bench-results/.
+set -euo pipefail
+
+if [[ $# -ne 1 ]]; then
+    echo "usage: bash bench/run.sh BUILD_DIR" >&2
+    exit 2
+fi
+bin=$1/bench
+for program in bench_pure bench_press startup_tavrel startup_synthetic startup_bare; do
+    if [[ ! -x $bin/$program ]]; then
+        echo "$bin/$program is missing: configure with -DTAVREL_BUILD_BENCH=ON and build" >&2
+        exit 2
+    fi
+done
+
+MIN_TIME=${MIN_TIME:-0.05}
+REPETITIONS=${REPETITIONS:-5}
+RUNS=${RUNS:-15}
+results=$1/bench-results
+mkdir -p "$results"
+rm -f "$results"/*.csv "$results"/startup-*.txt
+
+# Headless, and a fixed locale so that EPOCHREALTIME has a '.' and the
+# figures below are read the same everywhere.
+export QT_QPA_PLATFORM=offscreen
+export LC_ALL=C.UTF-8
+if [[ -z ${XDG_RUNTIME_DIR:-} ]]; then
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
+
+google_benchmark() { # PROGRAM
+    echo "running $1 ..." >&2
+    "$bin/$1" --benchmark_min_time="$MIN_TIME" --benchmark_repetitions="$REPETITIONS" \
+        --benchmark_report_aggregates_only=true \
+        --benchmark_out="$results/$1.csv" --benchmark_out_format=csv >"$results/$1.txt" 2>&1
+}
+google_benchmark bench_pure
+google_benchmark bench_press
+
+# One start-up, from the launch to the first painted frame. Appends
+# "<ms> <peak RSS KiB> <before-main ms> <frame-done ms>" to the program's file.
+start_once() { # PROGRAM
+    local out err
+    err=$(mktemp)
+    out=$(TAVREL_BENCH_LAUNCHED=$EPOCHREALTIME "$bin/startup_$1" 2>"$err") || {
+        echo "startup_$1 failed: $(cat "$err")" >&2
+        rm -f "$err"
+        exit 1
+    }
+    local detail
+    detail=$(sed -n 's/^before-main \([0-9.]*\) ms, frame-done \([0-9.]*\) ms$/\1 \2/p' "$err")
+    rm -f "$err"
+    echo "$out $detail" >>"$results/startup-$1.txt"
+}
+
+echo "running the start-up programs, $RUNS times each ..." >&2
+# One run of each first, unrecorded, so that the libraries and fonts come
+# from the page cache; then the three in turn, so that a slow spell of the
+# machine hits all of them alike.
+for program in tavrel synthetic bare; do
+    start_once "$program"
+done
+rm -f "$results"/startup-*.txt
+for ((run = 0; run < RUNS; ++run)); do
+    for program in tavrel synthetic bare; do
+        start_once "$program"
+    done
+done
+
+median() { # COLUMN FILE
+    awk -v c="$1" '{ print $c }' "$2" | sort -g |
+        awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+# Rows "| name | median | goal | verdict |" from a Google Benchmark CSV: the
+# medians of the repetitions, against a goal given in the CSV's time unit.
+benchmark_rows() { # CSV GOAL
+    awk -F, -v goal="$2" '
+        /^"/ && $1 ~ /_median"$/ {
+            name = $1; gsub(/"/, "", name); sub(/_median$/, "", name)
+            unit = ($5 == "us") ? "µs" : $5
+            if ($9 == "true") { printf "| %s | error: %s | < %s %s | missed |\n", name, $10, goal, unit; next }
+            printf "| %s | %.3g %s | < %s %s | %s |\n", name, $3, unit, goal, unit, ($3 < goal) ? "met" : "missed"
+        }' "$1"
+}
+
+ratio_row() { # NAME NUMERATOR DENOMINATOR GOAL
+    awk -v name="$1" -v a="$2" -v b="$3" -v goal="$4" 'BEGIN {
+        r = a / b
+        printf "| %s | %.2f | ≤ %s | %s |\n", name, r, goal, (r <= goal + 1e-9) ? "met" : "missed"
+    }'
+}
+
+declare -A paint rss premain frame
+for program in tavrel synthetic bare; do
+    paint[$program]=$(median 1 "$results/startup-$program.txt")
+    rss[$program]=$(median 2 "$results/startup-$program.txt")
+    premain[$program]=$(median 3 "$results/startup-$program.txt")
+    frame[$program]=$(median 4 "$results/startup-$program.txt")
+done
+
+cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
+build_type=$(sed -n "s/^CMAKE_BUILD_TYPE:[A-Z]*=//p" "$1/CMakeCache.txt")
+build_type=${build_type:-RelWithDebInfo}
+compiler=$(sed -n 's/^set(CMAKE_CXX_COMPILER_\(ID\|VERSION\) "\(.*\)")$/\2/p' \
+    "$1"/CMakeFiles/*/CMakeCXXCompiler.cmake 2>/dev/null | head -n 2 | paste -sd ' ')
+qt=$(dpkg-query -W -f '${Version}' qt6-base-dev 2>/dev/null || echo unknown)
+
+{
+    echo "## Benchmarks, $(date -u +%Y-%m-%d)"
+    echo
+    echo "Machine: ${cpu:-unknown CPU}, $(nproc) CPUs, Linux $(uname -r)."
+    echo "Build: $build_type, ${compiler:-unknown compiler}, Qt $qt, QT_QPA_PLATFORM=offscreen."
+    if grep -q "Library was built as DEBUG" "$results/bench_pure.txt"; then
+        echo "Google Benchmark's own library is a debug build (Debian's); the code measured is not."
+    fi
+    echo
+    echo "### Calculations and number rules"
+    echo
+    echo "Median of $REPETITIONS repetitions, default inputs of each tab."
+    echo
+    echo "| benchmark | time | goal | |"
+    echo "|---|---|---|---|"
+    benchmark_rows "$results/bench_pure.csv" 300
+    echo
+    echo "### One press of each compute button"
+    echo
+    echo "Read the boxes, calculate, format, write the fields; repaint not included."
+    echo
+    echo "| benchmark | time | goal | |"
+    echo "|---|---|---|---|"
+    benchmark_rows "$results/bench_press.csv" 100
+    echo
+    echo "### Start-up to the first painted frame"
+    echo
+    echo "Median of $RUNS runs each, taken in turn. Time from the launch to the first"
+    echo "paint of the window; before main: loading the program and its libraries;"
+    echo "frame done: the whole first frame drawn. Peak RSS once the frame is done."
+    echo
+    echo "| program | first paint | before main | frame done | peak RSS |"
+    echo "|---|---|---|---|---|"
+    for program in tavrel synthetic bare; do
+        printf '| startup_%s | %.1f ms | %.1f ms | %.1f ms | %.0f KiB |\n' \
+            "$program" "${paint[$program]}" "${premain[$program]}" "${frame[$program]}" "${rss[$program]}"
+    done
+    echo
+    echo "| ratio | value | goal | |"
+    echo "|---|---|---|---|"
+    ratio_row "start-up, tavrel / synthetic" "${paint[tavrel]}" "${paint[synthetic]}" 1.1
+    ratio_row "start-up, tavrel / bare" "${paint[tavrel]}" "${paint[bare]}" 1.6
+    ratio_row "peak memory, tavrel / synthetic" "${rss[tavrel]}" "${rss[synthetic]}" 1.1
+} | tee "$results/report.md"
+echo >&2
+echo "Raw results and this report: $results/" >&2
