@@ -50,7 +50,8 @@ void fillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &col
 // A label that fits itself to its text from its designed top-left corner.
 // It does so when shown, so the labels of tabs not yet opened do not load
 // their fonts at start-up; setCaption fits it again on every new text.
-class CaptionLabel : public QLabel {
+class CaptionLabel : public QLabel
+{
 public:
     using QLabel::QLabel;
 
@@ -87,7 +88,8 @@ QLineEdit *makeEdit(const ControlSpec &row, QWidget *parent)
 
 // An SVG picture that reads its file when first shown: pictures on tabs not
 // yet opened, or of a contact kind not selected, cost nothing at start-up.
-class Picture : public QSvgWidget {
+class Picture : public QSvgWidget
+{
 public:
     Picture(const QString &file, QWidget *parent) : QSvgWidget(parent), file_(file) {}
 

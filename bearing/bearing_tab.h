@@ -6,9 +6,11 @@
 
 #include <QWidget>
 
-namespace tavrel {
+namespace tavrel
+{
 
-class BearingTab : public QWidget {
+class BearingTab : public QWidget
+{
     Q_OBJECT
 
 public:
