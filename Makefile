@@ -12,6 +12,18 @@ PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
 # apt-get directly as root, through sudo otherwise.
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
 
+# Installs those of the given Debian packages that dpkg does not already
+# report as installed (refreshing the package lists first).
+define install_missing
+@missing=$$(for p in $(1); do \
+	    dpkg -s $$p 2>/dev/null | grep -q '^Status: install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+endef
+
 .PHONY: run test build configure deps screenshots clean install package package-check
 
 run: build
@@ -26,16 +38,10 @@ build: configure
 configure: deps
 	cmake -S . -B $(BUILD_DIR)
 
-# Installs only the packages dpkg does not already report as installed, and
-# the decimal-comma locale the tests use to prove locale independence.
+# The packages above, and the decimal-comma locale the tests use to prove
+# locale independence.
 deps:
-	@missing=$$(for p in $(PACKAGES); do \
-	    dpkg -s $$p 2>/dev/null | grep -q '^Status: install ok installed' || echo $$p; done); \
-	if [ -n "$$missing" ]; then \
-	    echo "Installing:" $$missing; \
-	    $(SUDO) apt-get update -qq && \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
-	fi
+	$(call install_missing,$(PACKAGES))
 	@locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$' || \
 	    $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8
 
@@ -66,8 +72,7 @@ clean:
 # start-up, with the ratios against baseline windows.
 .PHONY: bench
 bench: deps
-	@dpkg -s libbenchmark-dev 2>/dev/null | grep -q '^Status: install ok installed' || \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq libbenchmark-dev
+	$(call install_missing,libbenchmark-dev)
 	cmake -S . -B $(BUILD_DIR) -DTAVREL_BUILD_BENCH=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	bash bench/run.sh $(BUILD_DIR)
@@ -80,9 +85,7 @@ FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=a
 
 .PHONY: fuzz
 fuzz: deps
-	@for p in clang libfuzzer-14-dev; do \
-	    dpkg -s $$p 2>/dev/null | grep -q '^Status: install ok installed' || \
-	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$p; done
+	$(call install_missing,clang libfuzzer-14-dev)
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DTAVREL_FUZZ=ON \
 	    -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
