@@ -53,6 +53,21 @@ inline QStringList press(QObject *root, const char *button)
     return answeringErrorBoxes([&] { child<QPushButton>(root, button)->click(); });
 }
 
+// The names of the next `count` controls that Tab reaches from `start`,
+// skipping those that take no keyboard focus or are disabled, as Tab does.
+inline QStringList tabStopsAfter(QObject *root, const char *start, int count)
+{
+    QStringList names;
+    QWidget *widget = child<QWidget>(root, start);
+    while (names.size() < count) {
+        do {
+            widget = widget->nextInFocusChain();
+        } while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isEnabled());
+        names << widget->objectName();
+    }
+    return names;
+}
+
 // The texts of the named controls, for before/after comparisons.
 inline QStringList textsOf(QObject *root, std::initializer_list<const char *> names)
 {
