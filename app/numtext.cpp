@@ -194,6 +194,11 @@ bool exceedsLargestDouble(const Decimal &d)
 // that shows it), so there the digits are cut instead.
 void roundForDisplay(Decimal &d, int keep)
 {
+    // Below 1e308 no rounding can pass the largest double.
+    if (d.exp10 < 308) {
+        roundToSignificant(d, keep);
+        return;
+    }
     Decimal rounded = d;
     roundToSignificant(rounded, keep);
     if (exceedsLargestDouble(rounded)) {
