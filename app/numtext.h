@@ -12,17 +12,50 @@
 namespace tavrel
 {
 
-// Raised when a text does not read as a number. Carries the text as typed;
-// the message is Japanese and quotes the text (shortened when very long).
+// The patterns with which results are shown.
+inline constexpr const char *kPatternThreeDecimals = " ###0.000";
+inline constexpr const char *kPatternOneDecimal = " ####0.0";
+inline constexpr const char *kPatternDays = " ####0 日";
+inline constexpr const char *kPatternScientific = " #.##e-0";
+inline constexpr const char *kPatternWhole = " ###0.";
+inline constexpr const char *kPatternTwoDecimals = " ###0.##";
+inline constexpr const char *kPatterns[] = {kPatternThreeDecimals, kPatternOneDecimal, kPatternDays,
+                                            kPatternScientific,    kPatternWhole,      kPatternTwoDecimals};
+
+// Why a text does not read as a number.
+enum class ConvertFault {
+    Empty,     // nothing but blanks
+    Malformed, // not in the number grammar
+    TooLarge,  // a number beyond the largest double
+};
+
+// Raised when a text does not read as a number. Carries the text as typed
+// and why it failed; the message is Japanese and quotes the text.
 class EConvertError : public std::runtime_error
 {
 public:
-    explicit EConvertError(std::string text);
+    EConvertError(std::string text, ConvertFault fault);
     const std::string &text() const noexcept { return text_; }
+    ConvertFault fault() const noexcept { return fault_; }
 
 private:
     std::string text_;
+    ConvertFault fault_;
 };
+
+// The message for a text that did not read in the box called `boxName`
+// (the box's caption as it stands; empty when it has none). `enableHint`,
+// when not empty, says which selection enables a disabled box.
+std::string conversionMessage(const EConvertError &error, std::string_view boxName,
+                              std::string_view enableHint = {});
+
+// A UTF-8 text as a message quotes it: every character that would not show
+// (controls, NUL, bidirectional controls, no-break, zero-width and other
+// non-ASCII spaces, invisible fillers, a combining mark that would fall on
+// the opening quote, bytes that are not UTF-8) is written as a visible mark
+// such as ⟨U+202E⟩, and a text of more than 40 characters is cut there and
+// ends in "…".
+std::string visibleText(std::string_view text);
 
 // Reads a decimal number: blanks before and after, an optional sign, digits
 // with at most one '.', at least one digit, and an optional exponent
