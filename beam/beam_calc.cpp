@@ -3,7 +3,6 @@
 #include "app/calc_error.h"
 
 #include <cmath>
-#include <stdexcept>
 
 namespace tavrel
 {
@@ -25,12 +24,6 @@ constexpr long double kTwentyFourth = 1.0L / 24;
 constexpr double kSixtyFourth = 0.015625;
 constexpr double kThirtySecond = 0.03125;
 
-// Captions of the deflection field. The blanks line the "=" up with the
-// neighbouring captions; the cantilever with end load has one blank fewer.
-constexpr const char *kCaptionMaximum = "δmax =";
-constexpr const char *kCaptionAtXEndLoad = "δx   =";
-constexpr const char *kCaptionAtX = "δx    =";
-
 // v times a long-double reciprocal, rounded once to double.
 double scaled(double v, long double reciprocal)
 {
@@ -42,32 +35,40 @@ struct Section {
 };
 
 // b1 and b2 stand for the diameters d1 and d2 of the circular sections.
-Section sectionProperties(int sectionKind, const BeamInput &in)
+Section sectionProperties(SectionKind section, const BeamInput &in)
 {
-    switch (sectionKind) {
-    case 0: // solid rectangle
+    switch (section) {
+    case SectionKind::SolidRectangle:
         return {scaled(in.b1 * in.h1 * in.h1 * in.h1, kTwelfth), scaled(in.b1 * in.h1 * in.h1, kSixth)};
-    case 1: { // hollow rectangle
+    case SectionKind::HollowRectangle: {
         const double outerLessInner = in.b1 * in.h1 * in.h1 * in.h1 - in.b2 * in.h2 * in.h2 * in.h2;
         return {scaled(outerLessInner, kTwelfth), scaled(outerLessInner / in.h1, kSixth)};
     }
-    case 2: // solid circular
+    case SectionKind::SolidCircle:
         return {kPi * std::pow(in.b1, 4.0) * kSixtyFourth, kPi * std::pow(in.b1, 3.0) * kThirtySecond};
-    case 3: { // hollow circular
+    case SectionKind::HollowCircle: {
         const double outerLessInner = std::pow(in.b1, 4.0) - std::pow(in.b2, 4.0);
         return {kPi * outerLessInner * kSixtyFourth, kPi * outerLessInner / in.b1 * kThirtySecond};
     }
-    default: // 4: I and Z as typed
-        return {in.typedI, in.typedZ};
+    case SectionKind::Typed:
+        break;
     }
+    return {in.typedI, in.typedZ};
 }
 
 struct Bending {
     double Mmax, delta;
-    const char *caption;
+    Deflection deflection;
 };
 
-Bending bending(int loadCase, const BeamInput &in, double I)
+// The largest deflection of a cantilever is at its free end (x = 0), of the
+// other arrangements at mid-span.
+Deflection deflectionAt(bool maximum)
+{
+    return maximum ? Deflection::Maximum : Deflection::AtX;
+}
+
+Bending bending(LoadCase loadCase, const BeamInput &in, double I)
 {
     const double E = in.E;
     const double L = in.L;
@@ -81,49 +82,42 @@ Bending bending(int loadCase, const BeamInput &in, double I)
     const double x4 = x3 * x;
 
     switch (loadCase) {
-    case 0: { // cantilever, point load at the free end; x from the free end
+    case LoadCase::CantileverEndLoad: {
         const double shape = 1.0 - 3.0 * x / (2.0 * L) + x3 / (2.0 * L3);
-        return {P * L, scaled(P * L3 / (E * I), kThird) * shape,
-                x == 0.0 ? kCaptionMaximum : kCaptionAtXEndLoad};
+        return {P * L, scaled(P * L3 / (E * I), kThird) * shape, deflectionAt(x == 0.0)};
     }
-    case 1: { // cantilever, uniform load; x from the free end
+    case LoadCase::CantileverUniform: {
         const double shape = 1.0 - scaled(4.0 * x / L, kThird) + scaled(x4 / L4, kThird);
-        return {P * L2 / 2.0, P * L4 / (8.0 * E * I) * shape, x == 0.0 ? kCaptionMaximum : kCaptionAtX};
+        return {P * L2 / 2.0, P * L4 / (8.0 * E * I) * shape, deflectionAt(x == 0.0)};
     }
-    case 2: { // simply supported, point load at L1 from the right-hand support
+    case LoadCase::SupportedPointLoad: {
         // b: distance of the load from the support on the other side of the
         // load than x (x counts from the right-hand support, like L1). The
         // deflection depends on x only through this choice.
         const double b = x > in.L1 ? in.L1 : L - in.L1;
         const double delta = scaled(P * b * std::pow(L2 - b * b, 1.5) / (E * I * L), kNinth) / std::sqrt(3.0);
-        return {P * x * (L - x) / L, delta, L / 2.0 == x ? kCaptionMaximum : kCaptionAtX};
+        return {P * x * (L - x) / L, delta, deflectionAt(L / 2.0 == x)};
     }
-    case 3: { // simply supported, uniform load
+    case LoadCase::SupportedUniform: {
         const double shape = x / L - 2.0 * x3 / L3 + x4 / L4;
-        return {P * L2 / 8.0, scaled(P * L4 / (E * I), kTwentyFourth) * shape,
-                L / 2.0 == x ? kCaptionMaximum : kCaptionAtX};
+        return {P * L2 / 8.0, scaled(P * L4 / (E * I), kTwentyFourth) * shape, deflectionAt(L / 2.0 == x)};
     }
-    default: { // 4: both ends fixed, uniform load
-        const double shape = x2 / L2 - 2.0 * x3 / L3 + 2.0 * x4 / L4;
-        return {scaled(P * L2, kTwentyFourth), scaled(P * L4 / (E * I), kTwentyFourth) * shape,
-                L / 2.0 == x ? kCaptionMaximum : kCaptionAtX};
+    case LoadCase::FixedUniform:
+        break;
     }
-    }
+    const double shape = x2 / L2 - 2.0 * x3 / L3 + 2.0 * x4 / L4;
+    return {scaled(P * L2, kTwentyFourth), scaled(P * L4 / (E * I), kTwentyFourth) * shape,
+            deflectionAt(L / 2.0 == x)};
 }
 
 } // namespace
 
-BeamResult computeBeam(int loadCase, int sectionKind, const BeamInput &in)
+BeamResult computeBeam(LoadCase loadCase, SectionKind section, const BeamInput &in)
 {
-    if (loadCase < 0 || loadCase > 4)
-        throw std::invalid_argument("computeBeam: load case outside 0..4");
-    if (sectionKind < 0 || sectionKind > 4)
-        throw std::invalid_argument("computeBeam: section kind outside 0..4");
+    const Section s = sectionProperties(section, in);
+    const Bending bend = bending(loadCase, in, s.I);
 
-    const Section section = sectionProperties(sectionKind, in);
-    const Bending bend = bending(loadCase, in, section.I);
-
-    BeamResult r{section.I, section.Z, bend.Mmax, bend.Mmax / section.Z, bend.delta, bend.caption};
+    BeamResult r{s.I, s.Z, bend.Mmax, bend.Mmax / s.Z, bend.delta, bend.deflection};
     // Z is checked too: a zero h1 or d1 makes it infinite, and sigma would
     // then show a plainly wrong 0.
     requireFinite({r.I, r.Z, r.Mmax, r.sigmaMax, r.delta});

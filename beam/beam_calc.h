@@ -2,35 +2,51 @@
 // stress and deflection. Pure calculation: no Qt, no window.
 #pragma once
 
-#include <string>
+#include <cstdint>
 
 namespace tavrel
 {
 
+// The support and load arrangements, in the order of the picture's rows.
+// P is a point load in the point-load cases and a load per length in the
+// uniform-load cases; x counts from the free end (cantilevers) or from the
+// right-hand support.
+enum class LoadCase : std::int32_t {
+    CantileverEndLoad,  // fixed at the left, point load at the free end
+    CantileverUniform,  // fixed at the left, uniform load
+    SupportedPointLoad, // simply supported, point load at L1 from the right-hand support
+    SupportedUniform,   // simply supported, uniform load
+    FixedUniform,       // both ends fixed, uniform load
+};
+
+// The cross-sections, in the order of the picture's sections.
+enum class SectionKind : std::int32_t {
+    SolidRectangle,  // b1 x h1
+    HollowRectangle, // b1 x h1 less b2 x h2
+    SolidCircle,     // diameter d1 (held in b1)
+    HollowCircle,    // d1 less d2 (held in b1 and b2)
+    Typed,           // I and Z typed in
+};
+
 // E: Young's modulus (kgf/mm²); L: span; L1: position of the point load from
-// the right-hand support (load case 2); x: point of the deflection; P: point
-// load, or load per length in load cases 1, 3 and 4; b1, h1, b2, h2: outer
-// and inner width and height (b1 and b2 are the diameters of the circular
-// sections); typedI, typedZ: I and Z typed by the user (section kind 4).
+// the right-hand support; x: point of the deflection; P: the load; b1, h1,
+// b2, h2: outer and inner width and height (b1 and b2 are the diameters of
+// the circular sections); typedI, typedZ: I and Z typed by the user.
 struct BeamInput {
     double E, L, L1, x, P, b1, h1, b2, h2, typedI, typedZ;
 };
 
+// Which deflection delta is: the beam's largest, or the one at x.
+enum class Deflection { Maximum, AtX };
+
 // I: second moment of area; Z: section modulus; Mmax: bending moment;
-// sigmaMax: Mmax / Z; delta: deflection; deflectionCaption: the caption of the
-// deflection field, "δmax =" when delta is the maximum deflection.
+// sigmaMax: Mmax / Z; delta: the deflection that `deflection` names.
 struct BeamResult {
     double I, Z, Mmax, sigmaMax, delta;
-    std::string deflectionCaption;
+    Deflection deflection;
 };
 
-// loadCase: 0 cantilever with end load, 1 cantilever with uniform load,
-// 2 simply supported with point load at L1, 3 simply supported with uniform
-// load, 4 both ends fixed with uniform load.
-// sectionKind: 0 solid rectangle, 1 hollow rectangle, 2 solid circular,
-// 3 hollow circular, 4 typed I and Z.
-// Throws std::invalid_argument for a load case or section kind outside 0..4,
-// and CalcError when I, Mmax, sigmaMax or delta would not be finite.
-BeamResult computeBeam(int loadCase, int sectionKind, const BeamInput &in);
+// Throws CalcError when I, Z, Mmax, sigmaMax or delta would not be finite.
+BeamResult computeBeam(LoadCase loadCase, SectionKind section, const BeamInput &in);
 
 } // namespace tavrel
