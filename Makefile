@@ -24,13 +24,20 @@ define install_missing
 	fi
 endef
 
-.PHONY: run test build configure deps screenshots clean install package package-check
+.PHONY: run test check build configure deps screenshots clean install package package-check
 
 run: build
 	./$(BUILD_DIR)/tavrel
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The fast loop while working: build and run every test but the long
+# random-use run, without installing anything.
+check:
+	cmake -S . -B $(BUILD_DIR)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE slow
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -77,8 +84,9 @@ bench: deps
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	bash bench/run.sh $(BUILD_DIR)
 
-# libFuzzer runs of the number rules under ASan and UBSan, FUZZ_SECONDS
-# each, starting from the seed corpus (new finds go to the build folder).
+# libFuzzer runs of the number rules and of the whole path of a press
+# under ASan and UBSan, FUZZ_SECONDS each, starting from the seed corpus
+# (new finds go to the build folder).
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
@@ -89,7 +97,7 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DTAVREL_FUZZ=ON \
 	    -DCMAKE_CXX_FLAGS="$(FUZZ_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
-	for t in read show; do \
+	for t in read show path; do \
 	    mkdir -p $(FUZZ_DIR)/corpus-$$t && \
 	    $(FUZZ_DIR)/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=512 \
 	        -print_final_stats=1 $(FUZZ_DIR)/corpus-$$t tests/fuzz/corpus/$$t || exit 1; \

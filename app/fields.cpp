@@ -1,10 +1,10 @@
 #include "app/fields.h"
 
+#include "app/look.h"
 #include "app/numtext.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 
 namespace tavrel
 {
@@ -12,31 +12,24 @@ namespace tavrel
 namespace
 {
 
-void showErrorBox(QWidget *window, const QString &message)
-{
-    QMessageBox box(QMessageBox::Critical, window->window()->windowTitle(), message, QMessageBox::Ok, window);
-    box.setObjectName(QStringLiteral("ErrorBox"));
-    box.exec();
-}
-
-// Result fields keep their designed width; a long result (a life of a
-// million hours) may not fit, so the whole text is also the field's tooltip.
-void setFieldText(QLabel *field, const QString &text)
-{
-    field->setText(text);
-    field->setToolTip(text.trimmed());
-}
+constexpr const char *kEnableHintProperty = "tavrelEnableHint";
 
 } // namespace
 
 InputError::InputError(const std::string &message, QLineEdit *box) : std::runtime_error(message), box_(box) {}
+
+void setEnableHint(QLineEdit *box, const QString &hint)
+{
+    box->setProperty(kEnableHintProperty, hint);
+}
 
 double readNumber(QLineEdit *box)
 {
     try {
         return StrToFloat(box->text().toStdString());
     } catch (const EConvertError &e) {
-        throw InputError(e.what(), box);
+        const QString hint = box->isEnabled() ? QString() : box->property(kEnableHintProperty).toString();
+        throw InputError(conversionMessage(e, box->accessibleName().toStdString(), hint.toStdString()), box);
     }
 }
 

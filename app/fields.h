@@ -17,14 +17,6 @@ class QWidget;
 namespace tavrel
 {
 
-// The patterns with which results are shown.
-inline constexpr const char *kPatternThreeDecimals = " ###0.000";
-inline constexpr const char *kPatternOneDecimal = " ####0.0";
-inline constexpr const char *kPatternDays = " ####0 日";
-inline constexpr const char *kPatternScientific = " #.##e-0";
-inline constexpr const char *kPatternWhole = " ###0.";
-inline constexpr const char *kPatternTwoDecimals = " ###0.##";
-
 // A box whose text is not a number. Remembers the box so that the error box
 // can hand it the focus for retyping.
 class InputError : public std::runtime_error
@@ -37,7 +29,12 @@ private:
     QPointer<QLineEdit> box_;
 };
 
-// The number in the box; raises InputError when its text does not read.
+// Says, in a disabled box's message, which selection enables the box (a
+// phrase such as 断面で「中空長方形」か「中空円形」).
+void setEnableHint(QLineEdit *box, const QString &hint);
+
+// The number in the box; raises InputError, naming the box by its caption,
+// when its text does not read.
 double readNumber(QLineEdit *box);
 
 QString formatted(const char *pattern, double value);

@@ -9,9 +9,16 @@
 #include "hertz/hertz_tab.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QTabWidget>
+#include <QToolTip>
+#include <QTranslator>
+
+#include <algorithm>
 
 using namespace tavrel;
 
@@ -31,16 +38,36 @@ constexpr std::array kStrayControls = {
 };
 // clang-format on
 
+// The designed frame: its position, its size, and the size of the client
+// area within it.
+constexpr QRect kDesignedFrame(302, 122, 544, 469);
+constexpr QSize kClientSize(536, 442);
+
+// The toolkit's own texts (the edit menu of a box, the buttons of a message
+// box) in Japanese, whatever the user's locale: once per application.
+void useToolkitTranslations()
+{
+    static QTranslator *translator = nullptr;
+    if (translator)
+        return;
+    translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget *parent) : QWidget(parent)
 {
+    useToolkitTranslations();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrel Ver. 1.01"));
+    setPalette(designedPalette());
     setFont(fontFor(FontRole::Inherit));
-    // The designed 544 x 469 frame less its borders and caption.
-    resize(536, 442);
-    move(302, 122);
+    QToolTip::setPalette(designedPalette());
+    QToolTip::setFont(fontFor(FontRole::Inherit));
+    resize(kClientSize);
+    placeOnScreen();
     buildStrayControls();
     buildFrame();
     buildMaterialMenu();
@@ -77,11 +104,8 @@ void TForm1::buildFrame()
         action->setObjectName(QString::fromLatin1(name));
         action->setEnabled(false);
     }
-    for (QWidget *owner : {static_cast<QWidget *>(PageControl1), static_cast<QWidget *>(TabSheet1)}) {
-        owner->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(owner, &QWidget::customContextMenuRequested, this,
-                [this, owner](const QPoint &pos) { PopupMenu4->popup(owner->mapToGlobal(pos)); });
-    }
+    offerMenu(PageControl1, PopupMenu4);
+    offerMenu(TabSheet1, PopupMenu4);
     PageControl1->raise();
 }
 
@@ -92,27 +116,40 @@ void TForm1::buildMaterialMenu()
     for (std::size_t entry = 0; entry < kMaterialPresets.size(); ++entry) {
         QAction *action = PopupMenu2->addAction(QString::fromUtf8(kMaterialPresets[entry].caption));
         action->setObjectName(QString::fromLatin1(kMaterialPresets[entry].item));
-        connect(action, &QAction::triggered, this, guarded(this, [this, entry] { MaterialClick(entry); }));
+        connect(action, &QAction::triggered, this, guarded(this, [this, entry] { chooseMaterial(entry); }));
     }
     // The menu replaces the usual edit menu on the three modulus boxes only.
-    modulusBoxes_[0] = TabSheet1->controls().edit(QStringLiteral("Edit2"));
-    modulusBoxes_[1] = TabSheet1->controls().edit(QStringLiteral("Edit3"));
-    modulusBoxes_[2] = TabSheet2->controls().edit(QStringLiteral("Edit23"));
-    for (QLineEdit *box : modulusBoxes_) {
-        box->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(box, &QWidget::customContextMenuRequested, this,
-                [this, box](const QPoint &pos) { PopupMenu2->popup(box->mapToGlobal(pos)); });
-    }
+    modulusBoxes_ = {TabSheet1->controls().edit(QStringLiteral("Edit2")),
+                     TabSheet1->controls().edit(QStringLiteral("Edit3")),
+                     TabSheet2->controls().edit(QStringLiteral("Edit23"))};
+    for (QLineEdit *box : modulusBoxes_)
+        offerMenu(box, PopupMenu2);
+}
+
+// At the designed position when the whole frame fits there on the screen;
+// otherwise moved the least that brings it onto the screen's free area (at
+// a large scale factor the designed position would put the compute buttons
+// below the screen's edge).
+void TForm1::placeOnScreen()
+{
+    const QRect free = screen()->availableGeometry();
+    QRect frame = kDesignedFrame;
+    frame.moveLeft(
+        std::clamp(frame.left(), free.left(), std::max(free.left(), free.right() + 1 - frame.width())));
+    frame.moveTop(
+        std::clamp(frame.top(), free.top(), std::max(free.top(), free.bottom() + 1 - frame.height())));
+    move(frame.topLeft());
 }
 
 void TForm1::FormCreate()
 {
     for (std::size_t entry = 0; entry < materials_.size(); ++entry)
         materials_[entry] = kMaterialPresets[entry].modulus;
-    TabSheet1->setContactKind(ContactKind::SphereOnSphere);
+    // The contact kind starts as the sphere on a convex sphere, which the tab
+    // is built showing.
 }
 
-void TForm1::MaterialClick(std::size_t entry)
+void TForm1::chooseMaterial(std::size_t entry)
 {
     for (QLineEdit *box : modulusBoxes_)
         box->setText(QString::fromStdString(FloatToStr(materials_[entry])));

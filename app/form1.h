@@ -23,6 +23,10 @@ class TForm1 : public QWidget
     Q_OBJECT
 
 public:
+    // Builds the whole window. It draws with its designed palette and fonts
+    // whatever the desktop's, speaks Japanese in the toolkit's own menus and
+    // boxes too, and opens at its designed position when it fits there on
+    // the screen.
     explicit TForm1(QWidget *parent = nullptr);
 
 private:
@@ -31,18 +35,19 @@ private:
     void FormCreate();
     // The handler of the material items N21 to N27: writes the entry's
     // modulus into all three modulus boxes, of both tabs, and nothing else.
-    void MaterialClick(std::size_t entry);
+    void chooseMaterial(std::size_t entry);
     void buildFrame();
     void buildStrayControls();
     void buildMaterialMenu();
+    void placeOnScreen();
 
     QTabWidget *PageControl1 = nullptr;
     QMenu *PopupMenu4 = nullptr;
     QMenu *PopupMenu2 = nullptr;
-    QLineEdit *modulusBoxes_[3] = {};
-    // Young's moduli in kgf/mm^2, in menu order; filled by FormCreate.
-    std::array<double, 7> materials_{};
     tavrel::HertzTab *TabSheet1 = nullptr;
     tavrel::BeamTab *TabSheet2 = nullptr;
     tavrel::BearingTab *TabSheet3 = nullptr;
+    std::array<QLineEdit *, 3> modulusBoxes_{};
+    // Young's moduli in kgf/mm^2, in menu order; filled by FormCreate.
+    std::array<double, 7> materials_{};
 };

@@ -1,13 +1,30 @@
 #include "app/look.h"
 
+#include "app/numtext.h"
+
+#include <QAbstractButton>
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QSvgWidget>
+
+#include <cmath>
 
 namespace tavrel
 {
@@ -15,8 +32,24 @@ namespace tavrel
 namespace
 {
 
-constexpr const char *kAutoSizeProperty = "tavrelAutoSize";
 constexpr int kRadioItems = 5;
+
+// Property names: what a control holds, and the label that gives its unit.
+constexpr const char *kQuantityProperty = "tavrelQuantity";
+constexpr const char *kUnitProperty = "tavrelUnitLabel";
+
+// Narrowest horizontal stretch and smallest character height at which a
+// text that does not fit its box is still drawn whole; past them it is cut
+// with "…".
+constexpr int kNarrowestStretch = 70;
+constexpr int kSmallestPixels = 9;
+// Pixels kept free at the right edge, for the rounding of glyph widths at
+// fractional screen scales.
+constexpr qreal kSlack = 1.0;
+
+// The most characters a box takes. Far beyond any number anybody types, so
+// that a long pasted text is kept whole; a longer one is refused whole.
+constexpr int kMaxTextLength = 100000;
 
 QStringList familiesFor(FontRole role)
 {
@@ -47,51 +80,350 @@ void fillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &col
     widget->setAutoFillBackground(role == QPalette::Window);
 }
 
-// A label that fits itself to its text from its designed top-left corner.
-// It does so when shown, so the labels of tabs not yet opened do not load
-// their fonts at start-up; setCaption fits it again on every new text.
-class CaptionLabel : public QLabel
+qreal advance(const QFont &font, const QString &text)
+{
+    return QFontMetricsF(font).horizontalAdvance(text);
+}
+
+// The font in which `fits` holds: `base` itself, else condensed step by
+// step, else smaller down to the floor. `whole` is false when even the
+// floor does not fit; the text must then be cut.
+struct Fitted {
+    QFont font;
+    bool whole;
+};
+
+template <typename Fits> Fitted fitted(const QFont &base, Fits fits)
+{
+    QFont font = base;
+    if (fits(font))
+        return {font, true};
+    for (int stretch = 95; stretch >= kNarrowestStretch; stretch -= 5) {
+        font.setStretch(stretch);
+        if (fits(font))
+            return {font, true};
+    }
+    for (int pixels = base.pixelSize() - 1; pixels >= kSmallestPixels; --pixels) {
+        font.setPixelSize(pixels);
+        if (fits(font))
+            return {font, true};
+    }
+    return {font, false};
+}
+
+Fitted fittedToWidth(const QFont &base, const QString &text, qreal width)
+{
+    return fitted(base, [&](const QFont &font) { return advance(font, text) <= width - kSlack; });
+}
+
+QString elided(const QFont &font, const QString &text, qreal width)
+{
+    return QFontMetricsF(font).elidedText(text, Qt::ElideRight, width - kSlack);
+}
+
+// The value of a box or field in SI units, for its tooltip: "= 205.94 GPa".
+QString siValue(const QWidget *control, const QString &text)
+{
+    const auto quantity = static_cast<Quantity>(control->property(kQuantityProperty).toInt());
+    if (quantity == Quantity::None)
+        return {};
+    double value = 0;
+    try {
+        value = StrToFloat(text.toStdString());
+    } catch (const EConvertError &) {
+        return {};
+    }
+    constexpr double kNewtonsPerKgf = 9.80665;
+    double si = value * kNewtonsPerKgf;
+    QString unit = QStringLiteral("N");
+    switch (quantity) {
+    case Quantity::Load: {
+        const auto *unitLabel =
+            qobject_cast<const QLabel *>(control->property(kUnitProperty).value<QObject *>());
+        if (unitLabel && unitLabel->text().contains(QLatin1String("/mm")))
+            unit = QStringLiteral("N/mm");
+        break;
+    }
+    case Quantity::Modulus:
+        si /= 1000;
+        unit = QStringLiteral("GPa");
+        break;
+    case Quantity::Stress:
+        unit = QStringLiteral("MPa");
+        break;
+    case Quantity::Moment:
+        unit = QStringLiteral("N·mm");
+        break;
+    case Quantity::None:
+    case Quantity::Force:
+        break;
+    }
+    return QStringLiteral("= %1 %2").arg(QString::number(si, 'g', 6), unit);
+}
+
+// A tooltip that holds the whole text and, for a quantity, its SI value.
+QString toolTipFor(const QWidget *control, const QString &text)
+{
+    const QString whole = text.trimmed();
+    const QString si = siValue(control, whole);
+    return si.isEmpty() ? whole : whole + QLatin1Char('\n') + si;
+}
+
+// A caption, result field or note. Its text always fits its designed box:
+// the designed caption spans exactly its designed width, as it did in the
+// designed font (condensed when the font here is wider, spaced out when it
+// is narrower), so the captions end where they were designed to; any other
+// text is drawn condensed, then smaller, and only when even the smallest
+// font does not fit, cut with "…" (the tooltip then holds the whole text).
+// Fitting happens whenever the text is set through setCaption or
+// setFieldText, and again before painting a text set any other way.
+class TextLabel : public QLabel
 {
 public:
-    using QLabel::QLabel;
+    TextLabel(const ControlSpec &row, QWidget *parent)
+        : QLabel(QString::fromUtf8(row.text), parent), kind_(row.kind), base_(fontFor(row.font)),
+          designedText_(text()), designedWidth_(row.width)
+    {
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        setTextFormat(Qt::PlainText);
+        setWordWrap(kind_ == ControlKind::Note);
+        if (kind_ == ControlKind::Field)
+            setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+
+    void fit()
+    {
+        const QString current = text();
+        fittedText_ = current;
+        Fitted fit{base_, true};
+        if (kind_ == ControlKind::Note) {
+            const QRectF box(0, 0, width() - kSlack, 1e6);
+            fit = fitted(base_, [&](const QFont &font) {
+                const QRectF used = QFontMetricsF(font).boundingRect(box, Qt::TextWordWrap, current);
+                return used.width() <= box.width() && used.height() <= height();
+            });
+        } else if (kind_ == ControlKind::Caption && current == designedText_ &&
+                   advance(base_, current) < designedWidth_ - kSlack && current.size() > 1) {
+            fit.font.setLetterSpacing(QFont::AbsoluteSpacing,
+                                      (designedWidth_ - kSlack - advance(base_, current)) / current.size());
+        } else {
+            fit = fittedToWidth(base_, current, kind_ == ControlKind::Caption ? designedWidth_ : width());
+        }
+        elided_ = !fit.whole;
+        if (font() != fit.font || !testAttribute(Qt::WA_SetFont))
+            setFont(fit.font);
+        if (kind_ == ControlKind::Caption)
+            resize(std::min(designedWidth_, static_cast<int>(std::ceil(advance(font(), current) + kSlack))),
+                   QFontMetrics(font()).height());
+        if (kind_ == ControlKind::Field)
+            setToolTip(toolTipFor(this, current));
+        else
+            setToolTip(elided_ ? current : QString());
+    }
 
 protected:
     void showEvent(QShowEvent *event) override
     {
-        adjustSize();
+        fit();
         QLabel::showEvent(event);
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (text() != fittedText_)
+            fit();
+        if (!elided_) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(), isEnabled(),
+                              elided(font(), text(), contentsRect().width()), foregroundRole());
+    }
+
+    // A result field offers its text for copying.
+    void contextMenuEvent(QContextMenuEvent *event) override
+    {
+        if (kind_ != ControlKind::Field) {
+            QLabel::contextMenuEvent(event);
+            return;
+        }
+        auto *menu = new QMenu(this);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        QAction *copy =
+            menu->addAction(QCoreApplication::translate("QWidgetTextControl", "&Copy"), this, [this] {
+                QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text().trimmed());
+            });
+        copy->setEnabled(!text().trimmed().isEmpty());
+        menu->addAction(QCoreApplication::translate("QWidgetTextControl", "Select All"), this,
+                        [this] { setSelection(0, static_cast<int>(text().size())); });
+        adoptWindowLook(menu);
+        menu->popup(event->globalPos());
+    }
+
+private:
+    ControlKind kind_;
+    QFont base_;
+    QString designedText_;
+    int designedWidth_;
+    QString fittedText_;
+    bool elided_ = false;
+};
+
+// A number box. It keeps a typed or pasted text whole, or refuses a paste
+// whole with a message: never a number cut short into another. Its edit menu
+// is the toolkit's, in the window's look; its tooltip gives the value in SI
+// units where it holds a quantity.
+class NumberBox : public QLineEdit
+{
+public:
+    NumberBox(const ControlSpec &row, QWidget *parent) : QLineEdit(QString::fromUtf8(row.text), parent)
+    {
+        setMaxLength(kMaxTextLength);
+        // Numbers are typed half-width: keep a Japanese input method out of
+        // the way, so digits go straight into the box without conversion.
+        setAttribute(Qt::WA_InputMethodEnabled, false);
+        setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText | Qt::ImhPreferLatin);
+    }
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::ToolTip)
+            setToolTip(toolTipFor(this, text()));
+        return QLineEdit::event(event);
+    }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->matches(QKeySequence::Paste))
+            pasteWhole(QClipboard::Clipboard);
+        else
+            QLineEdit::keyPressEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection())
+            pasteWhole(QClipboard::Selection);
+        else
+            QLineEdit::mouseReleaseEvent(event);
+    }
+
+    void dropEvent(QDropEvent *event) override
+    {
+        if (fitsWhole(event->mimeData()->text()))
+            QLineEdit::dropEvent(event);
+        else
+            event->ignore();
+    }
+
+    void contextMenuEvent(QContextMenuEvent *event) override
+    {
+        QMenu *menu = createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        if (QAction *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
+            paste->disconnect(this);
+            connect(paste, &QAction::triggered, this, [this] { pasteWhole(QClipboard::Clipboard); });
+        }
+        adoptWindowLook(menu);
+        menu->popup(event->globalPos());
+    }
+
+private:
+    // True when `added` goes in, in place of the selection, without passing
+    // the most characters a box takes; otherwise says so in a message.
+    bool fitsWhole(const QString &added)
+    {
+        const qsizetype length = text().size() - selectedText().size() + added.size();
+        if (length <= maxLength())
+            return true;
+        showErrorBox(this, QStringLiteral("貼り付ける文字列が長すぎるため、貼り付けませんでした"
+                                          "（%1 文字。1 つの欄に入るのは %2 文字までです）。")
+                               .arg(added.size())
+                               .arg(maxLength()));
+        return false;
+    }
+
+    void pasteWhole(QClipboard::Mode mode)
+    {
+        if (isReadOnly())
+            return;
+        const QString clip = QGuiApplication::clipboard()->text(mode);
+        if (fitsWhole(clip))
+            insert(clip);
     }
 };
 
-QWidget *makeLabel(const ControlSpec &row, QWidget *parent)
+// A box into which a press writes a result. Like a result field, it draws
+// its text condensed or smaller so that it fits, and shows the beginning of
+// a text that the program wrote; only past the smallest font is the text
+// cut with "…", and then only while the box does not have the focus.
+class ResultBox : public NumberBox
 {
-    auto *label = row.kind == ControlKind::Caption ? new CaptionLabel(QString::fromUtf8(row.text), parent)
-                                                   : new QLabel(QString::fromUtf8(row.text), parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextFormat(Qt::PlainText);
-    if (row.kind == ControlKind::Note)
-        label->setWordWrap(true);
-    if (row.kind == ControlKind::Caption)
-        label->setProperty(kAutoSizeProperty, true);
-    return label;
-}
+public:
+    ResultBox(const ControlSpec &row, QWidget *parent) : NumberBox(row, parent), base_(fontFor(row.font))
+    {
+        connect(this, &QLineEdit::textChanged, this, [this] { fit(); });
+    }
 
-QLineEdit *makeEdit(const ControlSpec &row, QWidget *parent)
-{
-    auto *edit = new QLineEdit(QString::fromUtf8(row.text), parent);
-    // Numbers are typed half-width: keep a Japanese input method out of the
-    // way, so digits go straight into the box without conversion.
-    edit->setAttribute(Qt::WA_InputMethodEnabled, false);
-    edit->setInputMethodHints(Qt::ImhPreferNumbers | Qt::ImhNoPredictiveText | Qt::ImhPreferLatin);
-    return edit;
-}
+    void fit()
+    {
+        const Fitted fit = fittedToWidth(base_, text(), textArea().width());
+        elided_ = !fit.whole;
+        if (font() != fit.font)
+            setFont(fit.font);
+        if (!isModified())
+            setCursorPosition(0);
+        setToolTip(toolTipFor(this, text()));
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        NumberBox::resizeEvent(event);
+        fit();
+    }
+
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (!elided_ || hasFocus()) {
+            NumberBox::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+        const QRect area = textArea();
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, elided(font(), text(), area.width()));
+    }
+
+private:
+    // Where the box draws its text: inside the frame, the text margins and
+    // the box's own two-pixel margin at each side.
+    QRect textArea() const
+    {
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+        return contents.marginsRemoved(textMargins()).adjusted(2, 0, -2, 0);
+    }
+
+    QFont base_;
+    bool elided_ = false;
+};
 
 // An SVG picture that reads its file when first shown: pictures on tabs not
 // yet opened, or of a contact kind not selected, cost nothing at start-up.
 class Picture : public QSvgWidget
 {
 public:
-    Picture(const QString &file, QWidget *parent) : QSvgWidget(parent), file_(file) {}
+    Picture(const QString &file, QWidget *parent) : QSvgWidget(parent), file_(file)
+    {
+        setFocusPolicy(Qt::NoFocus);
+    }
 
 protected:
     void showEvent(QShowEvent *event) override
@@ -133,19 +465,22 @@ QWidget *makeWidget(const ControlSpec &row, QWidget *parent)
     case ControlKind::Caption:
     case ControlKind::Field:
     case ControlKind::Note:
-        return makeLabel(row, parent);
+        return new TextLabel(row, parent);
     case ControlKind::Edit:
+        return new NumberBox(row, parent);
+    case ControlKind::Shown:
     case ControlKind::Output:
-        return makeEdit(row, parent);
-    case ControlKind::Button:
-        return new QPushButton(QString::fromUtf8(row.text), parent);
+        return new ResultBox(row, parent);
+    case ControlKind::Button: {
+        auto *button = new QPushButton(QString::fromUtf8(row.text), parent);
+        // Return and Enter press the focused button, as Space does.
+        button->setAutoDefault(true);
+        return button;
+    }
     case ControlKind::RadioGroup:
         return makeRadioGroup(row, parent);
-    case ControlKind::Picture: {
-        auto *picture = new Picture(QString::fromUtf8(row.text), parent);
-        picture->setFocusPolicy(Qt::NoFocus);
-        return picture;
-    }
+    case ControlKind::Picture:
+        return new Picture(QString::fromUtf8(row.text), parent);
     }
     return nullptr;
 }
@@ -169,7 +504,34 @@ template <typename T> T *typed(const Controls &controls, const QString &name)
     return widget;
 }
 
+QString textOf(const QWidget *control)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    return static_cast<const QLineEdit *>(control)->text();
+}
+
 } // namespace
+
+QPalette designedPalette()
+{
+    const QColor ground(240, 240, 240), white(Qt::white), black(Qt::black);
+    QPalette palette(black, ground, white, QColor(160, 160, 160), QColor(200, 200, 200), black, white);
+    palette.setColor(QPalette::ButtonText, black);
+    palette.setColor(QPalette::Highlight, QColor(0, 102, 204));
+    palette.setColor(QPalette::HighlightedText, white);
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+    palette.setColor(QPalette::ToolTipText, black);
+    palette.setColor(QPalette::PlaceholderText, QColor(105, 105, 105));
+    palette.setColor(QPalette::Link, QColor(0, 0, 238));
+    palette.setColor(QPalette::AlternateBase, QColor(245, 245, 245));
+    // Disabled: the box takes the ground colour; its text stays legible.
+    const QColor disabledText(105, 105, 105);
+    palette.setColor(QPalette::Disabled, QPalette::Base, ground);
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabledText);
+    return palette;
+}
 
 QFont fontFor(FontRole role)
 {
@@ -219,7 +581,7 @@ Controls buildControls(QWidget *parent, std::span<const ControlSpec> table)
             fillBackground(widget, QPalette::Window, kTitleColour);
         widget->setGeometry(row.left, row.top, row.width, row.height);
         controls.add(widget->objectName(), widget);
-        if (row.kind == ControlKind::Edit)
+        if (row.kind == ControlKind::Edit || row.kind == ControlKind::Shown)
             controls.addInput(static_cast<QLineEdit *>(widget));
     }
     return controls;
@@ -251,24 +613,56 @@ void pressOnReturn(const Controls &controls, QPushButton *button)
         QObject::connect(edit, &QLineEdit::returnPressed, button, &QPushButton::click);
 }
 
-void nameFromCaptions(const Controls &controls, std::span<const CaptionSpec> captions)
+void describeFields(QWidget *tab, const Controls &controls, std::span<const CaptionSpec> captions)
 {
     for (const CaptionSpec &row : captions) {
         QLabel *caption = controls.label(QString::fromLatin1(row.caption));
         QWidget *control = controls.widget(QString::fromLatin1(row.control));
-        Q_ASSERT_X(control, "nameFromCaptions", row.control);
+        Q_ASSERT_X(control, "describeFields", row.control);
         caption->setBuddy(control);
         control->setAccessibleName(accessibleNameFrom(caption->text()));
+        control->setProperty(kQuantityProperty, static_cast<int>(row.quantity));
+        if (row.unit)
+            control->setProperty(
+                kUnitProperty, QVariant::fromValue<QObject *>(controls.label(QString::fromLatin1(row.unit))));
     }
+    auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), tab);
+    copy->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(copy, &QShortcut::activated, tab, [controls, captions] {
+        QGuiApplication::clipboard()->setText(tabAsText(controls, captions));
+    });
+}
+
+QString tabAsText(const Controls &controls, std::span<const CaptionSpec> captions)
+{
+    QString text;
+    for (const CaptionSpec &row : captions) {
+        const QWidget *control = controls.widget(QString::fromLatin1(row.control));
+        if (!control->isEnabled())
+            continue;
+        QString caption = control->accessibleName();
+        if (row.unit) {
+            const QString unit = controls.label(QString::fromLatin1(row.unit))->text().trimmed();
+            caption += unit.startsWith(QLatin1Char('[')) ? QLatin1Char(' ') + unit
+                                                         : QStringLiteral(" [%1]").arg(unit);
+        }
+        text += caption + QLatin1Char('\t') + textOf(control).trimmed() + QLatin1Char('\n');
+    }
+    return text;
 }
 
 void setCaption(QLabel *label, const QString &text)
 {
     label->setText(text);
-    if (label->property(kAutoSizeProperty).toBool())
-        label->adjustSize();
+    if (auto *fitting = dynamic_cast<TextLabel *>(label))
+        fitting->fit();
     if (QWidget *control = label->buddy())
         control->setAccessibleName(accessibleNameFrom(text));
+}
+
+void setFieldText(QLabel *field, const QString &text)
+{
+    setCaption(field, text);
 }
 
 void setFontColour(QWidget *widget, const QColor &colour)
@@ -276,6 +670,32 @@ void setFontColour(QWidget *widget, const QColor &colour)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
+}
+
+void offerMenu(QWidget *owner, QMenu *menu)
+{
+    owner->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(owner, &QWidget::customContextMenuRequested, menu, [owner, menu](const QPoint &pos) {
+        adoptWindowLook(menu);
+        menu->popup(owner->mapToGlobal(pos));
+    });
+}
+
+void adoptWindowLook(QWidget *popup)
+{
+    popup->setPalette(designedPalette());
+    popup->setFont(fontFor(FontRole::Inherit));
+}
+
+void showErrorBox(QWidget *owner, const QString &message)
+{
+    QWidget *window = owner->window();
+    QMessageBox box(QMessageBox::Critical, window->windowTitle(), message, QMessageBox::Ok, window);
+    box.setObjectName(QStringLiteral("ErrorBox"));
+    // The message quotes what the user typed: never read it as markup.
+    box.setTextFormat(Qt::PlainText);
+    adoptWindowLook(&box);
+    box.exec();
 }
 
 } // namespace tavrel

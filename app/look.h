@@ -1,11 +1,13 @@
 // The window's look and the one builder that turns a tab's layout table into
 // controls: colours, fonts, and the rules every tab shares for placing
-// labels, edit boxes, buttons and pictures at their designed geometry.
+// labels, edit boxes, buttons and pictures at their designed geometry, for
+// fitting every text into its designed box, and for their menus.
 #pragma once
 
 #include <QColor>
 #include <QFont>
 #include <QHash>
+#include <QPalette>
 #include <QString>
 
 #include <span>
@@ -13,6 +15,8 @@
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QPoint;
 class QPushButton;
 class QWidget;
 
@@ -26,6 +30,11 @@ inline const QColor kTitleColour{128, 255, 255};
 // Font colour of a caption that does not apply to the current selection.
 inline const QColor kGreyColour{128, 128, 128};
 
+// The colours the window draws with whatever the desktop's palette: a light
+// grey ground, white boxes, black text, and disabled boxes on the ground
+// colour with grey text that still reads at 4.5:1.
+QPalette designedPalette();
+
 enum class FontRole {
     Inherit,  // the window's font: Gothic, 15-pixel characters
     Gothic17, // titles and large result fields
@@ -33,7 +42,7 @@ enum class FontRole {
     Mincho15, // the beam result captions
 };
 
-// The designed family first, then its metric-compatible stand-in.
+// The designed family first, then its stand-in.
 QFont fontFor(FontRole role);
 
 enum class ControlKind {
@@ -41,6 +50,7 @@ enum class ControlKind {
     Field,   // label of fixed size (result fields)
     Note,    // label of fixed size that wraps its text at blanks
     Edit,    // number input box
+    Shown,   // number input box into which a press also writes a result
     Output,  // edit box that shows a result
     Button,
     Picture,    // SVG drawing; text holds its resource path
@@ -69,7 +79,7 @@ public:
     QPushButton *button(const QString &name) const;
     // The items of a RadioGroup control, with ids 0 to 4 in item order.
     QButtonGroup *radioItems(const QString &name) const;
-    // The number boxes (kind Edit) in table order.
+    // The number boxes (kinds Edit and Shown) in table order.
     const QList<QLineEdit *> &inputs() const { return inputs_; }
     void addInput(QLineEdit *edit) { inputs_.append(edit); }
 
@@ -79,31 +89,68 @@ private:
 };
 
 // Creates every control of the table on `parent`, in table order, at its
-// designed geometry. Nothing is anchored: a resize moves nothing.
+// designed geometry. Nothing is anchored: a resize moves nothing. Every
+// label, field and result box keeps its text within its designed width
+// (drawn condensed, then smaller, and only past a legible floor cut with
+// "…"), now and after every later change of its text.
 Controls buildControls(QWidget *parent, std::span<const ControlSpec> table);
 
 // Chains the keyboard order through the named controls (through every item
 // of a radio group).
 void chainTabOrder(const Controls &controls, std::initializer_list<const char *> names);
 
-// Makes Return in any number box of the tab press `button`.
+// Makes Return or Enter in any number box of the tab press `button`.
 void pressOnReturn(const Controls &controls, QPushButton *button);
 
-// A box or result field and the label that captions it.
+// What a box or field holds, for the value in SI units that its tooltip adds.
+enum class Quantity {
+    None,
+    Force,   // kgf, shown in N
+    Load,    // kgf or kgf/mm as its unit label says, in N or N/mm
+    Modulus, // kgf/mm^2, in GPa
+    Stress,  // kgf/mm^2, in MPa
+    Moment,  // kgf mm, in N mm
+};
+
+// A box or result field, the label that captions it, the label that gives
+// its unit when the caption does not, and what it holds.
 struct CaptionSpec {
     const char *control;
     const char *caption;
+    const char *unit = nullptr;
+    Quantity quantity = Quantity::None;
 };
 
 // Makes each caption label the buddy of its control and gives the control
 // an accessible name made from the caption, so a screen reader says what a
-// box is for. The names follow later caption changes made by setCaption.
-void nameFromCaptions(const Controls &controls, std::span<const CaptionSpec> captions);
+// box is for (the names follow later caption changes made by setCaption),
+// marks what each control holds for its tooltip, and makes Ctrl+Shift+C on
+// `tab` copy the tab as text (see tabAsText).
+void describeFields(QWidget *tab, const Controls &controls, std::span<const CaptionSpec> captions);
+
+// The tab as text for a report or a spreadsheet: one line per box and
+// field in table order (the inputs, then the results), each its caption
+// and its value separated by a tab. Boxes that are disabled do not apply
+// and are left out.
+QString tabAsText(const Controls &controls, std::span<const CaptionSpec> captions);
 
 // Sets a label's text; a Caption label then fits itself to the new text
 // from its designed top-left corner, like the designed auto-sizing labels.
 void setCaption(QLabel *label, const QString &text);
 
+// Sets a result field's text, fitted into its designed box.
+void setFieldText(QLabel *field, const QString &text);
+
 void setFontColour(QWidget *widget, const QColor &colour);
+
+// Makes a right click on `owner` open `menu`.
+void offerMenu(QWidget *owner, QMenu *menu);
+
+// Gives a popup window (a menu, a message box) the window's palette and
+// font, which a separate window does not inherit.
+void adoptWindowLook(QWidget *popup);
+
+// Shows `message` in a modal error box over the window of `owner`.
+void showErrorBox(QWidget *owner, const QString &message);
 
 } // namespace tavrel

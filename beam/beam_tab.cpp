@@ -1,7 +1,7 @@
 #include "beam/beam_tab.h"
 
 #include "app/fields.h"
-#include "beam/beam_calc.h"
+#include "app/numtext.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -46,7 +46,7 @@ constexpr std::array kLayout = {
     ControlSpec{"Label47", K::Caption, 347, 217, 34, 15, "h2 = "},
     ControlSpec{"Edit18", K::Edit, 386, 217, 70, 23, "10"},
     ControlSpec{"Label48", K::Caption, 347, 243, 32, 15, "I   = ", FontRole::Mincho15},
-    ControlSpec{"Edit19", K::Edit, 386, 243, 70, 23, "0"},
+    ControlSpec{"Edit19", K::Shown, 386, 243, 70, 23, "0"},
     ControlSpec{"Label54", K::Caption, 464, 243, 36, 15, "mm^4"},
     ControlSpec{"Label49", K::Caption, 337, 283, 60, 15, "Mmax  = ", FontRole::Mincho15},
     ControlSpec{"Edit20", K::Output, 402, 283, 70, 23, "", FontRole::Inherit, Fill::Result},
@@ -57,30 +57,66 @@ constexpr std::array kLayout = {
     ControlSpec{"Button2", K::Button, 424, 363, 75, 25, "計   算"},
 };
 
+// Boxes and result fields with their captions, inputs first.
 constexpr CaptionSpec kCaptions[] = {
-    {"Edit23", "Label57"}, {"Edit12", "Label41"}, {"Edit24", "Label60"}, {"Edit13", "Label42"},
-    {"Edit14", "Label43"}, {"Edit15", "Label44"}, {"Edit16", "Label45"}, {"Edit17", "Label46"},
-    {"Edit18", "Label47"}, {"Edit19", "Label48"}, {"Edit20", "Label49"}, {"Edit21", "Label50"},
-    {"Edit22", "Label51"},
+    {"Edit23", "Label57", nullptr, Quantity::Modulus},
+    {"Edit12", "Label41", "Label52"},
+    {"Edit24", "Label60", "Label52"},
+    {"Edit13", "Label42", "Label52"},
+    {"Edit14", "Label43", "Label53", Quantity::Load},
+    {"Edit15", "Label44", "Label52"},
+    {"Edit16", "Label45", "Label52"},
+    {"Edit17", "Label46", "Label52"},
+    {"Edit18", "Label47"},
+    {"Edit19", "Label48", "Label54"},
+    {"Edit20", "Label49", nullptr, Quantity::Moment},
+    {"Edit21", "Label50", nullptr, Quantity::Stress},
+    {"Edit22", "Label51", "Label52"},
 };
+// clang-format on
 
-// What each section kind shows: the captions of the first dimension, the
-// inner dimension and the inner height (nullptr: left as it is), and which
-// of Edit15 to Edit18 are enabled.
+// What each section kind shows: its name, the captions of the first
+// dimension, the inner dimension and the inner height (nullptr: left as it
+// is), and which of the dimension boxes Edit15 to Edit18 are enabled.
 struct SectionLook {
+    const char *name;
     const char *label44, *label46, *label47;
     std::array<bool, 4> enabled;
 };
+// clang-format off
 constexpr std::array<SectionLook, 5> kSectionLooks = {{
-    {"b1 =", "b2 =", "h2 =", {true, true, false, false}},   // solid rectangle
-    {"b1 =", "b2 =", "h2 =", {true, true, true, true}},     // hollow rectangle
-    {"d1 =", "d2 =", "h2 =", {true, false, false, false}},  // solid circle
-    {"d1 =", "d2 =", "h2 =", {true, false, true, false}},   // hollow circle
-    {nullptr, nullptr, "Z =", {false, false, false, true}}, // I and Z typed in
+    {"長方形",     "b1 =", "b2 =", "h2 =", {true, true, false, false}},
+    {"中空長方形", "b1 =", "b2 =", "h2 =", {true, true, true, true}},
+    {"円形",       "d1 =", "d2 =", "h2 =", {true, false, false, false}},
+    {"中空円形",   "d1 =", "d2 =", "h2 =", {true, false, true, false}},
+    {"数値入力",   nullptr, nullptr, "Z =", {false, false, false, true}},
 }};
 // clang-format on
 
 constexpr const char *kDimensionBoxes[] = {"Edit15", "Edit16", "Edit17", "Edit18"};
+
+// For a disabled dimension box's message: the sections that enable it, as
+// 断面で「長方形」「中空長方形」か「円形」.
+QString enablingSections(std::size_t box)
+{
+    QStringList names;
+    for (const SectionLook &look : kSectionLooks) {
+        if (look.enabled[box])
+            names << QStringLiteral("「%1」").arg(QString::fromUtf8(look.name));
+    }
+    const QString last = names.takeLast();
+    return QStringLiteral("断面で") +
+           (names.isEmpty() ? last : names.join(QString()) + QStringLiteral("か") + last);
+}
+
+// The deflection's caption; the blanks line its "=" up with the captions
+// above it (one blank fewer for the cantilever with an end load).
+QString deflectionCaption(LoadCase loadCase, Deflection deflection)
+{
+    if (deflection == Deflection::Maximum)
+        return QStringLiteral("δmax =");
+    return loadCase == LoadCase::CantileverEndLoad ? QStringLiteral("δx   =") : QStringLiteral("δx    =");
+}
 
 } // namespace
 
@@ -92,9 +128,12 @@ BeamTab::BeamTab(QWidget *parent) : QWidget(parent)
     setFont(font);
     setFontColour(this, Qt::black);
     controls_ = buildControls(this, kLayout);
-    nameFromCaptions(controls_, kCaptions);
-    controls_.edit(QStringLiteral("Edit17"))->setEnabled(false);
-    controls_.edit(QStringLiteral("Edit18"))->setEnabled(false);
+    describeFields(this, controls_, kCaptions);
+    for (std::size_t i = 0; i < std::size(kDimensionBoxes); ++i) {
+        QLineEdit *box = controls_.edit(QString::fromLatin1(kDimensionBoxes[i]));
+        box->setEnabled(kSectionLooks[0].enabled[i]);
+        setEnableHint(box, enablingSections(i));
+    }
     chainTabOrder(controls_,
                   {"RadioGroup1", "RadioGroup2", "Edit12", "Edit13", "Edit14", "Edit15", "Edit16", "Edit17",
                    "Edit18", "Edit19", "Edit20", "Edit21", "Edit22", "Button2", "Edit23", "Edit24"});
@@ -117,10 +156,11 @@ BeamTab::BeamTab(QWidget *parent) : QWidget(parent)
 void BeamTab::RadioGroup1Click()
 {
     const int index = controls_.radioItems(QStringLiteral("RadioGroup1"))->checkedId();
-    if (index < 0 || index > 4)
+    if (index < 0)
         return;
-    loadCase_ = index;
-    const bool pointLoad = index == 0 || index == 2;
+    loadCase_ = static_cast<LoadCase>(index);
+    const bool pointLoad =
+        loadCase_ == LoadCase::CantileverEndLoad || loadCase_ == LoadCase::SupportedPointLoad;
     setCaption(controls_.label(QStringLiteral("Label53")),
                pointLoad ? QStringLiteral("kg") : QStringLiteral("kg/mm"));
 }
@@ -128,9 +168,9 @@ void BeamTab::RadioGroup1Click()
 void BeamTab::RadioGroup2Click()
 {
     const int index = controls_.radioItems(QStringLiteral("RadioGroup2"))->checkedId();
-    if (index < 0 || index > 4)
+    if (index < 0)
         return;
-    sectionKind_ = index;
+    sectionKind_ = static_cast<SectionKind>(index);
     const SectionLook &look = kSectionLooks[static_cast<std::size_t>(index)];
     const std::pair<const char *, const char *> captions[] = {
         {"Label44", look.label44}, {"Label46", look.label46}, {"Label47", look.label47}};
@@ -158,12 +198,12 @@ void BeamTab::Button2Click()
     in.h2 = readNumber(controls_.edit(QStringLiteral("Edit18")));
     in.typedI = readNumber(controls_.edit(QStringLiteral("Edit19")));
     // With I and Z typed in, the box of the inner height holds Z.
-    if (sectionKind_ == 4)
+    if (sectionKind_ == SectionKind::Typed)
         in.typedZ = readNumber(controls_.edit(QStringLiteral("Edit18")));
 
     const BeamResult r = computeBeam(loadCase_, sectionKind_, in);
 
-    setCaption(controls_.label(QStringLiteral("Label51")), QString::fromStdString(r.deflectionCaption));
+    setCaption(controls_.label(QStringLiteral("Label51")), deflectionCaption(loadCase_, r.deflection));
     showNumber(controls_.edit(QStringLiteral("Edit19")), kPatternScientific, r.I);
     showNumber(controls_.edit(QStringLiteral("Edit20")), kPatternWhole, r.Mmax);
     showNumber(controls_.edit(QStringLiteral("Edit21")), kPatternTwoDecimals, r.sigmaMax);

@@ -4,10 +4,9 @@
 #pragma once
 
 #include "app/look.h"
+#include "beam/beam_calc.h"
 
 #include <QWidget>
-
-#include <cstdint>
 
 namespace tavrel
 {
@@ -32,8 +31,8 @@ public:
 
 private:
     Controls controls_;
-    std::int32_t loadCase_ = 0;
-    std::int32_t sectionKind_ = 0;
+    LoadCase loadCase_ = LoadCase::CantileverEndLoad;
+    SectionKind sectionKind_ = SectionKind::SolidRectangle;
 };
 
 } // namespace tavrel

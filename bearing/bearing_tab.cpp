@@ -1,6 +1,7 @@
 #include "bearing/bearing_tab.h"
 
 #include "app/fields.h"
+#include "app/numtext.h"
 #include "bearing/bearing_calc.h"
 
 #include <QLabel>
@@ -47,9 +48,16 @@ constexpr std::array kLayout = {
     ControlSpec{"Edit25", K::Edit, 341, 114, 70, 23, "6000"},
 };
 
+// Boxes and result fields with their captions, inputs first.
 constexpr CaptionSpec kCaptions[] = {
-    {"Edit8", "Label23"}, {"Edit9", "Label24"}, {"Edit25", "Label61"}, {"Edit10", "Label25"},
-    {"Edit11", "Label26"}, {"Label38", "Label37"}, {"Label28", "Label27"}, {"Label59", "Label58"},
+    {"Edit8", "Label23", "Label29"},
+    {"Edit9", "Label24", "Label30", Quantity::Force},
+    {"Edit25", "Label61", "Label62", Quantity::Force},
+    {"Edit10", "Label25", "Label31", Quantity::Force},
+    {"Edit11", "Label26", "Label32", Quantity::Force},
+    {"Label38", "Label37", "Label39", Quantity::Force},
+    {"Label28", "Label27", "Label33"},
+    {"Label59", "Label58"},
 };
 // clang-format on
 
@@ -61,7 +69,7 @@ BearingTab::BearingTab(QWidget *parent) : QWidget(parent)
     // The tab's font, which its controls inherit.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
-    nameFromCaptions(controls_, kCaptions);
+    describeFields(this, controls_, kCaptions);
     // Cr comes last although its box stands between Cor and Fr.
     chainTabOrder(controls_, {"Edit8", "Edit9", "Edit10", "Edit11", "Button1", "Edit25"});
 

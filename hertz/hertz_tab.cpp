@@ -1,6 +1,7 @@
 #include "hertz/hertz_tab.h"
 
 #include "app/fields.h"
+#include "app/numtext.h"
 
 #include <QAction>
 #include <QLabel>
@@ -12,6 +13,15 @@
 
 namespace tavrel
 {
+
+// What each contact kind shows: its title, its picture (the other one is
+// hidden), the captions of R1, of the second size and of the contact size,
+// the note under the picture, and whether the tensile stress applies.
+struct ContactLook {
+    ContactKind kind;
+    const char *title, *picture, *otherPicture, *label11, *label12, *label7, *note;
+    bool tensileApplies;
+};
 
 namespace
 {
@@ -56,32 +66,62 @@ constexpr std::array kLayout = {
 };
 // clang-format on
 
+// Boxes and result fields with their captions, inputs first.
 // clang-format off
 constexpr CaptionSpec kCaptions[] = {
-    {"Edit6", "Label11"}, {"Edit7", "Label12"}, {"Edit1", "Label2"}, {"Edit2", "Label3"},
-    {"Edit3", "Label4"}, {"Edit4", "Label5"}, {"Edit5", "Label6"}, {"Label13", "Label7"},
-    {"Label14", "Label8"}, {"Label15", "Label9"}, {"Label20", "Label17"}, {"Label21", "Label18"},
-    {"Label22", "Label19"},
+    {"Edit6", "Label11"},
+    {"Edit7", "Label12"},
+    {"Edit1", "Label2", nullptr, Quantity::Force},
+    {"Edit2", "Label3", "Label10", Quantity::Modulus},
+    {"Edit3", "Label4", "Label10", Quantity::Modulus},
+    {"Edit4", "Label5"},
+    {"Edit5", "Label6"},
+    {"Label13", "Label7"},
+    {"Label14", "Label8"},
+    {"Label15", "Label9", nullptr, Quantity::Stress},
+    {"Label20", "Label17", nullptr, Quantity::Stress},
+    {"Label21", "Label18", nullptr, Quantity::Stress},
+    {"Label22", "Label19", nullptr, Quantity::Stress},
 };
 // clang-format on
 
-// The contact-kind menu, in menu order; only two kinds are implemented.
+// The contact-kind menu, in menu order; only two kinds have a handler.
 struct MenuItemSpec {
     const char *name;
     const char *caption;
-    bool enabled;
+    void (HertzTab::*handler)();
 };
 constexpr std::array kContactKindMenu = {
-    MenuItemSpec{"N1", "球と凸球", true},
-    MenuItemSpec{"N2", "球と平面", false},
-    MenuItemSpec{"N3", "球と凹球", false},
-    MenuItemSpec{"N4", "円柱と円柱", false},
-    MenuItemSpec{"N5", "円柱と平面", true},
-    MenuItemSpec{"N6", "円柱と凹円面", false},
-    MenuItemSpec{"N7", "円中と円中（直交）", false},
+    MenuItemSpec{"N1", "球と凸球", &HertzTab::N1Click},
+    MenuItemSpec{"N2", "球と平面", nullptr},
+    MenuItemSpec{"N3", "球と凹球", nullptr},
+    MenuItemSpec{"N4", "円柱と円柱", nullptr},
+    MenuItemSpec{"N5", "円柱と平面", &HertzTab::N5Click},
+    MenuItemSpec{"N6", "円柱と凹円面", nullptr},
+    MenuItemSpec{"N7", "円中と円中（直交）", nullptr},
 };
 
-constexpr const char *kRollerNote = "注）δとτmaxはE1=E2               ν1=ν2=0.3の時計算可";
+// The result fields a kind selection empties.
+constexpr const char *kResultFields[] = {"Label13", "Label14", "Label15", "Label20", "Label21", "Label22"};
+
+constexpr ContactLook kSphere{ContactKind::SphereOnSphere,
+                              "  球と凸球  ",
+                              "Image1",
+                              "Image5",
+                              "球半径 R1[mm] = ",
+                              "       R2[mm] = ",
+                              "接触円半径      a [mm] = ",
+                              "",
+                              true};
+constexpr ContactLook kRoller{ContactKind::CylinderOnPlane,
+                              "  円柱と平面  ",
+                              "Image5",
+                              "Image1",
+                              "ﾛｰﾗ半径R1[mm] = ",
+                              "ﾛｰﾗ幅  B [mm] = ",
+                              "接触面半幅      b [mm] = ",
+                              "注）δとτmaxはE1=E2               ν1=ν2=0.3の時計算可",
+                              false};
 
 } // namespace
 
@@ -91,62 +131,52 @@ HertzTab::HertzTab(QWidget *parent) : QWidget(parent)
     // The tab's font, which its controls inherit.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
-    nameFromCaptions(controls_, kCaptions);
+    describeFields(this, controls_, kCaptions);
     controls_.widget(QStringLiteral("Image5"))->hide();
     chainTabOrder(controls_, {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Button3"});
 
-    popupMenu1_ = new QMenu(this);
-    popupMenu1_->setObjectName(QStringLiteral("PopupMenu1"));
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
     for (const MenuItemSpec &item : kContactKindMenu) {
-        QAction *action = popupMenu1_->addAction(QString::fromUtf8(item.caption));
+        QAction *action = PopupMenu1->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
-        action->setEnabled(item.enabled);
+        action->setEnabled(item.handler != nullptr);
+        if (item.handler)
+            connect(action, &QAction::triggered, this,
+                    guarded(this, [this, h = item.handler] { (this->*h)(); }));
     }
-    connect(popupMenu1_->actions().at(0), &QAction::triggered, this, guarded(this, [this] { N1Click(); }));
-    connect(popupMenu1_->actions().at(4), &QAction::triggered, this, guarded(this, [this] { N5Click(); }));
-    for (const char *name : {"Image1", "Image5"}) {
-        QWidget *picture = controls_.widget(QString::fromLatin1(name));
-        picture->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(picture, &QWidget::customContextMenuRequested, this,
-                [this, picture](const QPoint &pos) { popupMenu1_->popup(picture->mapToGlobal(pos)); });
-    }
+    offerMenu(controls_.widget(QStringLiteral("Image1")), PopupMenu1);
+    offerMenu(controls_.widget(QStringLiteral("Image5")), PopupMenu1);
 
     QPushButton *button3 = controls_.button(QStringLiteral("Button3"));
     connect(button3, &QPushButton::clicked, this, guarded(this, [this] { Button3Click(); }));
     pressOnReturn(controls_, button3);
 }
 
-void HertzTab::emptyResults(std::initializer_list<const char *> names)
-{
-    for (const char *name : names)
-        clearField(controls_.label(QString::fromLatin1(name)));
-}
-
 void HertzTab::N1Click()
 {
-    contactKind_ = ContactKind::SphereOnSphere;
-    setCaption(controls_.label(QStringLiteral("Label1")), QStringLiteral("  球と凸球  "));
-    controls_.widget(QStringLiteral("Image1"))->show();
-    controls_.widget(QStringLiteral("Image5"))->hide();
-    setCaption(controls_.label(QStringLiteral("Label11")), QStringLiteral("球半径 R1[mm] = "));
-    setCaption(controls_.label(QStringLiteral("Label12")), QStringLiteral("       R2[mm] = "));
-    setCaption(controls_.label(QStringLiteral("Label7")), QStringLiteral("接触円半径      a [mm] = "));
-    setFontColour(controls_.label(QStringLiteral("Label18")), Qt::black);
-    emptyResults({"Label13", "Label14", "Label15", "Label16", "Label20", "Label21", "Label22"});
+    selectContactKind(kSphere);
 }
 
 void HertzTab::N5Click()
 {
-    contactKind_ = ContactKind::CylinderOnPlane;
-    setCaption(controls_.label(QStringLiteral("Label1")), QStringLiteral("  円柱と平面  "));
-    controls_.widget(QStringLiteral("Image5"))->show();
-    controls_.widget(QStringLiteral("Image1"))->hide();
-    setCaption(controls_.label(QStringLiteral("Label11")), QStringLiteral("ﾛｰﾗ半径R1[mm] = "));
-    setCaption(controls_.label(QStringLiteral("Label12")), QStringLiteral("ﾛｰﾗ幅  B [mm] = "));
-    setCaption(controls_.label(QStringLiteral("Label7")), QStringLiteral("接触面半幅      b [mm] = "));
-    controls_.label(QStringLiteral("Label16"))->setText(QString::fromUtf8(kRollerNote));
-    setFontColour(controls_.label(QStringLiteral("Label18")), kGreyColour);
-    emptyResults({"Label13", "Label14", "Label15", "Label20", "Label21", "Label22"});
+    selectContactKind(kRoller);
+}
+
+void HertzTab::selectContactKind(const ContactLook &look)
+{
+    contactKind_ = look.kind;
+    setCaption(controls_.label(QStringLiteral("Label1")), QString::fromUtf8(look.title));
+    controls_.widget(QString::fromLatin1(look.picture))->show();
+    controls_.widget(QString::fromLatin1(look.otherPicture))->hide();
+    setCaption(controls_.label(QStringLiteral("Label11")), QString::fromUtf8(look.label11));
+    setCaption(controls_.label(QStringLiteral("Label12")), QString::fromUtf8(look.label12));
+    setCaption(controls_.label(QStringLiteral("Label7")), QString::fromUtf8(look.label7));
+    setCaption(controls_.label(QStringLiteral("Label16")), QString::fromUtf8(look.note));
+    setFontColour(controls_.label(QStringLiteral("Label18")),
+                  look.tensileApplies ? QColor(Qt::black) : kGreyColour);
+    for (const char *name : kResultFields)
+        clearField(controls_.label(QString::fromLatin1(name)));
 }
 
 void HertzTab::Button3Click()

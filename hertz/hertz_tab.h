@@ -12,6 +12,8 @@ class QMenu;
 namespace tavrel
 {
 
+struct ContactLook;
+
 class HertzTab : public QWidget
 {
     Q_OBJECT
@@ -20,8 +22,6 @@ public:
     explicit HertzTab(QWidget *parent = nullptr);
 
     const Controls &controls() const { return controls_; }
-    ContactKind contactKind() const { return contactKind_; }
-    void setContactKind(ContactKind kind) { contactKind_ = kind; }
 
     // Contact-kind menu: sphere on convex sphere.
     void N1Click();
@@ -31,10 +31,11 @@ public:
     void Button3Click();
 
 private:
-    void emptyResults(std::initializer_list<const char *> names);
+    // Selects a contact kind: its picture and captions, and empty results.
+    void selectContactKind(const ContactLook &look);
 
     Controls controls_;
-    QMenu *popupMenu1_ = nullptr;
+    QMenu *PopupMenu1 = nullptr;
     ContactKind contactKind_ = ContactKind::SphereOnSphere;
 };
 

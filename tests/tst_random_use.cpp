@@ -124,7 +124,7 @@ private:
 
 } // namespace
 
-class TestRandomUse : public QObject
+class TestRandomUse : public GuiTest
 {
     Q_OBJECT
 
@@ -144,14 +144,10 @@ void TestRandomUse::staysConsistent()
     RandomText texts(rng);
     const auto pick = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
 
-    TForm1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-
     // The texts the edit boxes must hold: they change only by typing, by the
     // material menu, and Edit19 by a beam press.
     std::map<QString, QString> boxes;
-    for (QLineEdit *edit : form.findChildren<QLineEdit *>())
+    for (QLineEdit *edit : form()->findChildren<QLineEdit *>())
         boxes[edit->objectName()] = edit->text();
     const QStringList resultBoxes = {"Edit20", "Edit21", "Edit22"};
 
@@ -163,19 +159,19 @@ void TestRandomUse::staysConsistent()
             // The user retypes every box with a plausible value.
             for (const char *name : kInputBoxes) {
                 const QString text = texts.positive();
-                child<QLineEdit>(&form, name)->setText(text);
+                find<QLineEdit>(name)->setText(text);
                 boxes[QString::fromLatin1(name)] = text;
             }
         } else if (kind < 9) {
             const char *name = kInputBoxes[pick(std::size(kInputBoxes))];
             const QString text = texts.next();
-            child<QLineEdit>(&form, name)->setText(text);
+            find<QLineEdit>(name)->setText(text);
             boxes[QString::fromLatin1(name)] = text;
         } else if (kind < 15) {
             const Tab &tab = kTabs[pick(3)];
-            QWidget *sheet = child<QWidget>(&form, tab.sheet);
+            QWidget *sheet = find<QWidget>(tab.sheet);
             const QStringList before = snapshot(sheet);
-            const QStringList shown = press(&form, tab.button);
+            const QStringList shown = run({tab.button});
             const QStringList after = snapshot(sheet);
             QVERIFY2(shown.size() <= 1, where);
             if (!shown.isEmpty()) {
@@ -189,38 +185,38 @@ void TestRandomUse::staysConsistent()
                          where + " (a press wrote " + name.toUtf8() + ")");
             }
             for (const QString &field : tab.fields) {
-                const QString text = textOf(&form, field.toLatin1().constData());
+                const QString text = textOf(field);
                 QVERIFY2(kFieldShapes.at(field).match(text).hasMatch(),
                          where + " (" + field.toUtf8() + " shows \"" + text.toUtf8() + "\")");
             }
             if (QByteArray(tab.button) == "Button3") {
-                const bool roller = child<QWidget>(&form, "Image5")->isVisibleTo(sheet);
-                QVERIFY2(!roller || textOf(&form, "Label21").isEmpty(), where);
-                QVERIFY2(roller || !textOf(&form, "Label14").isEmpty(), where);
+                const bool roller = find<QWidget>("Image5")->isVisibleTo(sheet);
+                QVERIFY2(!roller || textOf("Label21").isEmpty(), where);
+                QVERIFY2(roller || !textOf("Label14").isEmpty(), where);
             }
             if (QByteArray(tab.button) == "Button2")
-                boxes["Edit19"] = textOf(&form, "Edit19");
+                boxes["Edit19"] = textOf("Edit19");
         } else if (kind < 17) {
             const char *group = pick(2) ? "RadioGroup1" : "RadioGroup2";
-            child<QButtonGroup>(&form, group)->button(pick(5))->click();
+            click(find<QButtonGroup>(group)->button(pick(5)));
         } else if (kind < 18) {
             const char *items[] = {"N1", "N5", "N2", "N7"};
-            child<QAction>(&form, items[pick(4)])->trigger();
+            find<QAction>(items[pick(4)])->trigger();
         } else {
             const std::size_t entry = static_cast<std::size_t>(pick(7));
-            child<QAction>(&form, tavrel::kMaterialPresets[entry].item)->trigger();
+            find<QAction>(tavrel::kMaterialPresets[entry].item)->trigger();
             const QString modulus =
                 QString::fromStdString(tavrel::FloatToStr(tavrel::kMaterialPresets[entry].modulus));
             boxes["Edit2"] = boxes["Edit3"] = boxes["Edit23"] = modulus;
         }
 
-        for (QLineEdit *edit : form.findChildren<QLineEdit *>()) {
+        for (QLineEdit *edit : form()->findChildren<QLineEdit *>()) {
             if (!resultBoxes.contains(edit->objectName()))
                 QVERIFY2(edit->text() == boxes[edit->objectName()],
                          where + " (" + edit->objectName().toUtf8() + " changed by itself)");
         }
-        QVERIFY2(child<QWidget>(&form, "Image1")->isVisibleTo(child<QWidget>(&form, "TabSheet1")) !=
-                     child<QWidget>(&form, "Image5")->isVisibleTo(child<QWidget>(&form, "TabSheet1")),
+        QVERIFY2(find<QWidget>("Image1")->isVisibleTo(find<QWidget>("TabSheet1")) !=
+                     find<QWidget>("Image5")->isVisibleTo(find<QWidget>("TabSheet1")),
                  where + " (not exactly one Hertz picture)");
     }
     std::printf("%d actions from seed %llu, %d refused presses\n", actions,
