@@ -339,6 +339,8 @@ QString percent(double fraction)
 // conversion beside it when there is one.
 QString publishedText(const Outcome &out)
 {
+    if (out.expression.isEmpty())
+        return QStringLiteral("—");
     const QString value = QLocale::c().toString(out.published, 'g', 6);
     const QString stated = out.expression.section(u'±', 0, 0).trimmed();
     return stated == value ? value : QStringLiteral("%1 (= %2)").arg(value, stated);
