@@ -105,7 +105,22 @@ const std::vector<Calculator> &calculators()
     return all;
 }
 
-// A product and quotient of plain numbers, such as "500/9.80665" or
+// A number, or a number raised to a power, such as "0.0113^0.5": a source
+// that prints a squared result (b² = 0.0113 in²) is compared through it.
+std::optional<double> factor(const QString &text)
+{
+    const QStringList parts = text.split(u'^');
+    bool ok = false;
+    const double base = parts.value(0).trimmed().toDouble(&ok);
+    if (!ok || parts.size() > 2)
+        return std::nullopt;
+    if (parts.size() == 1)
+        return base;
+    const double exponent = parts.value(1).trimmed().toDouble(&ok);
+    return ok ? std::optional<double>(std::pow(base, exponent)) : std::nullopt;
+}
+
+// A product and quotient of such factors, such as "500/9.80665" or
 // "1.25e-4*1000": the rows state each unit conversion this way.
 std::optional<double> evaluate(const QString &expression)
 {
@@ -117,10 +132,10 @@ std::optional<double> evaluate(const QString &expression)
         // A sign after an exponent's e belongs to the number.
         if (!end && (expression[i] != u'*' && expression[i] != u'/'))
             continue;
-        bool ok = false;
-        const double operand = expression.mid(start, i - start).trimmed().toDouble(&ok);
-        if (!ok)
+        const auto operandValue = factor(expression.mid(start, i - start));
+        if (!operandValue)
             return std::nullopt;
+        const double operand = *operandValue;
         value = op == u'*' ? value * operand : value / operand;
         if (!end)
             op = expression[i];
