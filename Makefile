@@ -55,6 +55,13 @@ deps:
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots
 
+# Types the published worked examples of tests/verification/ into the
+# window, compares the shown results and rewrites docs/verification.md;
+# fails when a press fails or a result lies outside its tolerance.
+.PHONY: verify
+verify: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tavrel_verify tests/verification docs/verification.md
+
 # Installs into PREFIX (default /usr/local); DESTDIR is honoured too.
 PREFIX ?= /usr/local
 install: build
