@@ -195,6 +195,7 @@ public:
     {
         const QString current = text();
         fittedText_ = current;
+        fitted_ = true;
         Fitted fit{base_, true};
         if (kind_ == ControlKind::Note) {
             const QRectF box(0, 0, width() - kSlack, 1e6);
@@ -222,16 +223,23 @@ public:
     }
 
 protected:
+    // Labels of a tab not yet shown are fitted when first shown; a text set
+    // other than through setCaption is fitted before it is painted.
+    void fitIfChanged()
+    {
+        if (!fitted_ || text() != fittedText_)
+            fit();
+    }
+
     void showEvent(QShowEvent *event) override
     {
-        fit();
+        fitIfChanged();
         QLabel::showEvent(event);
     }
 
     void paintEvent(QPaintEvent *event) override
     {
-        if (text() != fittedText_)
-            fit();
+        fitIfChanged();
         if (!elided_) {
             QLabel::paintEvent(event);
             return;
@@ -267,6 +275,7 @@ private:
     QString designedText_;
     int designedWidth_;
     QString fittedText_;
+    bool fitted_ = false;
     bool elided_ = false;
 };
 

@@ -1,6 +1,6 @@
 // The fixture of the window tests: a fresh window for every test function,
-// its controls found by object name, presses that answer the error boxes
-// they open, and a small script language for rows of test tables.
+// its controls found by object name, and steps that press, type and choose
+// as a user does, answering the error boxes they open.
 #pragma once
 
 #include "app/form1.h"
@@ -8,14 +8,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,7 +33,7 @@ protected:
     {
         if (T *found = form_->findChild<T *>(name))
             return found;
-        QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__, __LINE__);
+        QTest::qFail(qPrintable("no control named " + name), __FILE__, __LINE__);
         spares_.push_back(std::make_unique<T>());
         return static_cast<T *>(spares_.back().get());
     }
@@ -41,77 +42,63 @@ protected:
     {
         if (auto *label = form_->findChild<QLabel *>(name))
             return label->text();
-        if (auto *button = form_->findChild<QPushButton *>(name))
-            return button->text();
         return find<QLineEdit>(name)->text();
     }
 
-    QStringList textsOf(const QStringList &names)
+    // Does each step as a user would: "Edit6=40" types into a box,
+    // "RadioGroup2:3" selects an item, "Button3" presses a button, "N5"
+    // chooses a menu item, "Edit5<Return" presses keys on a control,
+    // "Edit1^" asks a control for its context menu.
+    // Returns the texts of the error boxes it opened.
+    QStringList run(const QStringList &steps)
     {
-        QStringList texts;
-        for (const QString &name : names)
-            texts << textOf(name);
-        return texts;
-    }
-
-    // Runs `action`, closing every error box it opens; returns their texts.
-    static QStringList answeringErrorBoxes(const std::function<void()> &action)
-    {
-        QStringList seen;
-        QTimer timer;
-        timer.setInterval(0);
-        QObject::connect(&timer, &QTimer::timeout, [&seen] {
+        QStringList shown;
+        QTimer answer;
+        answer.setInterval(0);
+        connect(&answer, &QTimer::timeout, [&shown] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                seen << box->text();
+                shown << box->text();
                 box->done(QMessageBox::Ok);
             }
         });
-        timer.start();
-        action();
-        timer.stop();
-        return seen;
-    }
-
-    // Does what a row of a test table says, step by step: "Edit6=40" types
-    // into a box, "N5" chooses a menu item, "RadioGroup2:3" selects an item,
-    // "Button3" presses a button. Returns the texts of the error boxes.
-    QStringList run(const QStringList &steps)
-    {
-        return answeringErrorBoxes([&] {
-            for (const QString &step : steps) {
-                if (step.contains(QLatin1Char('=')))
-                    find<QLineEdit>(step.section(QLatin1Char('='), 0, 0))
-                        ->setText(step.section(QLatin1Char('='), 1));
-                else if (step.contains(QLatin1Char(':')))
-                    click(find<QButtonGroup>(step.section(QLatin1Char(':'), 0, 0))
-                              ->button(step.section(QLatin1Char(':'), 1).toInt()));
-                else if (step.startsWith(QLatin1String("Button")))
-                    find<QPushButton>(step)->click();
-                else
-                    find<QAction>(step)->trigger();
+        answer.start();
+        for (const QString &step : steps) {
+            const QString name = step.section(QRegularExpression("[=:<^]"), 0, 0);
+            if (step.endsWith('^')) {
+                QWidget *control = showTabOf(name);
+                QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                        control->mapToGlobal(QPoint(5, 5)));
+                QApplication::sendEvent(control, &event);
+            } else if (step.contains('=')) {
+                find<QLineEdit>(name)->setText(step.section('=', 1));
+            } else if (step.contains('<')) {
+                const QKeyCombination keys = QKeySequence::fromString(step.section('<', 1))[0];
+                showTabOf(name)->setFocus();
+                QTest::keyClick(find<QWidget>(name), keys.key(), keys.keyboardModifiers());
+            } else if (step.contains(':')) {
+                QAbstractButton *item = find<QButtonGroup>(name)->button(step.section(':', 1).toInt());
+                item ? item->click() : QTest::qFail("no such radio item", __FILE__, __LINE__);
+            } else if (step.startsWith("Button")) {
+                showTabOf(name);
+                find<QPushButton>(name)->click();
+            } else {
+                find<QAction>(name)->trigger();
             }
-        });
-    }
-
-    static void click(QAbstractButton *item)
-    {
-        QVERIFY2(item, "no such radio item");
-        item->click();
-    }
-
-    // The names of the next `count` controls that Tab reaches from `start`,
-    // skipping those that take no keyboard focus or are disabled, as Tab does.
-    QStringList tabStopsAfter(const QString &start, int count)
-    {
-        QStringList names;
-        QWidget *widget = find<QWidget>(start);
-        while (names.size() < count) {
-            do {
-                widget = widget->nextInFocusChain();
-            } while (!(widget->focusPolicy() & Qt::TabFocus) || !widget->isEnabled());
-            names << widget->objectName();
         }
-        return names;
+        return shown;
+    }
+
+    // Brings the tab that holds the named control to the front, as a user
+    // does before pressing on it.
+    QWidget *showTabOf(const QString &name)
+    {
+        QWidget *control = find<QWidget>(name);
+        auto *pages = form_->findChild<QTabWidget *>();
+        for (QWidget *page = control; pages && page; page = page->parentWidget()) {
+            if (pages->indexOf(page) >= 0)
+                pages->setCurrentWidget(page);
+        }
+        return control;
     }
 
 private slots:
