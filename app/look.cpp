@@ -169,14 +169,17 @@ QString toolTipFor(const QWidget *control, const QString &text)
     return si.isEmpty() ? whole : whole + QLatin1Char('\n') + si;
 }
 
-// A caption, result field or note. Its text always fits its designed box:
-// the designed caption spans exactly its designed width, as it did in the
+// A caption, result field or note. Its text always fits its box: the
+// designed caption spans exactly its designed width, as it did in the
 // designed font (condensed when the font here is wider, spaced out when it
-// is narrower), so the captions end where they were designed to; any other
-// text is drawn condensed, then smaller, and only when even the smallest
-// font does not fit, cut with "…" (the tooltip then holds the whole text).
-// Fitting happens whenever the text is set through setCaption or
-// setFieldText, and again before painting a text set any other way.
+// is narrower), so the captions end where they were designed to; a caption
+// that a selection sets grows to its text, as the designed auto-sizing
+// labels do, up to the tab's right edge; a field keeps its designed size.
+// A text too wide for its room is drawn condensed, then smaller, and only
+// when even the smallest font does not fit, cut with "…" (the tooltip then
+// holds the whole text). Fitting happens whenever the text is set through
+// setCaption or setFieldText, and again before painting a text set any
+// other way.
 class TextLabel : public QLabel
 {
 public:
@@ -194,27 +197,27 @@ public:
     void fit()
     {
         const QString current = text();
-        fittedText_ = current;
-        fitted_ = true;
+        const int room = roomFor(current);
+        fittedFor_ = {current, room};
         Fitted fit{base_, true};
         if (kind_ == ControlKind::Note) {
-            const QRectF box(0, 0, width() - kSlack, 1e6);
+            const QRectF box(0, 0, room - kSlack, 1e6);
             fit = fitted(base_, [&](const QFont &font) {
                 const QRectF used = QFontMetricsF(font).boundingRect(box, Qt::TextWordWrap, current);
                 return used.width() <= box.width() && used.height() <= height();
             });
         } else if (kind_ == ControlKind::Caption && current == designedText_ &&
-                   advance(base_, current) < designedWidth_ - kSlack && current.size() > 1) {
+                   advance(base_, current) < room - kSlack && current.size() > 1) {
             fit.font.setLetterSpacing(QFont::AbsoluteSpacing,
-                                      (designedWidth_ - kSlack - advance(base_, current)) / current.size());
+                                      (room - kSlack - advance(base_, current)) / current.size());
         } else {
-            fit = fittedToWidth(base_, current, kind_ == ControlKind::Caption ? designedWidth_ : width());
+            fit = fittedToWidth(base_, current, room);
         }
         elided_ = !fit.whole;
         if (font() != fit.font || !testAttribute(Qt::WA_SetFont))
             setFont(fit.font);
         if (kind_ == ControlKind::Caption)
-            resize(std::min(designedWidth_, static_cast<int>(std::ceil(advance(font(), current) + kSlack))),
+            resize(std::min(room, static_cast<int>(std::ceil(advance(font(), current) + kSlack))),
                    QFontMetrics(font()).height());
         if (kind_ == ControlKind::Field)
             setToolTip(toolTipFor(this, current));
@@ -223,11 +226,21 @@ public:
     }
 
 protected:
-    // Labels of a tab not yet shown are fitted when first shown; a text set
-    // other than through setCaption is fitted before it is painted.
+    // The width the text may take.
+    int roomFor(const QString &text) const
+    {
+        if (kind_ != ControlKind::Caption || text == designedText_)
+            return kind_ == ControlKind::Caption ? designedWidth_ : width();
+        constexpr int kEdgeMargin = 4;
+        return std::max(designedWidth_, parentWidget()->width() - x() - kEdgeMargin);
+    }
+
+    // Labels of a tab not yet shown are fitted when first shown (their tab
+    // has its size then); a text set other than through setCaption is
+    // fitted before it is painted.
     void fitIfChanged()
     {
-        if (!fitted_ || text() != fittedText_)
+        if (fittedFor_ != std::pair{text(), roomFor(text())})
             fit();
     }
 
@@ -274,8 +287,7 @@ private:
     QFont base_;
     QString designedText_;
     int designedWidth_;
-    QString fittedText_;
-    bool fitted_ = false;
+    std::pair<QString, int> fittedFor_{QString(), -1};
     bool elided_ = false;
 };
 

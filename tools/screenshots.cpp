@@ -1,31 +1,46 @@
 // Renders the window's tabs to PNG files for the documentation:
 //   tavrel_screenshots OUTPUT_DIR
 // Each tab is shown after a press of its compute button with the default
-// inputs, as a user first sees it.
+// inputs, as a user first sees it; then with extreme inputs, whose long
+// results are drawn narrower to fit their fields; then the whole window on
+// a dark desktop palette, which the window does not take on. Run it with
+// QT_SCALE_FACTOR set to see the window at a high screen scale.
 #include "app/form1.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 
 #include <cstdio>
+#include <memory>
 
 namespace
 {
 
-void shoot(TForm1 &form, const QString &path)
+// Types into the named boxes ("Edit1=1e6"), chooses items ("N5",
+// "RadioGroup1:1") and presses buttons ("Button3"), then saves the window.
+void shoot(TForm1 &form, int tab, const QStringList &steps, const QString &path)
 {
+    form.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(tab);
+    for (const QString &step : steps) {
+        const QString name = step.section(QRegularExpression("[=:]"), 0, 0);
+        if (step.contains('='))
+            form.findChild<QLineEdit *>(name)->setText(step.section('=', 1));
+        else if (step.contains(':'))
+            form.findChild<QButtonGroup *>(name)->button(step.section(':', 1).toInt())->click();
+        else if (auto *button = form.findChild<QPushButton *>(name))
+            button->click();
+        else
+            form.findChild<QAction *>(name)->trigger();
+    }
     QApplication::processEvents();
     if (!form.grab().save(path))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-}
-
-void pressIfPresent(TForm1 &form, const char *button)
-{
-    if (auto *b = form.findChild<QPushButton *>(QString::fromLatin1(button)))
-        b->click();
 }
 
 } // namespace
@@ -34,22 +49,28 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    {
+        TForm1 form;
+        form.show();
+        shoot(form, 0, {"Button3"}, out.filePath("hertz-sphere.png"));
+        shoot(form, 0, {"N5", "Button3"}, out.filePath("hertz-roller.png"));
+        shoot(form, 1, {"Button2"}, out.filePath("beam.png"));
+        shoot(form, 2, {"Button1"}, out.filePath("bearing.png"));
+    }
+    {
+        TForm1 form;
+        form.show();
+        shoot(form, 0, {"Edit1=1e6", "Edit4=-0.5", "Button3"}, out.filePath("hertz-extreme.png"));
+        shoot(form, 1, {"RadioGroup1:1", "RadioGroup2:4", "Edit12=10000", "Edit13=0", "Edit14=-1", "Edit18=1e-9",
+                        "Edit19=1e-280", "Button2"},
+              out.filePath("beam-extreme.png"));
+        shoot(form, 2, {"Edit10=150", "Edit11=20", "Button1"}, out.filePath("bearing-extreme.png"));
+    }
+    QPalette dark(QColor(230, 230, 230), QColor(45, 45, 45), QColor(70, 70, 70), QColor(20, 20, 20),
+                  QColor(50, 50, 50), QColor(240, 240, 240), QColor(30, 30, 30));
+    QApplication::setPalette(dark);
     TForm1 form;
     form.show();
-    auto *pages = form.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
-
-    pressIfPresent(form, "Button3");
-    shoot(form, out.filePath(QStringLiteral("hertz-sphere.png")));
-    form.findChild<QAction *>(QStringLiteral("N5"))->trigger();
-    pressIfPresent(form, "Button3");
-    shoot(form, out.filePath(QStringLiteral("hertz-roller.png")));
-
-    pages->setCurrentIndex(1);
-    pressIfPresent(form, "Button2");
-    shoot(form, out.filePath(QStringLiteral("beam.png")));
-
-    pages->setCurrentIndex(2);
-    pressIfPresent(form, "Button1");
-    shoot(form, out.filePath(QStringLiteral("bearing.png")));
+    shoot(form, 1, {"RadioGroup2:2", "Button2"}, out.filePath("beam-dark-desktop.png"));
     return 0;
 }
