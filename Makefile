@@ -4,10 +4,13 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-# Debian packages for building, testing and looking at the window.
+# Debian packages for building, testing and looking at the window, and for
+# building and checking the Debian package (lintian, hardening-check from
+# devscripts, man from man-db).
 PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
-           fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth locales \
-           desktop-file-utils appstream dpkg-dev
+           fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n \
+           xvfb xauth locales desktop-file-utils appstream dpkg-dev \
+           lintian devscripts man-db
 
 # apt-get directly as root, through sudo otherwise.
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
@@ -71,11 +74,30 @@ install: build
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
-# Installs the package on this machine, starts tavrel headless, and removes
-# the package again. The program has no way to quit by itself, so staying
-# up until timeout ends it (exit 124) is the pass.
+# Checks the package with lintian at its strictest (any error, warning,
+# info, pedantic or experimental tag fails), installs it on this machine,
+# checks that the installed program is hardened, starts it headless, and
+# removes the package again.
+# lintian advises against running as root: as root it runs as nobody, on a
+# copy of the package in a temporary folder that this user can read.
+# hardening-check skips its fortify test: the program makes no libc call
+# whose buffer size the compiler knows, so no call can be fortified though
+# the flag is on (lintian still fails on an unprotected call it knows).
+# The program has no way to quit by itself, so staying up until timeout
+# ends it (exit 124) is the pass.
+LINTIAN = lintian --pedantic --display-info --display-experimental \
+          --fail-on error,warning,info,pedantic,experimental
 package-check: package
+	@if [ "$$(id -u)" -eq 0 ]; then \
+	    dir=$$(mktemp -d) && chmod 755 $$dir && cp $(BUILD_DIR)/tavrel_*.deb $$dir/ && \
+	    chmod 644 $$dir/*.deb && echo "$(LINTIAN) (as nobody)" && \
+	    setpriv --reuid=nobody --regid=nogroup --clear-groups $(LINTIAN) $$dir/*.deb; \
+	    status=$$?; rm -rf $$dir; exit $$status; \
+	else \
+	    echo "$(LINTIAN)" && $(LINTIAN) $(BUILD_DIR)/tavrel_*.deb; \
+	fi
 	$(SUDO) dpkg -i $(BUILD_DIR)/tavrel_*.deb
+	hardening-check --nofortify --nocfprotection /usr/bin/tavrel
 	QT_QPA_PLATFORM=offscreen timeout 5 /usr/bin/tavrel; test $$? -eq 124
 	$(SUDO) dpkg -r tavrel
 
