@@ -64,7 +64,8 @@ void runHandler(QWidget *window, const std::function<void()> &handler)
         handler();
     } catch (const InputError &e) {
         showErrorBox(window, QString::fromStdString(e.what()));
-        if (QLineEdit *box = e.box(); box && box->isEnabled()) {
+        // A disabled box takes no focus; its message says what enables it.
+        if (QLineEdit *box = e.box()) {
             box->activateWindow();
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();

@@ -33,6 +33,8 @@ namespace
 {
 
 constexpr int kRadioItems = 5;
+// The frame's border around the slots of its radio items.
+constexpr QMargins kRadioMargins(6, 8, 4, 4);
 
 // Property names: what a control holds, and the label that gives its unit.
 constexpr const char *kQuantityProperty = "tavrelQuantity";
@@ -86,34 +88,21 @@ qreal advance(const QFont &font, const QString &text)
 }
 
 // The font in which `fits` holds: `base` itself, else condensed step by
-// step, else smaller down to the floor. `whole` is false when even the
-// floor does not fit; the text must then be cut.
-struct Fitted {
-    QFont font;
-    bool whole;
-};
-
-template <typename Fits> Fitted fitted(const QFont &base, Fits fits)
+// step down to the narrowest stretch, else smaller down to the floor. Where
+// even the floor does not fit, the text is cut where it is drawn.
+template <typename Fits> QFont fitted(const QFont &base, Fits fits)
 {
     QFont font = base;
-    if (fits(font))
-        return {font, true};
-    for (int stretch = 95; stretch >= kNarrowestStretch; stretch -= 5) {
-        font.setStretch(stretch);
-        if (fits(font))
-            return {font, true};
-    }
-    for (int pixels = base.pixelSize() - 1; pixels >= kSmallestPixels; --pixels) {
-        font.setPixelSize(pixels);
-        if (fits(font))
-            return {font, true};
-    }
-    return {font, false};
+    for (int stretch = 100; !fits(font) && stretch > kNarrowestStretch;)
+        font.setStretch(stretch -= 5);
+    for (int pixels = base.pixelSize(); !fits(font) && pixels > kSmallestPixels;)
+        font.setPixelSize(--pixels);
+    return font;
 }
 
-Fitted fittedToWidth(const QFont &base, const QString &text, qreal width)
+bool fitsWidth(const QFont &font, const QString &text, qreal width)
 {
-    return fitted(base, [&](const QFont &font) { return advance(font, text) <= width - kSlack; });
+    return advance(font, text) <= width - kSlack;
 }
 
 QString elided(const QFont &font, const QString &text, qreal width)
@@ -127,7 +116,7 @@ QString siValue(const QWidget *control, const QString &text)
     const auto quantity = static_cast<Quantity>(control->property(kQuantityProperty).toInt());
     if (quantity == Quantity::None)
         return {};
-    double value = 0;
+    double value;
     try {
         value = StrToFloat(text.toStdString());
     } catch (const EConvertError &) {
@@ -197,32 +186,19 @@ public:
     void fit()
     {
         const QString current = text();
-        const int room = roomFor(current);
-        fittedFor_ = {current, room};
-        Fitted fit{base_, true};
-        if (kind_ == ControlKind::Note) {
-            const QRectF box(0, 0, room - kSlack, 1e6);
-            fit = fitted(base_, [&](const QFont &font) {
-                const QRectF used = QFontMetricsF(font).boundingRect(box, Qt::TextWordWrap, current);
-                return used.width() <= box.width() && used.height() <= height();
-            });
-        } else if (kind_ == ControlKind::Caption && current == designedText_ &&
-                   advance(base_, current) < room - kSlack && current.size() > 1) {
-            fit.font.setLetterSpacing(QFont::AbsoluteSpacing,
-                                      (room - kSlack - advance(base_, current)) / current.size());
-        } else {
-            fit = fittedToWidth(base_, current, room);
-        }
-        elided_ = !fit.whole;
-        if (font() != fit.font || !testAttribute(Qt::WA_SetFont))
-            setFont(fit.font);
+        room_ = roomFor(current);
+        fittedFor_ = {current, room_};
+        QFont font = fitted(base_, [&](const QFont &candidate) { return fits(candidate, current); });
+        const bool whole = fits(font, current);
+        if (kind_ == ControlKind::Caption && current == designedText_ && font == base_ && current.size() > 1)
+            font.setLetterSpacing(QFont::AbsoluteSpacing,
+                                  (room_ - kSlack - advance(base_, current)) / current.size());
+        if (this->font() != font || !testAttribute(Qt::WA_SetFont))
+            setFont(font);
         if (kind_ == ControlKind::Caption)
-            resize(std::min(room, static_cast<int>(std::ceil(advance(font(), current) + kSlack))),
-                   QFontMetrics(font()).height());
-        if (kind_ == ControlKind::Field)
-            setToolTip(toolTipFor(this, current));
-        else
-            setToolTip(elided_ ? current : QString());
+            resize(std::min(room_, static_cast<int>(std::ceil(advance(font, current) + kSlack))),
+                   QFontMetrics(font).height());
+        setToolTip(kind_ == ControlKind::Field ? toolTipFor(this, current) : whole ? QString() : current);
     }
 
 protected:
@@ -233,6 +209,15 @@ protected:
             return kind_ == ControlKind::Caption ? designedWidth_ : width();
         constexpr int kEdgeMargin = 4;
         return std::max(designedWidth_, parentWidget()->width() - x() - kEdgeMargin);
+    }
+
+    bool fits(const QFont &font, const QString &text) const
+    {
+        if (kind_ != ControlKind::Note)
+            return fitsWidth(font, text, room_);
+        const QRectF box(0, 0, room_ - kSlack, height());
+        const QRectF used = QFontMetricsF(font).boundingRect(box, Qt::TextWordWrap, text);
+        return box.contains(used);
     }
 
     // Labels of a tab not yet shown are fitted when first shown (their tab
@@ -253,7 +238,7 @@ protected:
     void paintEvent(QPaintEvent *event) override
     {
         fitIfChanged();
-        if (!elided_) {
+        if (fits(font(), text())) {
             QLabel::paintEvent(event);
             return;
         }
@@ -287,8 +272,8 @@ private:
     QFont base_;
     QString designedText_;
     int designedWidth_;
-    std::pair<QString, int> fittedFor_{QString(), -1};
-    bool elided_ = false;
+    int room_ = 0;
+    std::pair<QString, int> fittedFor_;
 };
 
 // A number box. It keeps a typed or pasted text whole, or refuses a paste
@@ -390,10 +375,10 @@ public:
 
     void fit()
     {
-        const Fitted fit = fittedToWidth(base_, text(), textArea().width());
-        elided_ = !fit.whole;
-        if (font() != fit.font)
-            setFont(fit.font);
+        const QFont font =
+            fitted(base_, [this](const QFont &f) { return fitsWidth(f, text(), textArea().width()); });
+        if (this->font() != font)
+            setFont(font);
         if (!isModified())
             setCursorPosition(0);
         setToolTip(toolTipFor(this, text()));
@@ -408,7 +393,8 @@ protected:
 
     void paintEvent(QPaintEvent *event) override
     {
-        if (!elided_ || hasFocus()) {
+        const QRect area = textArea();
+        if (hasFocus() || fitsWidth(font(), text(), area.width())) {
             NumberBox::paintEvent(event);
             return;
         }
@@ -416,7 +402,6 @@ protected:
         QStyleOptionFrame option;
         initStyleOption(&option);
         style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
-        const QRect area = textArea();
         painter.setPen(palette().color(QPalette::Text));
         painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, elided(font(), text(), area.width()));
     }
@@ -433,7 +418,6 @@ private:
     }
 
     QFont base_;
-    bool elided_ = false;
 };
 
 // An SVG picture that reads its file when first shown: pictures on tabs not
@@ -460,20 +444,20 @@ private:
     QString file_;
 };
 
-// A frame with five radio items spread evenly down its height, so that
-// each can stand level with a row of the picture beside it. The button
-// group carries the frame's name.
+// A frame with five radio items in equal slots down its height, inside its
+// border, so that each can stand level with a row of the picture beside
+// it. The button group carries the frame's name.
 QWidget *makeRadioGroup(const ControlSpec &row, QWidget *parent)
 {
     auto *frame = new QGroupBox(parent);
     auto *items = new QButtonGroup(frame);
     items->setObjectName(QString::fromLatin1(row.name));
-    const int top = 8, step = (row.height - 12) / kRadioItems;
+    const QRect cells = QRect(0, 0, row.width, row.height).marginsRemoved(kRadioMargins);
     for (int id = 0; id < kRadioItems; ++id) {
         auto *item = new QRadioButton(frame);
         item->setObjectName(QStringLiteral("%1Item%2").arg(QString::fromLatin1(row.name)).arg(id));
-        const int centre = top + (row.height - 12) * (2 * id + 1) / (2 * kRadioItems);
-        item->setGeometry(6, centre - step / 2, row.width - 10, step);
+        const int height = cells.height() / kRadioItems;
+        item->setGeometry(cells.left(), cells.top() + id * height, cells.width(), height);
         items->addButton(item, id);
     }
     items->button(0)->setChecked(true);
@@ -536,21 +520,21 @@ QString textOf(const QWidget *control)
 
 QPalette designedPalette()
 {
-    const QColor ground(240, 240, 240), white(Qt::white), black(Qt::black);
-    QPalette palette(black, ground, white, QColor(160, 160, 160), QColor(200, 200, 200), black, white);
+    const auto colour = [](const char *name) { return QColor(QString::fromLatin1(name)); };
+    const QColor ground = colour("#f0f0f0"), white = colour("#ffffff"), black = colour("#000000");
+    QPalette palette(black, ground, white, colour("#a0a0a0"), colour("#c8c8c8"), black, white);
     palette.setColor(QPalette::ButtonText, black);
-    palette.setColor(QPalette::Highlight, QColor(0, 102, 204));
+    palette.setColor(QPalette::Highlight, colour("#0066cc"));
     palette.setColor(QPalette::HighlightedText, white);
-    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+    palette.setColor(QPalette::ToolTipBase, colour("#ffffe1"));
     palette.setColor(QPalette::ToolTipText, black);
-    palette.setColor(QPalette::PlaceholderText, QColor(105, 105, 105));
-    palette.setColor(QPalette::Link, QColor(0, 0, 238));
-    palette.setColor(QPalette::AlternateBase, QColor(245, 245, 245));
+    palette.setColor(QPalette::Link, colour("#0000ee"));
+    palette.setColor(QPalette::AlternateBase, colour("#f5f5f5"));
     // Disabled: the box takes the ground colour; its text stays legible.
-    const QColor disabledText(105, 105, 105);
     palette.setColor(QPalette::Disabled, QPalette::Base, ground);
-    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        palette.setColor(QPalette::Disabled, role, disabledText);
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText, QPalette::PlaceholderText})
+        palette.setColor(QPalette::Disabled, role, colour("#696969"));
+    palette.setColor(QPalette::PlaceholderText, colour("#696969"));
     return palette;
 }
 

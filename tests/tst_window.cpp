@@ -37,7 +37,7 @@ private slots:
     void fitsEveryText();
     void keepsDesignedColoursOnDarkDesktop();
     void keepsPastesWhole();
-    void opensOnScreen();
+    void opensAsDesigned();
 };
 
 void TestWindow::behaves_data()
@@ -268,16 +268,35 @@ void TestWindow::keepsPastesWhole()
     QCOMPARE(textOf("Edit11"), five);
 }
 
-void TestWindow::opensOnScreen()
+void TestWindow::opensAsDesigned()
 {
+    QCOMPARE(form()->size(), QSize(536, 442));
+    QCOMPARE(find<QWidget>("PageControl1")->geometry(), QRect(8, 10, 522, 425));
+    QCOMPARE(find<QTabWidget>("PageControl1")->currentIndex(), 0);
+    QCOMPARE(QFontInfo(form()->font()).pixelSize(), 15);
+    QCOMPARE(QFontInfo(find<QWidget>("Label9")->font()).pixelSize(), 13);
+    QCOMPARE(QFontInfo(find<QWidget>("Label40")->font()).pixelSize(), 17);
+    QCOMPARE(QFontInfo(find<QWidget>("Label48")->font()).family(), "IPAPMincho");
+    // At its designed position where it fits on the screen; elsewhere moved
+    // the least that brings each edge onto the screen, or to its top-left
+    // corner where the screen is smaller than the window.
     const QRect free = form()->screen()->availableGeometry(), designed(302, 122, 544, 469);
     const QRect frame(form()->pos(), designed.size());
     if (free.contains(designed))
         QCOMPARE(frame, designed);
-    // Elsewhere each edge that can be on the screen is; a frame too large
-    // for the screen starts at its top-left corner.
-    QVERIFY(frame.left() >= free.left() && (frame.right() <= free.right() || frame.left() == free.left()));
-    QVERIFY(frame.top() >= free.top() && (frame.bottom() <= free.bottom() || frame.top() == free.top()));
+    QVERIFY(frame.left() == designed.left() || frame.right() == free.right() || frame.left() == free.left());
+    QVERIFY(frame.top() == designed.top() || frame.bottom() == free.bottom() || frame.top() == free.top());
+    QVERIFY(frame.left() >= free.left() && frame.top() >= free.top());
+    // The five items of each radio group fill equal slots down its frame.
+    for (const char *group : {"RadioGroup1", "RadioGroup2"}) {
+        const QList<QAbstractButton *> items = find<QButtonGroup>(group)->buttons();
+        QCOMPARE(items.size(), 5);
+        const QRect frame = items[0]->parentWidget()->rect();
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(items[i]->geometry().translated(0, -i * items[0]->height()), items[0]->geometry());
+            QVERIFY(frame.contains(items[i]->geometry()));
+        }
+    }
 }
 
 QTEST_MAIN(TestWindow)
