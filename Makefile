@@ -57,6 +57,7 @@ deps:
 
 # Every tab at screen scale 1, and the same set at scale 2 in scale-2/.
 screenshots: build
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tavrel_screenshots
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots
 	mkdir -p docs/screenshots/scale-2
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots/scale-2
@@ -66,6 +67,7 @@ screenshots: build
 # fails when a press fails or a result lies outside its tolerance.
 .PHONY: verify
 verify: build
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target tavrel_verify
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tavrel_verify tests/verification docs/verification.md
 
 # Installs into PREFIX (default /usr/local); DESTDIR is honoured too.
