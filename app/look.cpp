@@ -35,6 +35,8 @@ namespace
 constexpr int kRadioItems = 5;
 // The frame's border around the slots of its radio items.
 constexpr QMargins kRadioMargins(6, 8, 4, 4);
+// A line edit's own margin left and right of its text.
+constexpr QMargins kLineEditMargins(2, 0, 2, 0);
 
 // Property names: what a control holds, and the label that gives its unit.
 constexpr const char *kQuantityProperty = "tavrelQuantity";
@@ -190,7 +192,7 @@ public:
         fittedFor_ = {current, room_};
         QFont font = fitted(base_, [&](const QFont &candidate) { return fits(candidate, current); });
         const bool whole = fits(font, current);
-        if (kind_ == ControlKind::Caption && current == designedText_ && font == base_ && current.size() > 1)
+        if (kind_ == ControlKind::Caption && current == designedText_ && font == base_)
             font.setLetterSpacing(QFont::AbsoluteSpacing,
                                   (room_ - kSlack - advance(base_, current)) / current.size());
         if (this->font() != font || !testAttribute(Qt::WA_SetFont))
@@ -304,7 +306,7 @@ protected:
     {
         if (event->matches(QKeySequence::Paste))
             pasteWhole(QClipboard::Clipboard);
-        else
+        else if (event->text().isEmpty() || !event->text().at(0).isPrint() || fitsWhole(event->text()))
             QLineEdit::keyPressEvent(event);
     }
 
@@ -337,17 +339,18 @@ protected:
     }
 
 private:
-    // True when `added` goes in, in place of the selection, without passing
-    // the most characters a box takes; otherwise says so in a message.
+    // True when `added` (typed or pasted) goes in, in place of the
+    // selection, without passing the most characters a box takes; otherwise
+    // says so in a message.
     bool fitsWhole(const QString &added)
     {
         const qsizetype length = text().size() - selectedText().size() + added.size();
         if (length <= maxLength())
             return true;
-        showErrorBox(this, QStringLiteral("貼り付ける文字列が長すぎるため、貼り付けませんでした"
-                                          "（%1 文字。1 つの欄に入るのは %2 文字までです）。")
-                               .arg(added.size())
-                               .arg(maxLength()));
+        showErrorBox(this, QStringLiteral("1 つの欄に入るのは %1 文字までです。"
+                                          "入れようとした %2 文字は入れませんでした。")
+                               .arg(maxLength())
+                               .arg(added.size()));
         return false;
     }
 
@@ -414,7 +417,7 @@ private:
         QStyleOptionFrame option;
         initStyleOption(&option);
         const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-        return contents.marginsRemoved(textMargins()).adjusted(2, 0, -2, 0);
+        return contents.marginsRemoved(textMargins() + kLineEditMargins);
     }
 
     QFont base_;
@@ -452,7 +455,7 @@ QWidget *makeRadioGroup(const ControlSpec &row, QWidget *parent)
     auto *frame = new QGroupBox(parent);
     auto *items = new QButtonGroup(frame);
     items->setObjectName(QString::fromLatin1(row.name));
-    const QRect cells = QRect(0, 0, row.width, row.height).marginsRemoved(kRadioMargins);
+    const QRect cells = QRect(QPoint(), QSize(row.width, row.height)).marginsRemoved(kRadioMargins);
     for (int id = 0; id < kRadioItems; ++id) {
         auto *item = new QRadioButton(frame);
         item->setObjectName(QStringLiteral("%1Item%2").arg(QString::fromLatin1(row.name)).arg(id));

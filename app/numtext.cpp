@@ -293,8 +293,7 @@ std::string nonFinite(double value)
 // One token of a format pattern.
 struct Token {
     enum Kind { Literal, IntDigit, Point, FracDigit, Exponent } kind;
-    std::string text; // Literal: the text; Exponent: "e+", "E-", ...
-    int expDigits = 0;
+    std::string text; // Literal: the text; Exponent: "e" or "E"
 };
 
 struct Pattern {
@@ -317,7 +316,7 @@ Pattern parsePattern(std::string_view p)
         if (!pat.tokens.empty() && pat.tokens.back().kind == Token::Literal)
             pat.tokens.back().text += text;
         else
-            pat.tokens.push_back({Token::Literal, std::string(text), 0});
+            pat.tokens.push_back({Token::Literal, std::string(text)});
     };
     for (std::size_t i = 0; i < p.size(); ++i) {
         const char c = p[i];
@@ -333,16 +332,16 @@ Pattern parsePattern(std::string_view p)
                 else if (pat.intRequired > 0)
                     ++pat.intRequired;
                 ++pat.intPlaceholders;
-                pat.tokens.push_back({Token::IntDigit, {}, 0});
+                pat.tokens.push_back({Token::IntDigit, {}});
             } else {
                 ++pat.fracPlaceholders;
                 if (c == '0')
                     pat.fracRequired = pat.fracPlaceholders;
-                pat.tokens.push_back({Token::FracDigit, {}, 0});
+                pat.tokens.push_back({Token::FracDigit, {}});
             }
         } else if (c == '.' && !seenPoint && !pat.scientific) {
             seenPoint = true;
-            pat.tokens.push_back({Token::Point, {}, 0});
+            pat.tokens.push_back({Token::Point, {}});
         } else if ((c == 'e' || c == 'E') && !pat.scientific && i + 2 < p.size() &&
                    (p[i + 1] == '+' || p[i + 1] == '-') && p[i + 2] == '0') {
             std::size_t j = i + 2;
@@ -351,7 +350,7 @@ Pattern parsePattern(std::string_view p)
             pat.scientific = true;
             pat.expDigits = static_cast<int>(j - (i + 2));
             pat.expAlwaysSigned = p[i + 1] == '+';
-            pat.tokens.push_back({Token::Exponent, std::string(p.substr(i, 1)), pat.expDigits});
+            pat.tokens.push_back({Token::Exponent, std::string(p.substr(i, 1))});
             i = j - 1;
         } else {
             literal(p.substr(i, 1));

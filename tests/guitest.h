@@ -5,17 +5,8 @@
 
 #include "app/form1.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QButtonGroup>
-#include <QContextMenuEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 #include <vector>
@@ -93,11 +84,7 @@ protected:
     QWidget *showTabOf(const QString &name)
     {
         QWidget *control = find<QWidget>(name);
-        auto *pages = form_->findChild<QTabWidget *>();
-        for (QWidget *page = control; pages && page; page = page->parentWidget()) {
-            if (pages->indexOf(page) >= 0)
-                pages->setCurrentWidget(page);
-        }
+        find<QTabWidget>("PageControl1")->setCurrentWidget(control->parentWidget());
         return control;
     }
 

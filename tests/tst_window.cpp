@@ -1,27 +1,26 @@
 // The whole window offscreen, driven through the controls' object names:
 // presses, refusals, selections, keys, copying, the fit of every text, the
-// colours on a dark desktop, the menus and where the window opens.
+// colours on a dark desktop, the menus, where the window opens, and a long
+// run of random use.
 #include "guitest.h"
 
 #include "app/calc_error.h"
+#include "app/numtext.h"
 #include "bearing/bearing_calc.h"
 
-#include <QClipboard>
-#include <QMenu>
-#include <QScreen>
-#include <QTabWidget>
+#include <random>
 
 namespace
 {
 
+// The contrast ratio of two colours, from their relative luminances.
 double contrast(const QColor &a, const QColor &b)
 {
-    auto luminance = [](const QColor &c) {
-        auto f = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    const auto f = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    const auto l = [&f](const QColor &c) {
         return 0.2126 * f(c.redF()) + 0.7152 * f(c.greenF()) + 0.0722 * f(c.blueF());
     };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return (std::max(l(a), l(b)) + 0.05) / (std::min(l(a), l(b)) + 0.05);
 }
 
 } // namespace
@@ -38,6 +37,7 @@ private slots:
     void keepsDesignedColoursOnDarkDesktop();
     void keepsPastesWhole();
     void opensAsDesigned();
+    void staysConsistentUnderRandomUse();
 };
 
 void TestWindow::behaves_data()
@@ -91,7 +91,7 @@ void TestWindow::behaves_data()
     row("Return on a focused button", "Button3<Return", "Label15= 124.898");
     row("keypad Enter on a focused button", "Button2<Enter", "Edit20= 2000");
     row("keypad Enter in a box", "Edit25<Enter", "Label28= 10666.7");
-    row("Return in a box", "Edit5<Return", "Label13= 0.618");
+    row("Return in the I box of the beam", "Edit19<Return", "Edit20= 2000");
     row("the tab copied as text", "Button1|Edit9<Ctrl+Shift+C", "clipboard=回 転 数 n [r/min]\t100\n静定格荷重 Cor [kgf]\t6000\n動定格荷重 Cr [kgf]\t6000\nラジアル荷重 Fr [kgf]\t1500\nアキシアル荷重 Fa [kgf]\t200\n動等価荷重 P [kgf]\t1500.0\n定格疲れ寿命 Lh [時間]\t10666.7\n日数\t444 日\n");
     row("disabled boxes left out of the copy", "Edit23=7000|Edit12<Ctrl+Shift+C", "clipboard=E\t7000\nL [mm]\t100\nL1 [mm]\t40\nx [mm]\t20\nP [kgf]\t20\nb1 [mm]\t20\nh1 [mm]\t20\nI [mm^4]\t0\nMmax\t\nσmax\t\nδmax [mm]\t\n");
     row("keyboard order, Hertz", "", "Edit1>Edit2 Edit3 Edit4 Edit5 Edit6 Edit7 Button3");
@@ -116,13 +116,11 @@ void TestWindow::behaves()
         if (name == "clipboard") {
             QCOMPARE(QGuiApplication::clipboard()->text(), value);
         } else if (name == "menu") {
-            QMenu *menu = nullptr;
-            QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
-            QStringList captions;
-            for (QAction *action : menu->actions())
-                captions << action->text();
-            QVERIFY2(captions.join(' ').contains(value), qPrintable(captions.join(' ')));
-            QCOMPARE(menu->font(), form()->font());
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY2(menu && menu->font() == form()->font(), "no menu in the window's font");
+            const QList<QAction *> items = menu->actions();
+            QVERIFY(std::any_of(items.begin(), items.end(),
+                                [&](QAction *a) { return a->text().contains(value); }));
             menu->close();
         } else if (e[name.size()] == '>') {
             QStringList reached;
@@ -224,15 +222,13 @@ void TestWindow::fitsEveryText()
 
 void TestWindow::keepsDesignedColoursOnDarkDesktop()
 {
+    // The desktop turns dark while the window is open, as a theme switch does.
     const QPalette original = QApplication::palette();
     QApplication::setPalette(QPalette(QColor(230, 230, 230), QColor(45, 45, 45), QColor(70, 70, 70),
                                       QColor(20, 20, 20), QColor(50, 50, 50), QColor(240, 240, 240),
                                       QColor(30, 30, 30)));
-    TForm1 window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.findChild<QPushButton *>("Button3")->click();
-    for (QWidget *widget : window.findChildren<QWidget *>()) {
+    run({"Button3"});
+    for (QWidget *widget : form()->findChildren<QWidget *>()) {
         const QPalette &p = widget->palette();
         const auto group = widget->isEnabled() ? QPalette::Active : QPalette::Disabled;
         QColor ink = p.color(group, QPalette::ButtonText), ground = p.color(group, QPalette::Button);
@@ -296,6 +292,83 @@ void TestWindow::opensAsDesigned()
             QCOMPARE(items[i]->geometry().translated(0, -i * items[0]->height()), items[0]->geometry());
             QVERIFY(frame.contains(items[i]->geometry()));
         }
+    }
+}
+
+// A long run of random user actions on the whole window, from a fixed seed:
+// typing all kinds of text, pressing the three compute buttons, choosing
+// contact kinds, radio items and materials, answering every error box.
+// After each action the window must still be consistent. It runs on its own
+// as tst_random_use (labelled slow); TAVREL_RANDOM_SEED and
+// TAVREL_RANDOM_ACTIONS override the seed and the number of actions, and a
+// failure names both, so it can be replayed.
+void TestWindow::staysConsistentUnderRandomUse()
+{
+    if (qEnvironmentVariableIsEmpty("TAVREL_RANDOM_USE"))
+        QSKIP("runs as tst_random_use");
+    const quint64 seed = qEnvironmentVariable("TAVREL_RANDOM_SEED", "20261206").toULongLong();
+    const int actions = qEnvironmentVariable("TAVREL_RANDOM_ACTIONS", "40000").toInt();
+    std::mt19937_64 rng(seed);
+    const auto pick = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+    // Mostly numbers, so that many presses get through to their results.
+    const QStringList odd = {"", "   ", "abc", "１２", "0", "1e400", "\u202E4", QString(3000, '7')};
+    const auto text = [&] {
+        return pick(5) ? QString::number((pick(5) ? 1 : -1) * std::pow(10.0, pick(1400) / 100.0 - 6), 'g',
+                                         pick(17) + 1)
+                       : odd[pick(odd.size())];
+    };
+    // What each press may write; a written number must read back.
+    const QHash<QString, QStringList> results = {
+        {"Button3", {"Label13", "Label14", "Label15", "Label20", "Label21", "Label22"}},
+        {"Button2", {"Edit19", "Edit20", "Edit21", "Edit22"}},
+        {"Button1", {"Label38", "Label28", "Label59"}}};
+    QList<QLineEdit *> boxes = form()->findChildren<QLineEdit *>();
+    boxes.removeIf([](QLineEdit *box) { return box->objectName().isEmpty(); });
+
+    for (int step = 0; step < actions; ++step) {
+        const QByteArray where = QStringLiteral("seed %1, action %2").arg(seed).arg(step).toUtf8();
+        QHash<QString, QString> before;
+        for (QLineEdit *box : boxes)
+            before[box->objectName()] = box->text();
+        const int kind = pick(20);
+        if (kind < 9) {
+            const QString name = boxes[pick(boxes.size())]->objectName();
+            run({name + "=" + text()});
+            before[name] = textOf(name);
+        } else if (kind < 15) {
+            const QString button = QStringList{"Button1", "Button2", "Button3"}[pick(3)];
+            QStringList shown;
+            for (const QString &field : results[button])
+                shown << textOf(field);
+            const QStringList messages = run({button});
+            for (int i = 0; i < shown.size(); ++i) {
+                const QString now = textOf(results[button][i]).remove(" 日").trimmed();
+                bool reads = true;
+                try {
+                    tavrel::StrToFloat(now.isEmpty() ? "0" : now.toStdString());
+                } catch (const tavrel::EConvertError &) {
+                    reads = false;
+                }
+                QVERIFY2(messages.isEmpty() ? reads : textOf(results[button][i]) == shown[i],
+                         where + " " + results[button][i].toUtf8() + " \"" + now.toUtf8() + '"');
+            }
+            for (const char *name : {"Edit19", "Edit20", "Edit21", "Edit22"})
+                before[name] = textOf(name);
+        } else if (kind < 17) {
+            run({QStringLiteral("RadioGroup%1:%2").arg(pick(2) + 1).arg(pick(5))});
+        } else if (kind < 18) {
+            run({QStringList{"N1", "N5", "N2"}[pick(3)]});
+        } else {
+            const int item = pick(7);
+            run({QStringLiteral("N2%1").arg(item + 1)});
+            const char *moduli[] = {"21000", "20200", "19700", "20400", "13000", "17000", "7000"};
+            before["Edit2"] = before["Edit3"] = before["Edit23"] = moduli[item];
+        }
+        // A box changes only when typed into, by the material menu, or by a
+        // beam press (I and the three result boxes).
+        for (QLineEdit *box : boxes)
+            QVERIFY2(box->text() == before[box->objectName()], where + " " + box->objectName().toUtf8());
+        QVERIFY2(find<QWidget>("Image1")->isHidden() != find<QWidget>("Image5")->isHidden(), where);
     }
 }
 

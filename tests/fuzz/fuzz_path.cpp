@@ -30,32 +30,26 @@ namespace
 }
 
 // Shows a result as its tab does: the text must be finite and read back.
-double show(const char *pattern, double value)
+double show(const char *pattern, std::optional<double> value)
 {
-    std::string text = FormatFloat(pattern, value);
-    if (text.find_first_of("IN") != std::string::npos)
-        fail("shown as not a number", text);
+    const std::string text = value ? FormatFloat(pattern, *value) : "0";
     try {
-        return StrToFloat(text.ends_with(" 日") ? text.substr(0, text.size() - 4) : text);
+        if (text.find_first_of("IN") == std::string::npos)
+            return StrToFloat(text.ends_with(" 日") ? text.substr(0, text.size() - 4) : text);
     } catch (const EConvertError &) {
-        fail("shown text does not read back", text);
     }
+    fail("shown text is not a number that reads back", text);
 }
 
 void press(std::uint8_t selector, const std::vector<double> &v)
 {
-    switch (selector % 4) {
-    case 0:
-    case 1: {
+    if (selector % 4 < 2) {
         const auto kind = selector % 4 ? ContactKind::CylinderOnPlane : ContactKind::SphereOnSphere;
         const HertzResult r = computeHertz(kind, {v[0], v[1], v[2], v[3], v[4], v[5], v[6]});
         for (const auto &value : {std::optional(r.contactSize), r.approach, std::optional(r.pMax),
                                   std::optional(r.sigmaZMax), r.sigmaRMax, r.tauMax})
-            if (value)
-                show(kPatternThreeDecimals, *value);
-        break;
-    }
-    case 2: {
+            show(kPatternThreeDecimals, value);
+    } else if (selector % 4 == 2) {
         const auto loadCase = LoadCase(selector / 4 % 5);
         BeamInput in{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[8]};
         const BeamResult r = computeBeam(loadCase, SectionKind(selector / 20 % 5), in);
@@ -66,14 +60,11 @@ void press(std::uint8_t selector, const std::vector<double> &v)
         const BeamResult again = computeBeam(loadCase, SectionKind::Typed, in);
         show(kPatternTwoDecimals, again.sigmaMax);
         show(kPatternScientific, again.delta);
-        break;
-    }
-    default: {
+    } else {
         const BearingResult r = computeBearingLife({v[0], v[1], v[2], v[3], v[4]});
         show(kPatternOneDecimal, r.P);
         show(kPatternOneDecimal, r.Lh);
         show(kPatternDays, r.days);
-    }
     }
 }
 
