@@ -217,7 +217,7 @@ protected:
     {
         if (kind_ != ControlKind::Note)
             return fitsWidth(font, text, room_);
-        const QRectF box(0, 0, room_ - kSlack, height());
+        const QRectF box(QPointF(), QSizeF(room_ - kSlack, height()));
         const QRectF used = QFontMetricsF(font).boundingRect(box, Qt::TextWordWrap, text);
         return box.contains(used);
     }

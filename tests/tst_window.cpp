@@ -273,6 +273,8 @@ void TestWindow::opensAsDesigned()
     QCOMPARE(QFontInfo(find<QWidget>("Label9")->font()).pixelSize(), 13);
     QCOMPARE(QFontInfo(find<QWidget>("Label40")->font()).pixelSize(), 17);
     QCOMPARE(QFontInfo(find<QWidget>("Label48")->font()).family(), "IPAPMincho");
+    // Numbers go into the boxes half-width even with a Japanese input method on.
+    QVERIFY(!find<QWidget>("Edit1")->testAttribute(Qt::WA_InputMethodEnabled));
     // At its designed position where it fits on the screen; elsewhere moved
     // the least that brings each edge onto the screen, or to its top-left
     // corner where the screen is smaller than the window.
