@@ -84,13 +84,13 @@ struct SectionLook {
     std::array<bool, 4> enabled;
 };
 // clang-format off
-constexpr std::array<SectionLook, 5> kSectionLooks = {{
-    {"長方形",     "b1 =", "b2 =", "h2 =", {true, true, false, false}},
-    {"中空長方形", "b1 =", "b2 =", "h2 =", {true, true, true, true}},
-    {"円形",       "d1 =", "d2 =", "h2 =", {true, false, false, false}},
-    {"中空円形",   "d1 =", "d2 =", "h2 =", {true, false, true, false}},
-    {"数値入力",   nullptr, nullptr, "Z =", {false, false, false, true}},
-}};
+constexpr std::array kSectionLooks = {
+    SectionLook{"長方形",     "b1 =", "b2 =", "h2 =", {true, true, false, false}},
+    SectionLook{"中空長方形", "b1 =", "b2 =", "h2 =", {true, true, true, true}},
+    SectionLook{"円形",       "d1 =", "d2 =", "h2 =", {true, false, false, false}},
+    SectionLook{"中空円形",   "d1 =", "d2 =", "h2 =", {true, false, true, false}},
+    SectionLook{"数値入力",   nullptr, nullptr, "Z =", {false, false, false, true}},
+};
 // clang-format on
 
 constexpr const char *kDimensionBoxes[] = {"Edit15", "Edit16", "Edit17", "Edit18"};

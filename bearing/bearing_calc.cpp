@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 
 namespace tavrel
 {
@@ -20,16 +19,11 @@ struct LoadFactorRow {
 };
 
 // Load factors of single-row deep-groove ball bearings by the load-ratio key.
-constexpr std::array<LoadFactorRow, 8> kLoadFactors{{
-    {5, 0.35, 1.26},
-    {10, 0.29, 1.49},
-    {15, 0.27, 1.64},
-    {20, 0.25, 1.76},
-    {25, 0.24, 1.85},
-    {30, 0.23, 1.92},
-    {50, 0.20, 2.13},
-    {70, 0.19, 2.28},
-}};
+constexpr std::array kLoadFactors = {
+    LoadFactorRow{5, 0.35, 1.26},  LoadFactorRow{10, 0.29, 1.49}, LoadFactorRow{15, 0.27, 1.64},
+    LoadFactorRow{20, 0.25, 1.76}, LoadFactorRow{25, 0.24, 1.85}, LoadFactorRow{30, 0.23, 1.92},
+    LoadFactorRow{50, 0.20, 2.13}, LoadFactorRow{70, 0.19, 2.28},
+};
 
 // Radial load factor of every row, used together with the row's Y.
 constexpr double kRowX = 0.56;
@@ -59,20 +53,15 @@ std::int32_t loadRatioKey(double Cor, double Fa)
     if (!(ratio > 0.0)) // zero, negative or NaN
         throw CalcError(kNoLoadFactorMessage);
 
-    // Compared before the conversion: a multiple of 5 beyond the 32-bit
-    // range (or an infinite ratio) would clamp to the last row anyway.
     // A positive ratio so tiny that ratio * 0.2 underflows to zero still
-    // belongs to the first row.
+    // belongs to the first row. Beyond 60 the last row applies, also to a
+    // multiple of 5 too large for a 32-bit key, or an infinite one, which
+    // is therefore never converted.
     const double multipleOf5 = std::max(std::ceil(ratio * 0.2) * 5.0, 5.0);
-    if (multipleOf5 > static_cast<double>(std::numeric_limits<std::int32_t>::max()))
+    if (multipleOf5 > 60)
         return kLastRowKey;
-
-    auto key = static_cast<std::int32_t>(multipleOf5);
-    if (key > 30 && key <= 60)
-        key = 50;
-    if (key > 60)
-        key = kLastRowKey;
-    return key;
+    const auto key = static_cast<std::int32_t>(multipleOf5);
+    return key > 30 ? 50 : key;
 }
 
 const LoadFactorRow &rowFor(std::int32_t key)

@@ -81,6 +81,7 @@ void TestWindow::behaves_data()
     row("sphere after roller", "N5|Button3|N1", "Label11=球半径 R1[mm] = |Label12=       R2[mm] = |Label16=|Image1:shown|Image5:hidden|Label18#000000|Label14=");
     row("load case changes only the unit", "Button2|RadioGroup1:1|RadioGroup1:2", "Label53=kg|Edit20= 2000|Label51=δx   =");
     row("uniform load", "RadioGroup1:3", "Label53=kg/mm");
+    row("the first items again", "RadioGroup1:1|RadioGroup2:3|RadioGroup1:0|RadioGroup2:0", "Label53=kg|Label44=b1 =|Edit16:on|Edit17:off");
     row("solid circle", "RadioGroup2:2", "Label44=d1 =|Label46=d2 =|Label47=h2 =|Edit15:on|Edit16:off|Edit17:off|Edit18:off");
     row("hollow circle", "RadioGroup2:3", "Label45=h1 = |Edit15:on|Edit16:off|Edit17:on|Edit18:off");
     row("typed after solid circle keeps the d captions", "RadioGroup2:2|RadioGroup2:4", "Label44=d1 =|Label46=d2 =|Label47=Z =|Edit15:off|Edit16:off|Edit17:off|Edit18:on|Edit19:on|Edit17=10");
@@ -166,7 +167,6 @@ void TestWindow::fitsEveryText_data()
         "Edit19|Edit20|Edit21|Edit22");
     row("beam, huge negative load", 1, "Edit14=-1.7e300|Edit12=1e-5|Button2", "Edit19|Edit21|Edit22");
     row("bearing, long life", 2, "Edit10=150|Edit11=20|Button1", "Label38|Label28|Label59");
-    row("bearing, endless life", 2, "Edit8=1|Edit10=0.01|Edit11=1e-4|Button1", "Label38");
     // clang-format on
 }
 
@@ -224,9 +224,7 @@ void TestWindow::keepsDesignedColoursOnDarkDesktop()
 {
     // The desktop turns dark while the window is open, as a theme switch does.
     const QPalette original = QApplication::palette();
-    QApplication::setPalette(QPalette(QColor(230, 230, 230), QColor(45, 45, 45), QColor(70, 70, 70),
-                                      QColor(20, 20, 20), QColor(50, 50, 50), QColor(240, 240, 240),
-                                      QColor(30, 30, 30)));
+    QApplication::setPalette(QPalette(QColor("#e6e6e6"), QColor("#2d2d2d")));
     run({"Button3"});
     for (QWidget *widget : form()->findChildren<QWidget *>()) {
         const QPalette &p = widget->palette();
@@ -236,9 +234,8 @@ void TestWindow::keepsDesignedColoursOnDarkDesktop()
             if (label->text().trimmed().isEmpty())
                 continue;
             ink = p.color(QPalette::WindowText);
-            ground = (label->autoFillBackground() ? label : label->parentWidget())
-                         ->palette()
-                         .color(QPalette::Window);
+            ground =
+                (label->autoFillBackground() ? label : label->parentWidget())->palette().window().color();
         } else if (auto *box = qobject_cast<QLineEdit *>(widget)) {
             ink = p.color(group, QPalette::Text);
             ground = p.color(group, QPalette::Base);
@@ -260,8 +257,8 @@ void TestWindow::keepsPastesWhole()
     QCOMPARE(run({"Edit11=", "Edit11<Ctrl+V"}), QStringList());
     QCOMPARE(textOf("Edit11"), five);
     QGuiApplication::clipboard()->setText(QString(100001, '1'));
-    QCOMPARE(run({"Edit11<Ctrl+V"}).size(), 1);
-    QCOMPARE(textOf("Edit11"), five);
+    QCOMPARE(run({"Edit11=", "Edit11<Ctrl+V"}).size(), 1);
+    QCOMPARE(textOf("Edit11"), QString());
 }
 
 void TestWindow::opensAsDesigned()
@@ -315,15 +312,22 @@ void TestWindow::staysConsistentUnderRandomUse()
     // Mostly numbers, so that many presses get through to their results.
     const QStringList odd = {"", "   ", "abc", "１２", "0", "1e400", "\u202E4", QString(3000, '7')};
     const auto text = [&] {
-        return pick(5) ? QString::number((pick(5) ? 1 : -1) * std::pow(10.0, pick(1400) / 100.0 - 6), 'g',
-                                         pick(17) + 1)
-                       : odd[pick(odd.size())];
+        const double number = (pick(5) ? 1 : -1) * std::pow(10.0, pick(1400) / 100.0 - 6);
+        return pick(5) ? QString::number(number, 'g', pick(17) + 1) : odd[pick(odd.size())];
     };
-    // What each press may write; a written number must read back.
-    const QHash<QString, QStringList> results = {
-        {"Button3", {"Label13", "Label14", "Label15", "Label20", "Label21", "Label22"}},
-        {"Button2", {"Edit19", "Edit20", "Edit21", "Edit22"}},
-        {"Button1", {"Label38", "Label28", "Label59"}}};
+    // What each button's press may write; a written number must read back.
+    const QStringList buttons{"Button1", "Button2", "Button3"};
+    const QList<QStringList> results{{"Label38", "Label28", "Label59"},
+                                     {"Edit19", "Edit20", "Edit21", "Edit22"},
+                                     {"Label13", "Label14", "Label15", "Label20", "Label21", "Label22"}};
+    const auto readsBack = [](QString shown) {
+        try {
+            tavrel::StrToFloat(shown.remove(" 日").trimmed().isEmpty() ? "0" : shown.toStdString());
+            return true;
+        } catch (const tavrel::EConvertError &) {
+            return false;
+        }
+    };
     QList<QLineEdit *> boxes = form()->findChildren<QLineEdit *>();
     boxes.removeIf([](QLineEdit *box) { return box->objectName().isEmpty(); });
 
@@ -334,28 +338,20 @@ void TestWindow::staysConsistentUnderRandomUse()
             before[box->objectName()] = box->text();
         const int kind = pick(20);
         if (kind < 9) {
-            const QString name = boxes[pick(boxes.size())]->objectName();
-            run({name + "=" + text()});
-            before[name] = textOf(name);
+            QLineEdit *box = boxes[pick(boxes.size())];
+            run({box->objectName() + "=" + text()});
+            before[box->objectName()] = box->text();
         } else if (kind < 15) {
-            const QString button = QStringList{"Button1", "Button2", "Button3"}[pick(3)];
+            const int tab = pick(3);
             QStringList shown;
-            for (const QString &field : results[button])
+            for (const QString &field : results[tab])
                 shown << textOf(field);
-            const QStringList messages = run({button});
+            const bool refused = !run({buttons[tab]}).isEmpty();
             for (int i = 0; i < shown.size(); ++i) {
-                const QString now = textOf(results[button][i]).remove(" 日").trimmed();
-                bool reads = true;
-                try {
-                    tavrel::StrToFloat(now.isEmpty() ? "0" : now.toStdString());
-                } catch (const tavrel::EConvertError &) {
-                    reads = false;
-                }
-                QVERIFY2(messages.isEmpty() ? reads : textOf(results[button][i]) == shown[i],
-                         where + " " + results[button][i].toUtf8() + " \"" + now.toUtf8() + '"');
+                const QString now = textOf(results[tab][i]);
+                QVERIFY2(refused ? now == shown[i] : readsBack(now), where + " " + now.toUtf8());
+                before[results[tab][i]] = now;
             }
-            for (const char *name : {"Edit19", "Edit20", "Edit21", "Edit22"})
-                before[name] = textOf(name);
         } else if (kind < 17) {
             run({QStringLiteral("RadioGroup%1:%2").arg(pick(2) + 1).arg(pick(5))});
         } else if (kind < 18) {
