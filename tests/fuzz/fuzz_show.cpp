@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <limits>
 #include <string>
 
 using namespace tavrel;
@@ -43,17 +42,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                            : text[0] != ' ' || text.ends_with(" 日") != (pattern == kPatternDays)) {
             fault = "text does not have the pattern's shape";
         } else {
-            if (pattern == kPatternDays)
+            if (text.ends_with(" 日"))
                 text.resize(text.size() - std::strlen(" 日"));
+            const double magnitude = std::fabs(value), back = StrToFloat(text);
             const double last =
                 unit ? unit : std::pow(10.0, std::atoi(text.c_str() + text.find('e') + 1) - 2);
             // Next to the largest double the last digit is cut rather than
             // rounded up, so the text still reads back: a whole unit there.
-            const double tolerance =
-                (general ? std::fabs(value) * 5.1e-15 : 0.5 * last + std::fabs(value) * 3e-16) *
-                    (std::fabs(value) >= 1.79e308 ? 2 : 1) +
-                std::numeric_limits<double>::denorm_min();
-            const double back = StrToFloat(text);
+            double tolerance = general ? magnitude * 5.1e-15 : 0.5 * last + magnitude * 3e-16 + 5e-324;
+            tolerance *= magnitude >= 1.79e308 ? 2 : 1;
             if (!(std::fabs(back - value) <= tolerance))
                 fault = "text does not read back close to the value";
             if (text.find('-') != std::string::npos && back == 0)
