@@ -113,17 +113,18 @@ struct NumberParts {
 
 std::optional<NumberParts> parseNumber(std::string_view s)
 {
-    std::size_t i = 0, n = s.size();
-    while (i < n && s[i] == ' ')
-        ++i;
-    while (n > i && s[n - 1] == ' ')
-        --n;
+    // Blanks before and after the number are ignored.
+    const std::size_t first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    s = s.substr(first, s.find_last_not_of(' ') - first + 1);
     NumberParts parts;
-    if (i < n && (s[i] == '+' || s[i] == '-')) {
-        parts.negative = s[i] == '-';
-        ++i;
+    if (s.starts_with('+') || s.starts_with('-')) {
+        parts.negative = s.front() == '-';
+        s.remove_prefix(1);
     }
-    const std::size_t start = i;
+    std::size_t i = 0;
+    const std::size_t n = s.size(), start = 0;
     long long intDigits = 0, leadingFracZeros = 0;
     bool seenPoint = false, anyDigit = false;
     for (; i < n; ++i) {

@@ -80,6 +80,7 @@ void TestPure::reads_data()
         {"\u202E40", 0, kMalformed, "⟨U+202E⟩40"}, {"40\u00A0", 0, kMalformed, "40⟨U+00A0⟩"},
         {"\u200B\u300040", 0, kMalformed, "⟨U+200B⟩⟨U+3000⟩40"}, {"\uFEFF1", 0, kMalformed, "⟨U+FEFF⟩1"},
         {"\u03011\u0301", 0, kMalformed, "⟨U+0301⟩1\u0301"}, {"1\xff\xc3", 0, kMalformed, "1⟨0xFF⟩⟨0xC3⟩"},
+        {"\U0010FFFD\U0001F600", 0, kMalformed},
         {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx漢y", 0, kMalformed, "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…"},
         {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx漢", 0, kMalformed},
     };
@@ -139,7 +140,8 @@ void TestPure::formats_data()
         {two, 0.999, " 1"}, {sci, 13333.33, " 1.33e4"}, {sci, 0.0167619, " 1.68e-2"}, {sci, 5000.0, " 5e3"},
         {sci, 9996.0, " 1e4"}, {sci, 0.0, " 0e0"}, {sci, -0.00140763, " -1.41e-3"},
         {sci, 5e-324, " 4.94e-324"}, {sci, -kMax, " -1.79e308"}, {sci, 1.7949e308, " 1.79e308"},
-        {"0.00E+00", 12345.0, "1.23E+04"}, {"00.0e-0", 12345.0, "12.3e3"}, {"0.0\"#0.\"", 1.25, "1.3#0."},
+        {"0.00E+00", 12345.0, "1.23E+04"}, {"00.0e-0", 12345.0, "12.3e3"}, {"000.0", 5.25, "005.3"},
+        {"0.0\"#0.\"", 1.25, "1.3#0."},
         {three, kInf, "INF"}, {sci, -kInf, "-INF"}, {two, std::nan(""), "NAN"}, {nullptr, 21000.0, "21000"},
         {nullptr, -2.25, "-2.25"}, {nullptr, -0.0, "0"}, {nullptr, 1e20, "1E20"}, {nullptr, 0.0001, "0.0001"},
         {nullptr, 1e-5, "1E-5"}, {nullptr, 123456789012345.0, "123456789012345"},
