@@ -50,6 +50,9 @@ constexpr int kSmallestPixels = 9;
 // Pixels kept free at the right edge, for the rounding of glyph widths at
 // fractional screen scales.
 constexpr qreal kSlack = 1.0;
+// The most a designed caption is tightened, per character, to keep to its
+// designed width before it is drawn in a condensed font instead.
+constexpr qreal kTightestTracking = 0.5;
 
 // The most characters a box takes. Far beyond any number anybody types, so
 // that a long pasted text is kept whole; a longer one is refused whole.
@@ -89,16 +92,23 @@ qreal advance(const QFont &font, const QString &text)
     return QFontMetricsF(font).horizontalAdvance(text);
 }
 
-// The font in which `fits` holds: `base` itself, else condensed step by
-// step down to the narrowest stretch, else smaller down to the floor. Where
-// even the floor does not fit, the text is cut where it is drawn.
-template <typename Fits> QFont fitted(const QFont &base, Fits fits)
+// For a text that does not fit in `base`: the font in which `fits` holds,
+// condensed step by step down to the narrowest stretch, else smaller down
+// to the floor. Where even the floor does not fit, the text is cut where it
+// is drawn.
+template <typename Fits> QFont narrowed(const QFont &base, Fits fits)
 {
     QFont font = base;
-    for (int stretch = 100; !fits(font) && stretch > kNarrowestStretch;)
-        font.setStretch(stretch -= 5);
-    for (int pixels = base.pixelSize(); !fits(font) && pixels > kSmallestPixels;)
-        font.setPixelSize(--pixels);
+    for (int stretch = 95; stretch >= kNarrowestStretch; stretch -= 5) {
+        font.setStretch(stretch);
+        if (fits(font))
+            return font;
+    }
+    for (int pixels = base.pixelSize() - 1; pixels >= kSmallestPixels; --pixels) {
+        font.setPixelSize(pixels);
+        if (fits(font))
+            return font;
+    }
     return font;
 }
 
@@ -190,17 +200,28 @@ public:
         const QString current = text();
         room_ = roomFor(current);
         fittedFor_ = {current, room_};
-        QFont font = fitted(base_, [&](const QFont &candidate) { return fits(candidate, current); });
-        const bool whole = fits(font, current);
-        if (kind_ == ControlKind::Caption && current == designedText_ && font == base_)
-            font.setLetterSpacing(QFont::AbsoluteSpacing,
-                                  (room_ - kSlack - advance(base_, current)) / current.size());
+        // Most texts fit as they are, and are measured once; a text too wide
+        // is measured again in each narrower font tried.
+        const qreal natural = kind_ == ControlKind::Note ? 0 : advance(base_, current);
+        const bool designed = kind_ == ControlKind::Caption && current == designedText_;
+        const qreal spare = room_ - kSlack - natural;
+        // The designed caption is tracked to its designed width, a little
+        // tighter or looser as the designed font set it; only a text much
+        // too wide is drawn in a narrower font.
+        const bool tracked = designed && spare >= -kTightestTracking * current.size();
+        const bool asIs = tracked || (kind_ == ControlKind::Note ? fits(base_, current) : spare >= 0);
+        QFont font =
+            asIs ? base_ : narrowed(base_, [&](const QFont &candidate) { return fits(candidate, current); });
+        // Letter spacing is kept to 1/64 pixel: half a pixel to spare covers it.
+        if (tracked)
+            font.setLetterSpacing(QFont::AbsoluteSpacing, (spare - kSlack / 2) / current.size());
         if (this->font() != font || !testAttribute(Qt::WA_SetFont))
             setFont(font);
         if (kind_ == ControlKind::Caption)
-            resize(std::min(room_, static_cast<int>(std::ceil(advance(font, current) + kSlack))),
+            resize(asIs && !designed ? static_cast<int>(std::ceil(natural + kSlack)) : room_,
                    QFontMetrics(font).height());
-        setToolTip(kind_ == ControlKind::Field ? toolTipFor(this, current) : whole ? QString() : current);
+        whole_ = asIs || fits(font, current);
+        setToolTip(kind_ == ControlKind::Field ? toolTipFor(this, current) : whole_ ? QString() : current);
     }
 
 protected:
@@ -219,7 +240,7 @@ protected:
             return fitsWidth(font, text, room_);
         const QRectF box(QPointF(), QSizeF(room_ - kSlack, height()));
         const QRectF used = QFontMetricsF(font).boundingRect(box, Qt::TextWordWrap, text);
-        return box.contains(used);
+        return used.width() <= box.width() && used.height() <= box.height();
     }
 
     // Labels of a tab not yet shown are fitted when first shown (their tab
@@ -240,7 +261,7 @@ protected:
     void paintEvent(QPaintEvent *event) override
     {
         fitIfChanged();
-        if (fits(font(), text())) {
+        if (whole_) {
             QLabel::paintEvent(event);
             return;
         }
@@ -276,6 +297,7 @@ private:
     int designedWidth_;
     int room_ = 0;
     std::pair<QString, int> fittedFor_;
+    bool whole_ = true;
 };
 
 // A number box. It keeps a typed or pasted text whole, or refuses a paste
@@ -378,8 +400,9 @@ public:
 
     void fit()
     {
-        const QFont font =
-            fitted(base_, [this](const QFont &f) { return fitsWidth(f, text(), textArea().width()); });
+        const int room = textArea().width();
+        const auto fits = [&](const QFont &candidate) { return fitsWidth(candidate, text(), room); };
+        const QFont font = fits(base_) ? base_ : narrowed(base_, fits);
         if (this->font() != font)
             setFont(font);
         if (!isModified())

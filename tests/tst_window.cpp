@@ -193,8 +193,10 @@ void TestWindow::fitsEveryText()
             continue;
         const QString text = label ? label->text() : box->text();
         const QFontMetricsF metrics(widget->font());
-        // A box draws its text inside a 1-pixel frame and 2-pixel margins.
-        const QRectF room = box ? QRectF(widget->rect()).adjusted(3, 0, -3, 0) : widget->contentsRect();
+        // A box draws its text inside a 1-pixel frame and 2-pixel margins; a
+        // label up to a pixel before its edge.
+        const QRectF room =
+            box ? QRectF(widget->rect()).adjusted(3, 0, -3, 0) : widget->contentsRect().adjusted(0, 0, -1, 0);
         const bool fits = label && label->wordWrap()
                               ? metrics.boundingRect(room, Qt::TextWordWrap, text).height() <= room.height()
                               : metrics.horizontalAdvance(text) <= room.width();
