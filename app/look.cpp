@@ -52,7 +52,7 @@ constexpr int kSmallestPixels = 9;
 constexpr qreal kSlack = 1.0;
 // The most a designed caption is tightened, per character, to keep to its
 // designed width before it is drawn in a condensed font instead.
-constexpr qreal kTightestTracking = 0.5;
+constexpr qreal kTightestTracking = 1.5;
 
 // The most characters a box takes. Far beyond any number anybody types, so
 // that a long pasted text is kept whole; a longer one is refused whole.
@@ -95,13 +95,15 @@ qreal advance(const QFont &font, const QString &text)
 // For a text that does not fit in `base`: the font in which `fits` holds,
 // condensed step by step down to the narrowest stretch, else smaller down
 // to the floor. Where even the floor does not fit, the text is cut where it
-// is drawn.
-template <typename Fits> QFont narrowed(const QFont &base, Fits fits)
+// is drawn. A condensed line is as wide as its stretch: the steps wider
+// than `share` (the room over the text's width in `base`) are not tried,
+// each font tried being a font to load.
+template <typename Fits> QFont narrowed(const QFont &base, Fits fits, qreal share = 1)
 {
     QFont font = base;
     for (int stretch = 95; stretch >= kNarrowestStretch; stretch -= 5) {
         font.setStretch(stretch);
-        if (fits(font))
+        if (stretch <= share * 100 && fits(font))
             return font;
     }
     for (int pixels = base.pixelSize() - 1; pixels >= kSmallestPixels; --pixels) {
@@ -400,9 +402,9 @@ public:
 
     void fit()
     {
-        const int room = textArea().width();
-        const auto fits = [&](const QFont &candidate) { return fitsWidth(candidate, text(), room); };
-        const QFont font = fits(base_) ? base_ : narrowed(base_, fits);
+        const qreal room = textArea().width() - kSlack, natural = advance(base_, text());
+        const auto fits = [&](const QFont &candidate) { return advance(candidate, text()) <= room; };
+        const QFont font = natural <= room ? base_ : narrowed(base_, fits, room / natural);
         if (this->font() != font)
             setFont(font);
         if (!isModified())
