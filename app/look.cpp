@@ -174,8 +174,9 @@ QString toolTipFor(const QWidget *control, const QString &text)
 
 // A caption, result field or note. Its text always fits its box: the
 // designed caption spans exactly its designed width, as it did in the
-// designed font (condensed when the font here is wider, spaced out when it
-// is narrower), so the captions end where they were designed to; a caption
+// designed font (set looser when the font here is narrower, tighter by up
+// to 1.5 pixels a character when it is a little wider, condensed when much
+// wider), so the captions end where they were designed to; a caption
 // that a selection sets grows to its text, as the designed auto-sizing
 // labels do, up to the tab's right edge; a field keeps its designed size.
 // A text too wide for its room is drawn condensed, then smaller, and only
