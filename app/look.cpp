@@ -95,15 +95,13 @@ qreal advance(const QFont &font, const QString &text)
 // For a text that does not fit in `base`: the font in which `fits` holds,
 // condensed step by step down to the narrowest stretch, else smaller down
 // to the floor. Where even the floor does not fit, the text is cut where it
-// is drawn. A condensed line is as wide as its stretch: the steps wider
-// than `share` (the room over the text's width in `base`) are not tried,
-// each font tried being a font to load.
-template <typename Fits> QFont narrowed(const QFont &base, Fits fits, qreal share = 1)
+// is drawn.
+template <typename Fits> QFont narrowed(const QFont &base, Fits fits)
 {
     QFont font = base;
     for (int stretch = 95; stretch >= kNarrowestStretch; stretch -= 5) {
         font.setStretch(stretch);
-        if (stretch <= share * 100 && fits(font))
+        if (fits(font))
             return font;
     }
     for (int pixels = base.pixelSize() - 1; pixels >= kSmallestPixels; --pixels) {
@@ -405,7 +403,7 @@ public:
     {
         const qreal room = textArea().width() - kSlack, natural = advance(base_, text());
         const auto fits = [&](const QFont &candidate) { return advance(candidate, text()) <= room; };
-        const QFont font = natural <= room ? base_ : narrowed(base_, fits, room / natural);
+        const QFont font = natural <= room ? base_ : narrowed(base_, fits);
         if (this->font() != font)
             setFont(font);
         if (!isModified())
@@ -522,13 +520,8 @@ QWidget *makeWidget(const ControlSpec &row, QWidget *parent)
 // "球半径  R1[mm] = " is read out as "球半径 R1[mm]", "(日数 =    )" as "日数".
 QString accessibleNameFrom(const QString &caption)
 {
-    QString name = caption.simplified();
-    static const QString trim = QStringLiteral(" =()");
-    while (!name.isEmpty() && trim.contains(name.back()))
-        name.chop(1);
-    while (!name.isEmpty() && trim.contains(name.front()))
-        name.remove(0, 1);
-    return name;
+    static const QRegularExpression ends(QStringLiteral("^[ =()]+|[ =()]+$"));
+    return caption.simplified().remove(ends);
 }
 
 template <typename T> T *typed(const Controls &controls, const QString &name)

@@ -551,9 +551,9 @@ double StrToFloat(std::string_view text)
             if (parts->decimalExp >= 0)
                 throw EConvertError(std::string(text), ConvertFault::TooLarge);
             value = 0;
-        } else if (res.ec != std::errc() || res.ptr != parts->body.data() + parts->body.size()) {
-            throw EConvertError(std::string(text), ConvertFault::Malformed);
         }
+        // Any other outcome is a full read: the body has already passed the
+        // grammar, which from_chars accepts whole.
     }
     return parts->negative ? -value : value;
 }

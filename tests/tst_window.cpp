@@ -82,7 +82,7 @@ void TestWindow::behaves_data()
     // Selections.
     row("roller empties the results, keeps the boxes", "Button3|N5", "Label1=  円柱と平面  |Label11=ﾛｰﾗ半径R1[mm] = |Label12=ﾛｰﾗ幅  B [mm] = |Label7=接触面半幅      b [mm] = |Label16=注）δとτmaxはE1=E2               ν1=ν2=0.3の時計算可|Image5:shown|Image1:hidden|Label18#808080|Label13=|Label22=|Edit7=400");
     row("sphere after roller", "N5|Button3|N1", "Label11=球半径 R1[mm] = |Label12=       R2[mm] = |Label16=|Image1:shown|Image5:hidden|Label18#000000|Label14=");
-    row("load case changes only the unit", "Button2|RadioGroup1:1|RadioGroup1:2", "Label53=kg|Edit20= 2000|Label51=δx   =");
+    row("load case changes only the unit", "Button2|RadioGroup1:1|RadioGroup1:2", "Label53=kg|Edit20= 2000|Label51=δx   =|Edit14?= 196.133 N");
     row("uniform load", "RadioGroup1:3", "Label53=kg/mm");
     row("the first items again", "RadioGroup1:1|RadioGroup2:3|RadioGroup1:0|RadioGroup2:0", "Label53=kg|Label44=b1 =|Edit16:on|Edit17:off");
     row("solid circle", "RadioGroup2:2", "Label44=d1 =|Label46=d2 =|Label47=h2 =|Edit15:on|Edit16:off|Edit17:off|Edit18:off");
@@ -142,7 +142,7 @@ void TestWindow::behaves()
         } else if (kind == '?') {
             QHelpEvent hover(QEvent::ToolTip, QPoint(2, 2), QPoint(2, 2));
             QApplication::sendEvent(widget, &hover);
-            QVERIFY2(widget->toolTip().contains(value), qPrintable(widget->toolTip()));
+            QVERIFY2(widget->toolTip().endsWith(value), qPrintable(widget->toolTip()));
         } else if (value == "focus") {
             QTRY_COMPARE(form()->focusWidget(), widget);
             if (auto *box = qobject_cast<QLineEdit *>(widget))
@@ -250,6 +250,8 @@ void TestWindow::keepsDesignedColoursOnDarkDesktop()
         }
         QVERIFY2(contrast(ink, ground) >= 4.5, qPrintable(widget->objectName()));
     }
+    QCOMPARE(find<QWidget>("Edit20")->palette().base().color().name(), "#ffffb5");
+    QCOMPARE(find<QWidget>("Label13")->palette().window().color().name(), "#ffffb5");
     QApplication::setPalette(original);
 }
 
@@ -268,10 +270,8 @@ void TestWindow::keepsPastesWhole()
 void TestWindow::opensAsDesigned()
 {
     QCOMPARE(form()->size(), QSize(536, 442));
-    QCOMPARE(find<QWidget>("PageControl1")->geometry(), QRect(8, 10, 522, 425));
     QCOMPARE(find<QTabWidget>("PageControl1")->currentIndex(), 0);
     QCOMPARE(QFontInfo(form()->font()).pixelSize(), 15);
-    QCOMPARE(QFontInfo(find<QWidget>("Label9")->font()).pixelSize(), 13);
     QCOMPARE(QFontInfo(find<QWidget>("Label40")->font()).pixelSize(), 17);
     QCOMPARE(QFontInfo(find<QWidget>("Label48")->font()).family(), "IPAPMincho");
     // Numbers go into the boxes half-width even with a Japanese input method on.
