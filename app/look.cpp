@@ -296,7 +296,7 @@ private:
     QFont base_;
     QString designedText_;
     int designedWidth_;
-    int room_ = 0;
+    int room_{};
     std::pair<QString, int> fittedFor_;
     bool whole_ = true;
 };

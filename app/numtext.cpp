@@ -299,13 +299,13 @@ struct Token {
 
 struct Pattern {
     std::vector<Token> tokens;
-    int intPlaceholders = 0;
-    int intRequired = 0; // integer digits from the leftmost '0' to the point
-    int fracPlaceholders = 0;
-    int fracRequired = 0; // decimals up to the rightmost '0'
-    bool scientific = false;
-    int expDigits = 0;
-    bool expAlwaysSigned = false;
+    int intPlaceholders{};
+    int intRequired{}; // integer digits from the leftmost '0' to the point
+    int fracPlaceholders{};
+    int fracRequired{}; // decimals up to the rightmost '0'
+    bool scientific{};
+    int expDigits{};
+    bool expAlwaysSigned{};
 };
 
 Pattern parsePattern(std::string_view p)
