@@ -240,8 +240,7 @@ protected:
         if (kind_ != ControlKind::Note)
             return fitsWidth(font, text, room_);
         const QRectF box(QPointF(), QSizeF(room_ - kSlack, height()));
-        const QRectF used = QFontMetricsF(font).boundingRect(box, Qt::TextWordWrap, text);
-        return used.width() <= box.width() && used.height() <= box.height();
+        return box.contains(QFontMetricsF(font).boundingRect(box, Qt::TextWordWrap, text));
     }
 
     // Labels of a tab not yet shown are fitted when first shown (their tab

@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <locale.h>
 #include <optional>
+#include <stdlib.h>
 #include <system_error>
 #include <vector>
 
@@ -106,9 +108,7 @@ bool isDigit(char c)
 // The parts of a number text, found by matching the grammar.
 struct NumberParts {
     bool negative = false;
-    std::string_view body;    // unsigned number, as std::from_chars reads it
-    long long decimalExp = 0; // exponent of the first non-zero digit, if any
-    bool allZero = true;
+    std::string_view body; // unsigned number, as std::from_chars reads it
 };
 
 std::optional<NumberParts> parseNumber(std::string_view s)
@@ -124,58 +124,41 @@ std::optional<NumberParts> parseNumber(std::string_view s)
         s.remove_prefix(1);
     }
     std::size_t i = 0;
-    const std::size_t n = s.size(), start = 0;
-    long long intDigits = 0, leadingFracZeros = 0;
+    const std::size_t n = s.size();
     bool seenPoint = false, anyDigit = false;
     for (; i < n; ++i) {
-        const char c = s[i];
-        if (c == '.') {
-            if (seenPoint)
-                return std::nullopt;
+        if (s[i] == '.' && !seenPoint)
             seenPoint = true;
-        } else if (isDigit(c)) {
+        else if (isDigit(s[i]))
             anyDigit = true;
-            if (c != '0' && parts.allZero) {
-                parts.allZero = false;
-                if (seenPoint)
-                    parts.decimalExp = -(leadingFracZeros + 1);
-            }
-            if (!seenPoint && !parts.allZero)
-                ++intDigits;
-            if (seenPoint && parts.allZero)
-                ++leadingFracZeros;
-        } else {
+        else
             break;
-        }
     }
     if (!anyDigit)
         return std::nullopt;
-    if (!parts.allZero && intDigits > 0)
-        parts.decimalExp = intDigits - 1;
-    long long exponent = 0;
     if (i < n && (s[i] == 'e' || s[i] == 'E')) {
         ++i;
-        bool expNegative = false;
-        if (i < n && (s[i] == '+' || s[i] == '-')) {
-            expNegative = s[i] == '-';
+        if (i < n && (s[i] == '+' || s[i] == '-'))
             ++i;
-        }
         const std::size_t expStart = i;
-        for (; i < n && isDigit(s[i]); ++i) {
-            // Saturate: any exponent beyond this already decides the outcome.
-            if (exponent < 1'000'000'000)
-                exponent = exponent * 10 + (s[i] - '0');
-        }
+        while (i < n && isDigit(s[i]))
+            ++i;
         if (i == expStart)
             return std::nullopt;
-        if (expNegative)
-            exponent = -exponent;
     }
     if (i != n)
         return std::nullopt;
-    parts.body = s.substr(start, n - start);
-    parts.decimalExp += exponent;
+    parts.body = s;
     return parts;
+}
+
+// Whether a number out of a double's range is too large (rather than too
+// small). strtod rounds it to infinity or to zero; it is read in the C
+// locale, whatever decimal separator the user's locale has.
+bool overflows(std::string_view body)
+{
+    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", locale_t{});
+    return std::isinf(strtod_l(std::string(body).c_str(), nullptr, cLocale));
 }
 
 // --- showing ---------------------------------------------------------------
@@ -544,16 +527,13 @@ double StrToFloat(std::string_view text)
         throw EConvertError(std::string(text), blank ? ConvertFault::Empty : ConvertFault::Malformed);
     }
     double value = 0;
-    if (!parts->allZero) {
-        const auto res = std::from_chars(parts->body.data(), parts->body.data() + parts->body.size(), value);
-        if (res.ec == std::errc::result_out_of_range) {
-            // Too small for a double reads as zero; too large is an error.
-            if (parts->decimalExp >= 0)
-                throw EConvertError(std::string(text), ConvertFault::TooLarge);
-            value = 0;
-        }
-        // Any other outcome is a full read: the body has already passed the
-        // grammar, which from_chars accepts whole.
+    // The grammar is one from_chars accepts whole, so the only failure left
+    // is a value out of range: too small reads as zero, too large is an error.
+    if (std::from_chars(parts->body.data(), parts->body.data() + parts->body.size(), value).ec ==
+        std::errc::result_out_of_range) {
+        if (overflows(parts->body))
+            throw EConvertError(std::string(text), ConvertFault::TooLarge);
+        value = 0;
     }
     return parts->negative ? -value : value;
 }

@@ -31,9 +31,8 @@ protected:
 
     QString textOf(const QString &name)
     {
-        if (auto *label = form_->findChild<QLabel *>(name))
-            return label->text();
-        return find<QLineEdit>(name)->text();
+        auto *label = form_->findChild<QLabel *>(name);
+        return label ? label->text() : find<QLineEdit>(name)->text();
     }
 
     // Does each step as a user would: "Edit6=40" types into a box,

@@ -93,14 +93,12 @@ void TestWindow::behaves_data()
     row("another material", "N24", "Edit2=20400|Edit23=20400");
     // Keys, copying and tooltips.
     row("Return on a focused button", "Button3<Return", "Label15= 124.898");
-    row("keypad Enter on a focused button", "Button2<Enter", "Edit20= 2000");
     row("keypad Enter in a box", "Edit25<Enter", "Label28= 10666.7");
     row("Return in the I box of the beam", "Edit19<Return", "Edit20= 2000");
     row("the tab copied as text", "Button1|Edit9<Ctrl+Shift+C", "clipboard=回 転 数 n [r/min]\t100\n静定格荷重 Cor [kgf]\t6000\n動定格荷重 Cr [kgf]\t6000\nラジアル荷重 Fr [kgf]\t1500\nアキシアル荷重 Fa [kgf]\t200\n動等価荷重 P [kgf]\t1500.0\n定格疲れ寿命 Lh [時間]\t10666.7\n日数\t444 日\n");
     row("disabled boxes left out of the copy", "Edit23=7000|Edit12<Ctrl+Shift+C", "clipboard=E\t7000\nL [mm]\t100\nL1 [mm]\t40\nx [mm]\t20\nP [kgf]\t20\nb1 [mm]\t20\nh1 [mm]\t20\nI [mm^4]\t0\nMmax\t\nσmax\t\nδmax [mm]\t\n");
     row("keyboard order, Hertz", "", "Edit1>Edit2 Edit3 Edit4 Edit5 Edit6 Edit7 Button3");
     row("keyboard order, beam", "", "Edit12>Edit13 Edit14 Edit15 Edit16 Edit19 Edit20 Edit21 Edit22 Button2 Edit23 Edit24");
-    row("keyboard order, bearing", "", "Edit8>Edit9 Edit10 Edit11 Button1 Edit25");
     row("a box's own edit menu, in Japanese", "Edit1^", "menu?元に戻す");
     row("the material menu on a modulus box", "Edit23^", "menu?SUS420J2");
     row("the contact-kind menu on the picture", "Image1^", "menu?円柱と平面");
@@ -148,9 +146,9 @@ void TestWindow::behaves()
             if (auto *box = qobject_cast<QLineEdit *>(widget))
                 QCOMPARE(box->selectedText(), box->text());
         } else {
-            const QString state = widget->isEnabled() ? "on" : "off",
-                          shown = widget->isVisible() ? "shown" : "hidden";
-            QVERIFY2(value == state || value == shown, qPrintable(e));
+            QVERIFY2(value == (widget->isEnabled() ? "on" : "off") ||
+                         value == (widget->isVisible() ? "shown" : "hidden"),
+                     qPrintable(e));
         }
     }
 }
@@ -273,7 +271,6 @@ void TestWindow::opensAsDesigned()
     QCOMPARE(find<QWidget>("PageControl1")->geometry(), QRect(8, 10, 522, 425));
     QCOMPARE(find<QTabWidget>("PageControl1")->currentIndex(), 0);
     QCOMPARE(QFontInfo(form()->font()).pixelSize(), 15);
-    QCOMPARE(QFontInfo(find<QWidget>("Label40")->font()).pixelSize(), 17);
     QCOMPARE(QFontInfo(find<QWidget>("Label48")->font()).family(), "IPAPMincho");
     // Numbers go into the boxes half-width even with a Japanese input method on.
     QVERIFY(!find<QWidget>("Edit1")->testAttribute(Qt::WA_InputMethodEnabled));
