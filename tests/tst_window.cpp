@@ -263,6 +263,8 @@ void TestWindow::keepsPastesWhole()
     QGuiApplication::clipboard()->setText(QString(100001, '1'));
     QCOMPARE(run({"Edit11=", "Edit11<Ctrl+V"}).size(), 1);
     QCOMPARE(textOf("Edit11"), QString());
+    // A character typed into a full box is refused with a message too.
+    QCOMPARE(run({"Edit11=" + QString(100000, '1'), "Edit11<2"}).size(), 1);
 }
 
 void TestWindow::opensAsDesigned()
