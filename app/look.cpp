@@ -240,7 +240,10 @@ protected:
         if (kind_ != ControlKind::Note)
             return fitsWidth(font, text, room_);
         const QRectF box(QPointF(), QSizeF(room_ - kSlack, height()));
-        return box.contains(QFontMetricsF(font).boundingRect(box, Qt::TextWordWrap, text));
+        // The wrapped text's extent, bounded by the box, is unchanged: it lies
+        // within (an empty text has no extent and fits too).
+        const QSizeF used = QFontMetricsF(font).boundingRect(box, Qt::TextWordWrap, text).size();
+        return used.boundedTo(box.size()) == used;
     }
 
     // Labels of a tab not yet shown are fitted when first shown (their tab
