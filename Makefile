@@ -84,7 +84,8 @@ package: build
 # checks that the installed program is hardened, starts it headless, and
 # removes the package again.
 # lintian advises against running as root: as root it runs as nobody, on a
-# copy of the package in a temporary folder that this user can read.
+# copy of the package in a temporary folder that this user can read, and
+# from there (the checkout may be a folder only its owner can enter).
 # hardening-check skips its fortify test: the program makes no libc call
 # whose buffer size the compiler knows, so no call can be fortified though
 # the flag is on (lintian still fails on an unprotected call it knows).
@@ -96,7 +97,7 @@ package-check: package
 	@if [ "$$(id -u)" -eq 0 ]; then \
 	    dir=$$(mktemp -d) && chmod 755 $$dir && cp $(BUILD_DIR)/tavrel_*.deb $$dir/ && \
 	    chmod 644 $$dir/*.deb && echo "$(LINTIAN) (as nobody)" && \
-	    setpriv --reuid=nobody --regid=nogroup --clear-groups $(LINTIAN) $$dir/*.deb; \
+	    (cd $$dir && setpriv --reuid=nobody --regid=nogroup --clear-groups $(LINTIAN) $$dir/*.deb); \
 	    status=$$?; rm -rf $$dir; exit $$status; \
 	else \
 	    echo "$(LINTIAN)" && $(LINTIAN) $(BUILD_DIR)/tavrel_*.deb; \
