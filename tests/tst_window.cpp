@@ -276,6 +276,7 @@ void TestWindow::opensAsDesigned()
     QCOMPARE(form()->size(), QSize(536, 442));
     QCOMPARE(find<QWidget>("PageControl1")->geometry(), QRect(8, 10, 522, 425));
     QCOMPARE(find<QTabWidget>("PageControl1")->currentIndex(), 0);
+    QCOMPARE(find<QButtonGroup>("RadioGroup1")->checkedId(), 0);
     QCOMPARE(QFontInfo(form()->font()).pixelSize(), 15);
     QCOMPARE(QFontInfo(find<QWidget>("Label48")->font()).family(), "IPAPMincho");
     // Numbers go into the boxes half-width even with a Japanese input method on.
