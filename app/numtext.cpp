@@ -328,7 +328,7 @@ Pattern parsePattern(std::string_view p)
             pat.tokens.push_back({Token::Point, {}});
         } else if ((c == 'e' || c == 'E') && !pat.scientific && i + 2 < p.size() &&
                    (p[i + 1] == '+' || p[i + 1] == '-') && p[i + 2] == '0') {
-            std::size_t j = i + 2;
+            std::size_t j = i + 3; // p[i + 2] is a '0' already
             while (j < p.size() && p[j] == '0')
                 ++j;
             pat.scientific = true;
