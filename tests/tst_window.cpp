@@ -50,7 +50,8 @@ void TestWindow::behaves_data()
     // "Name=text", "Name:on"/":off" (enabled), ":shown"/":hidden", ":focus",
     // "Name#rrggbb" (font colour), "Name?text" (tooltip holds the text),
     // "Name>A B C" (Tab from Name reaches A, B, C), "clipboard=text",
-    // "menu?text" (the open menu offers text, in the window's font).
+    // "menu?text" (the open menu offers text, in the window's font; it is
+    // chosen), "Name:selected" (a field's whole text is selected).
     QTest::addColumn<QStringList>("expected");
     // Steps and expectations are separated by "|".
     const auto row = [](const char *name, const char *steps, const char *expected, QString message = {}) {
@@ -102,7 +103,7 @@ void TestWindow::behaves_data()
     row("a box's own edit menu, in Japanese", "Edit1^", "menu?元に戻す");
     row("the material menu on a modulus box", "Edit23^", "menu?SUS420J2");
     row("the contact-kind menu on the picture", "Image1^", "menu?円柱と平面");
-    row("a result field's copy menu", "Button3|Label13^", "menu?コピー");
+    row("a result field's menu selects it whole", "Button3|Label13^", "menu?すべてを選択|Label13:selected");
     row("SI values in tooltips", "Button3|RadioGroup1:1", "Edit2?21000\n= 205.94 GPa|Label15?124.898\n= 1224.83 MPa|Edit14?= 196.133 N/mm|Edit9?= 58839.9 N");
     // clang-format on
 }
@@ -122,8 +123,10 @@ void TestWindow::behaves()
         } else if (name == "menu") {
             QVERIFY2(menu && menu->font() == form()->font(), "no menu in the window's font");
             const QList<QAction *> items = menu->actions();
-            QVERIFY(std::any_of(items.begin(), items.end(),
-                                [&](QAction *a) { return a->text().contains(value); }));
+            const auto item = std::find_if(items.begin(), items.end(),
+                                           [&](QAction *a) { return a->text().contains(value); });
+            QVERIFY(item != items.end());
+            (*item)->trigger();
             menu->close();
         } else if (kind == '=') {
             QCOMPARE(textOf(name), value);
@@ -147,7 +150,8 @@ void TestWindow::behaves()
                 QCOMPARE(box->selectedText(), box->text());
         } else {
             QVERIFY2(value == (widget->isEnabled() ? "on" : "off") ||
-                         value == (widget->isVisible() ? "shown" : "hidden"),
+                         value == (widget->isVisible() ? "shown" : "hidden") ||
+                         (value == "selected" && widget->property("selectedText").toString() == textOf(name)),
                      qPrintable(e));
         }
     }
