@@ -36,7 +36,7 @@ constexpr int kRadioItems = 5;
 // The frame's border around the slots of its radio items.
 constexpr QMargins kRadioMargins(6, 8, 4, 4);
 // A line edit's own margin left and right of its text.
-constexpr QMargins kLineEditMargins(2, 0, 2, 0);
+constexpr int kLineEditMargin = 2;
 
 // Property names: what a control holds, and the label that gives its unit.
 constexpr const char *kQuantityProperty = "tavrelQuantity";
@@ -50,6 +50,12 @@ constexpr int kSmallestPixels = 9;
 // Pixels kept free at the right edge, for the rounding of glyph widths at
 // fractional screen scales.
 constexpr qreal kSlack = 1.0;
+
+// The width a text may take in a room `width` wide.
+constexpr qreal usable(qreal width)
+{
+    return width - kSlack;
+}
 // The most a designed caption is tightened, per character, to keep to its
 // designed width before it is drawn in a condensed font instead.
 constexpr qreal kTightestTracking = 1.5;
@@ -114,12 +120,12 @@ template <typename Fits> QFont narrowed(const QFont &base, Fits fits)
 
 bool fitsWidth(const QFont &font, const QString &text, qreal width)
 {
-    return advance(font, text) <= width - kSlack;
+    return advance(font, text) <= usable(width);
 }
 
 QString elided(const QFont &font, const QString &text, qreal width)
 {
-    return QFontMetricsF(font).elidedText(text, Qt::ElideRight, width - kSlack);
+    return QFontMetricsF(font).elidedText(text, Qt::ElideRight, usable(width));
 }
 
 // The value of a box or field in SI units, for its tooltip: "= 205.94 GPa".
@@ -205,17 +211,17 @@ public:
         // is measured again in each narrower font tried.
         const qreal natural = kind_ == ControlKind::Note ? 0 : advance(base_, current);
         const bool designed = kind_ == ControlKind::Caption && current == designedText_;
-        const qreal spare = room_ - kSlack - natural;
+        const qreal spare = usable(room_) - natural;
         // The designed caption is tracked to its designed width, a little
         // tighter or looser as the designed font set it; only a text much
-        // too wide is drawn in a narrower font.
-        const bool tracked = designed && spare >= -kTightestTracking * current.size();
+        // too wide is drawn in a narrower font. Letter spacing is kept to
+        // 1/64 pixel: a pixel's slack more covers its rounding.
+        const bool tracked = designed && usable(spare) >= -kTightestTracking * current.size();
         const bool asIs = tracked || (kind_ == ControlKind::Note ? fits(base_, current) : spare >= 0);
         QFont font =
             asIs ? base_ : narrowed(base_, [&](const QFont &candidate) { return fits(candidate, current); });
-        // Letter spacing is kept to 1/64 pixel: half a pixel to spare covers it.
         if (tracked)
-            font.setLetterSpacing(QFont::AbsoluteSpacing, (spare - kSlack / 2) / current.size());
+            font.setLetterSpacing(QFont::AbsoluteSpacing, usable(spare) / current.size());
         if (this->font() != font || !testAttribute(Qt::WA_SetFont))
             setFont(font);
         if (kind_ == ControlKind::Caption)
@@ -239,7 +245,7 @@ protected:
     {
         if (kind_ != ControlKind::Note)
             return fitsWidth(font, text, room_);
-        const QRectF box(QPointF(), QSizeF(room_ - kSlack, height()));
+        const QRectF box(QPointF(), QSizeF(usable(room_), height()));
         // The wrapped text's extent, bounded by the box, is unchanged: it lies
         // within (an empty text has no extent and fits too).
         const QSizeF used = QFontMetricsF(font).boundingRect(box, Qt::TextWordWrap, text).size();
@@ -403,7 +409,7 @@ public:
 
     void fit()
     {
-        const qreal room = textArea().width() - kSlack, natural = advance(base_, text());
+        const qreal room = usable(textArea().width()), natural = advance(base_, text());
         const auto fits = [&](const QFont &candidate) { return advance(candidate, text()) <= room; };
         const QFont font = natural <= room ? base_ : narrowed(base_, fits);
         if (this->font() != font)
@@ -443,7 +449,7 @@ private:
         QStyleOptionFrame option;
         initStyleOption(&option);
         const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
-        return contents.marginsRemoved(textMargins() + kLineEditMargins);
+        return contents.marginsRemoved(textMargins()).adjusted(kLineEditMargin, 0, -kLineEditMargin, 0);
     }
 
     QFont base_;

@@ -414,8 +414,8 @@ std::string formatFixed(const Pattern &pat, double value)
     std::string intDigits;
     for (int i = 0; i <= d.exp10 && !d.digits.empty(); ++i)
         intDigits += digitAt(d, i);
-    if (static_cast<int>(intDigits.size()) < pat.intRequired)
-        intDigits.insert(0, static_cast<std::size_t>(pat.intRequired) - intDigits.size(), '0');
+    intDigits.insert(
+        0, static_cast<std::size_t>(std::max(0, pat.intRequired - static_cast<int>(intDigits.size()))), '0');
     std::string fraction;
     for (int i = 0; i < pat.fracPlaceholders; ++i)
         fraction += d.digits.empty() ? '0' : digitAt(d, d.exp10 + 1 + i);

@@ -68,7 +68,7 @@ void TestPure::reads_data()
         {{"4\0 0", 4}, 0, kMalformed, "4⟨U+0000⟩ 0"}, {"\t1\x7f", 0, kMalformed, "⟨U+0009⟩1⟨U+007F⟩"},
         {"\u202E40", 0, kMalformed, "⟨U+202E⟩40"}, {"40\u00A0", 0, kMalformed, "40⟨U+00A0⟩"},
         {"\u200B\u300040", 0, kMalformed, "⟨U+200B⟩⟨U+3000⟩40"}, {"\uFEFF1", 0, kMalformed, "⟨U+FEFF⟩1"},
-        {"1\xf8\x90\x80\x80\xc3", 0, kMalformed, "1⟨0xF8⟩⟨0x90⟩⟨0x80⟩⟨0x80⟩⟨0xC3⟩"},
+        {"1\xf8\x90\x80\x80\xed\xbf\xbf\xc3", 0, kMalformed, "1⟨0xF8⟩⟨0x90⟩⟨0x80⟩⟨0x80⟩⟨0xED⟩⟨0xBF⟩⟨0xBF⟩⟨0xC3⟩"},
         {"\U0010FFFD\U0001F600", 0, kMalformed}, {"\u03011\u0301", 0, kMalformed, "⟨U+0301⟩1\u0301"},
         {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx漢y", 0, kMalformed, "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…"},
         {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx漢", 0, kMalformed},

@@ -281,6 +281,7 @@ void TestWindow::opensAsDesigned()
     QCOMPARE(find<QWidget>("PageControl1")->geometry(), QRect(8, 10, 522, 425));
     QCOMPARE(find<QTabWidget>("PageControl1")->currentIndex(), 0);
     QCOMPARE(find<QButtonGroup>("RadioGroup1")->checkedId(), 0);
+    QVERIFY(!find<QAction>("N9")->isEnabled() && !find<QAction>("Print1")->isEnabled());
     QCOMPARE(QFontInfo(form()->font()).pixelSize(), 15);
     QCOMPARE(QFontInfo(find<QWidget>("Label48")->font()).family(), "IPAPMincho");
     // Numbers go into the boxes half-width even with a Japanese input method on.
