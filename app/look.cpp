@@ -409,9 +409,10 @@ public:
 
     void fit()
     {
-        const qreal room = usable(textArea().width()), natural = advance(base_, text());
-        const auto fits = [&](const QFont &candidate) { return advance(candidate, text()) <= room; };
-        const QFont font = natural <= room ? base_ : narrowed(base_, fits);
+        const QString current = text();
+        const qreal width = textArea().width();
+        const auto fits = [&](const QFont &candidate) { return fitsWidth(candidate, current, width); };
+        const QFont font = fits(base_) ? base_ : narrowed(base_, fits);
         if (this->font() != font)
             setFont(font);
         if (!isModified())
