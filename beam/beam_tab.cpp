@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 
 namespace tavrel
@@ -92,6 +93,19 @@ constexpr std::array kSectionLooks = {
     SectionLook{"数値入力",   nullptr, nullptr, "Z =", {false, false, false, true}},
 };
 // clang-format on
+
+// What the user is told of inputs that describe no real beam, and the
+// boxes concerned, the one to correct first.
+struct FaultLook {
+    BeamFault fault;
+    const char *message;
+    std::array<const char *, 2> boxes;
+};
+constexpr std::array kFaultLooks = {
+    FaultLook{BeamFault::LoadOffSpan,
+              "%1は 0 以上%2以下の値にしてください。荷重の位置がはりの外にあります。",
+              {"Edit24", "Edit12"}},
+};
 
 constexpr const char *kDimensionBoxes[] = {"Edit15", "Edit16", "Edit17", "Edit18"};
 
@@ -201,6 +215,8 @@ void BeamTab::Button2Click()
     if (sectionKind_ == SectionKind::Typed)
         in.typedZ = readNumber(controls_.edit(QStringLiteral("Edit18")));
 
+    if (const std::optional<BeamFault> fault = findBeamFault(loadCase_, sectionKind_, in))
+        refuse(*fault);
     const BeamResult r = computeBeam(loadCase_, sectionKind_, in);
 
     setCaption(controls_.label(QStringLiteral("Label51")), deflectionCaption(loadCase_, r.deflection));
@@ -208,6 +224,15 @@ void BeamTab::Button2Click()
     showNumber(controls_.edit(QStringLiteral("Edit20")), kPatternWhole, r.Mmax);
     showNumber(controls_.edit(QStringLiteral("Edit21")), kPatternTwoDecimals, r.sigmaMax);
     showNumber(controls_.edit(QStringLiteral("Edit22")), kPatternScientific, r.delta);
+}
+
+void BeamTab::refuse(BeamFault fault) const
+{
+    // Every fault has its row.
+    const FaultLook &look = *std::find_if(kFaultLooks.begin(), kFaultLooks.end(),
+                                          [fault](const FaultLook &row) { return row.fault == fault; });
+    refuseInputs(QString::fromUtf8(look.message), {controls_.edit(QString::fromLatin1(look.boxes[0])),
+                                                   controls_.edit(QString::fromLatin1(look.boxes[1]))});
 }
 
 } // namespace tavrel

@@ -30,6 +30,9 @@ public:
     void Button2Click();
 
 private:
+    // Raises the refusal of inputs that describe no real beam.
+    [[noreturn]] void refuse(BeamFault fault) const;
+
     Controls controls_;
     LoadCase loadCase_ = LoadCase::CantileverEndLoad;
     SectionKind sectionKind_ = SectionKind::SolidRectangle;
