@@ -75,6 +75,17 @@ const LoadFactorRow &rowFor(std::int32_t key)
 
 } // namespace
 
+double ratedLife(double Cr, double P, double n)
+{
+    return std::pow(Cr / P, 3.0) * (kMillionRevsHoursAtOneRpm / n);
+}
+
+LoadFactors loadFactorsFor(std::int32_t key)
+{
+    const LoadFactorRow &row = rowFor(key);
+    return {row.e, kRowX, row.Y};
+}
+
 BearingResult computeBearingLife(const BearingInput &in)
 {
     BearingResult r{};
@@ -94,7 +105,7 @@ BearingResult computeBearingLife(const BearingInput &in)
     }
 
     r.P = r.X * in.Fr + r.Y * in.Fa;
-    r.Lh = std::pow(in.Cr / r.P, 3.0) * (kMillionRevsHoursAtOneRpm / in.n);
+    r.Lh = ratedLife(in.Cr, r.P, in.n);
     r.days = static_cast<double>(r.Lh * kOneTwentyFourth);
 
     requireFinite({r.P, r.Lh, r.days});

@@ -25,6 +25,18 @@ struct BearingResult {
 // load-factor table applies.
 inline constexpr const char *kNoLoadFactorMessage = "Cor/Fa が正の値でないため、荷重係数を求められません。";
 
+// The row of the load-factor table for a load-ratio key (5, 10, 15, 20, 25,
+// 30, 50 or 70): its e, and the X and Y that apply when Fa/Fr > e. Throws
+// CalcError with kNoLoadFactorMessage for any other key.
+struct LoadFactors {
+    double e, X, Y;
+};
+LoadFactors loadFactorsFor(std::int32_t key);
+
+// The rated life in hours at speed n (r/min) under the equivalent load P
+// for the dynamic rating Cr: (Cr/P)³ · 10⁶ / (60·n).
+double ratedLife(double Cr, double P, double n);
+
 // Throws CalcError with kNoLoadFactorMessage when no load-factor row applies,
 // or with kFloatFaultMessage when P, Lh or the days would not be finite.
 BearingResult computeBearingLife(const BearingInput &in);
