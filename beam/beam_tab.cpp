@@ -134,7 +134,7 @@ QString deflectionCaption(LoadCase loadCase, Deflection deflection)
 
 } // namespace
 
-BeamTab::BeamTab(QWidget *parent) : QWidget(parent)
+BeamTab::BeamTab(QWidget *parent) : CalculatorTab(parent)
 {
     setObjectName(QStringLiteral("TabSheet2"));
     // The tab's font, which its controls inherit.
@@ -143,6 +143,7 @@ BeamTab::BeamTab(QWidget *parent) : QWidget(parent)
     setFontColour(this, Qt::black);
     controls_ = buildControls(this, kLayout);
     describeFields(this, controls_, kCaptions);
+    watchInputs();
     for (std::size_t i = 0; i < std::size(kDimensionBoxes); ++i) {
         QLineEdit *box = controls_.edit(QString::fromLatin1(kDimensionBoxes[i]));
         box->setEnabled(kSectionLooks[0].enabled[i]);
@@ -177,6 +178,7 @@ void BeamTab::RadioGroup1Click()
         loadCase_ == LoadCase::CantileverEndLoad || loadCase_ == LoadCase::SupportedPointLoad;
     setCaption(controls_.label(QStringLiteral("Label53")),
                pointLoad ? QStringLiteral("kg") : QStringLiteral("kg/mm"));
+    selectionChanged();
 }
 
 void BeamTab::RadioGroup2Click()
@@ -194,6 +196,7 @@ void BeamTab::RadioGroup2Click()
     }
     for (std::size_t i = 0; i < look.enabled.size(); ++i)
         controls_.edit(QString::fromLatin1(kDimensionBoxes[i]))->setEnabled(look.enabled[i]);
+    selectionChanged();
 }
 
 void BeamTab::Button2Click()
@@ -224,6 +227,13 @@ void BeamTab::Button2Click()
     showNumber(controls_.edit(QStringLiteral("Edit20")), kPatternWhole, r.Mmax);
     showNumber(controls_.edit(QStringLiteral("Edit21")), kPatternTwoDecimals, r.sigmaMax);
     showNumber(controls_.edit(QStringLiteral("Edit22")), kPatternScientific, r.delta);
+    lastPress_ = BeamPress{loadCase_, sectionKind_, in, r};
+    rememberPress();
+}
+
+QList<int> BeamTab::selections() const
+{
+    return {static_cast<int>(loadCase_), static_cast<int>(sectionKind_)};
 }
 
 void BeamTab::refuse(BeamFault fault) const
