@@ -64,6 +64,21 @@ constexpr qreal kTightestTracking = 1.5;
 // that a long pasted text is kept whole; a longer one is refused whole.
 constexpr int kMaxTextLength = 100000;
 
+ResultAction &resultAction()
+{
+    static ResultAction action;
+    return action;
+}
+
+// The result action, at the end of a result's context menu.
+void offerResultAction(QMenu *menu, QWidget *field)
+{
+    if (!resultAction().run)
+        return;
+    menu->addSeparator();
+    menu->addAction(resultAction().text, field, [field] { resultAction().run(field); });
+}
+
 QStringList familiesFor(FontRole role)
 {
     if (role == FontRole::Mincho15)
@@ -295,8 +310,16 @@ protected:
         copy->setEnabled(!text().trimmed().isEmpty());
         menu->addAction(QCoreApplication::translate("QWidgetTextControl", "Select All"), this,
                         [this] { setSelection(0, static_cast<int>(text().size())); });
+        offerResultAction(menu, this);
         adoptWindowLook(menu);
         menu->popup(event->globalPos());
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        QLabel::mouseDoubleClickEvent(event);
+        if (kind_ == ControlKind::Field && resultAction().run)
+            resultAction().run(this);
     }
 
 private:
@@ -316,7 +339,8 @@ private:
 class NumberBox : public QLineEdit
 {
 public:
-    NumberBox(const ControlSpec &row, QWidget *parent) : QLineEdit(QString::fromUtf8(row.text), parent)
+    NumberBox(const ControlSpec &row, QWidget *parent)
+        : QLineEdit(QString::fromUtf8(row.text), parent), result_(row.kind == ControlKind::Output)
     {
         setMaxLength(kMaxTextLength);
         // Numbers are typed half-width: keep a Japanese input method out of
@@ -365,6 +389,8 @@ protected:
             paste->disconnect(this);
             connect(paste, &QAction::triggered, this, [this] { pasteWhole(QClipboard::Clipboard); });
         }
+        if (result_)
+            offerResultAction(menu, this);
         adoptWindowLook(menu);
         menu->popup(event->globalPos());
     }
@@ -393,6 +419,9 @@ private:
         if (fitsWhole(clip))
             insert(clip);
     }
+
+    // A box that shows a result offers the result action.
+    bool result_;
 };
 
 // A box into which a press writes a result. Like a result field, it draws
@@ -662,8 +691,10 @@ void describeFields(QWidget *tab, const Controls &controls, std::span<const Capt
             control->setProperty(
                 kUnitProperty, QVariant::fromValue<QObject *>(controls.label(QString::fromLatin1(row.unit))));
     }
+    // Window-wide while the tab is shown: it also works right after start
+    // and after a click on a tab header, when the tab bar has the focus.
     auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), tab);
-    copy->setContext(Qt::WidgetWithChildrenShortcut);
+    copy->setContext(Qt::WindowShortcut);
     QObject::connect(copy, &QShortcut::activated, tab, [controls, captions] {
         QGuiApplication::clipboard()->setText(tabAsText(controls, captions));
     });
@@ -706,6 +737,11 @@ void setFontColour(QWidget *widget, const QColor &colour)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
+}
+
+void setResultAction(ResultAction action)
+{
+    resultAction() = std::move(action);
 }
 
 void offerMenu(QWidget *owner, QMenu *menu)

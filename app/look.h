@@ -10,6 +10,7 @@
 #include <QPalette>
 #include <QString>
 
+#include <functional>
 #include <span>
 
 class QButtonGroup;
@@ -142,6 +143,16 @@ void setCaption(QLabel *label, const QString &text);
 void setFieldText(QLabel *field, const QString &text);
 
 void setFontColour(QWidget *widget, const QColor &colour);
+
+// What every result field and result box offers beyond its text: an item
+// at the end of its context menu, also run by a double-click on a result
+// field. The main window sets it (to open its diagrams); the builder knows
+// nothing of what it does. None until set.
+struct ResultAction {
+    QString text;
+    std::function<void(QWidget *field)> run;
+};
+void setResultAction(ResultAction action);
 
 // Makes a right click on `owner` open `menu`.
 void offerMenu(QWidget *owner, QMenu *menu);
