@@ -55,13 +55,16 @@ void drawSupport(QPainter &painter, Support support, double x, double beamY, dou
     }
 }
 
-void drawArrow(QPainter &painter, double x, double top, double tip)
+// An arrow from `top` down to the beam at `bottom`, or up from the beam
+// for a negative (upward) load.
+void drawArrow(QPainter &painter, double x, double top, double bottom, bool upward)
 {
-    const double head = std::min(5.0, (tip - top) / 2);
-    painter.drawLine(QPointF(x, top), QPointF(x, tip - head));
+    const double head = std::min(5.0, (bottom - top) / 2);
+    const double tip = upward ? top : bottom, back = upward ? head : -head;
+    painter.drawLine(QPointF(x, upward ? bottom : top), QPointF(x, tip + back));
     painter.setBrush(kLoadColour);
     painter.drawPolygon(
-        QPolygonF{QPointF(x, tip), QPointF(x - head / 2, tip - head), QPointF(x + head / 2, tip - head)});
+        QPolygonF{QPointF(x, tip), QPointF(x - head / 2, tip + back), QPointF(x + head / 2, tip + back)});
 }
 
 } // namespace
@@ -88,7 +91,7 @@ void drawBeamSketch(QPainter &painter, const QRectF &area, const XPlacement &pla
         span.loadCase == LoadCase::CantileverEndLoad || span.loadCase == LoadCase::SupportedPointLoad;
     if (pointLoad) {
         const double at = place(span.loadCase == LoadCase::SupportedPointLoad ? span.L1 : 0);
-        drawArrow(painter, at, area.top(), tip);
+        drawArrow(painter, at, area.top(), tip, span.P < 0);
         painter.drawText(QRectF(at - 2 * line, area.top(), 1.7 * line, line),
                          Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("P"));
     } else {
@@ -96,7 +99,7 @@ void drawBeamSketch(QPainter &painter, const QRectF &area, const XPlacement &pla
         const double loadLine = area.top() + line;
         const int arrows = std::max(2, static_cast<int>(std::abs(right - left) / (1.2 * line)));
         for (int i = 0; i <= arrows; ++i)
-            drawArrow(painter, left + (right - left) * i / arrows, loadLine, tip);
+            drawArrow(painter, left + (right - left) * i / arrows, loadLine, tip, span.P < 0);
         painter.drawLine(QPointF(left, loadLine), QPointF(right, loadLine));
         painter.drawText(QRectF(left, area.top(), right - left, line), Qt::AlignCenter, QStringLiteral("p"));
     }

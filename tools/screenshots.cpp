@@ -79,6 +79,10 @@ int main(int argc, char *argv[])
                "Edit19=1e-280", "Button2"},
               out.filePath("beam-extreme.png"));
         shoot(form, 2, {"Edit10=150", "Edit11=20", "Button1"}, out.filePath("bearing-extreme.png"));
+        shootDiagram(form, 0, {}, out.filePath("diagram-hertz-extreme.png"));
+        shootDiagram(form, 1, {}, out.filePath("diagram-beam-extreme.png"));
+        shootDiagram(form, 2, {"Edit8=1e-6", "Edit25=1e9", "Button1"},
+                     out.filePath("diagram-bearing-extreme.png"));
     }
     QPalette dark(QColor(230, 230, 230), QColor(45, 45, 45), QColor(70, 70, 70), QColor(20, 20, 20),
                   QColor(50, 50, 50), QColor(240, 240, 240), QColor(30, 30, 30));
