@@ -105,9 +105,9 @@ void DiagramWindow::buildMenus()
     auto *bar = new QMenuBar(this);
     layout()->setMenuBar(bar);
     QMenu *file = bar->addMenu(QStringLiteral("ファイル(&F)"));
-    QAction *save = file->addAction(QStringLiteral("画像を保存(&S)…"), this, &DiagramWindow::saveWithDialog);
-    save->setObjectName(QStringLiteral("SaveImage"));
-    save->setShortcut(QKeySequence::Save);
+    save_ = file->addAction(QStringLiteral("画像を保存(&S)…"), this, &DiagramWindow::saveWithDialog);
+    save_->setObjectName(QStringLiteral("SaveImage"));
+    save_->setShortcut(QKeySequence::Save);
     file->addSeparator();
     QAction *close = file->addAction(QStringLiteral("閉じる(&C)"), this, &QWidget::close);
     close->setShortcut(Qt::Key_Escape);
@@ -184,6 +184,7 @@ void DiagramWindow::refresh()
     view_->setVisible(content && !content->figure.plots.empty());
     view_->setFigure(content ? std::move(content->figure) : Figure{});
     pages_->setCurrentIndex(content ? 1 : 0);
+    save_->setEnabled(view_->isVisibleTo(this));
 }
 
 // The values take the height of their text, up to a third of the window;
@@ -224,8 +225,6 @@ void DiagramWindow::copy() const
 
 void DiagramWindow::saveWithDialog()
 {
-    if (pages_->currentIndex() != 1 || !view_->isVisible())
-        return;
     QFileDialog dialog(this, QStringLiteral("画像を保存"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({QStringLiteral("PNG 画像 (*.png)"), QStringLiteral("SVG 画像 (*.svg)")});

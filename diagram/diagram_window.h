@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class QAction;
 class QLabel;
 class QStackedWidget;
 class QTabWidget;
@@ -67,6 +68,8 @@ private:
     QLabel *message_ = nullptr;
     FigureView *view_ = nullptr;
     QTextBrowser *values_ = nullptr;
+    // Offered only while there is a drawing to save.
+    QAction *save_ = nullptr;
     bool placed_ = false;
 };
 

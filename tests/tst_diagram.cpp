@@ -99,6 +99,7 @@ void TestDiagram::saysWhyNothingIsDrawn()
         QCOMPARE(message(), expected);
         // Never a drawing beside inputs it was not made from.
         QCOMPARE(values().isEmpty(), !expected.isEmpty());
+        QCOMPARE(diagram()->findChild<QAction *>("SaveImage")->isEnabled(), expected.isEmpty());
     }
 }
 
