@@ -4,10 +4,9 @@
 // fitting every text into its designed box, and for their menus.
 #pragma once
 
-#include <QColor>
-#include <QFont>
+#include "app/palette.h"
+
 #include <QHash>
-#include <QPalette>
 #include <QString>
 
 #include <span>
@@ -22,28 +21,6 @@ class QWidget;
 
 namespace tavrel
 {
-
-// Background of every result label and result box (light yellow).
-inline const QColor kResultColour{255, 255, 181};
-// Background of the tab titles (light cyan).
-inline const QColor kTitleColour{128, 255, 255};
-// Font colour of a caption that does not apply to the current selection.
-inline const QColor kGreyColour{128, 128, 128};
-
-// The colours the window draws with whatever the desktop's palette: a light
-// grey ground, white boxes, black text, and disabled boxes on the ground
-// colour with grey text that still reads at 4.5:1.
-QPalette designedPalette();
-
-enum class FontRole {
-    Inherit,  // the window's font: Gothic, 15-pixel characters
-    Gothic17, // titles and large result fields
-    Gothic13, // the long stress captions of the Hertz tab
-    Mincho15, // the beam result captions
-};
-
-// The designed family first, then its stand-in.
-QFont fontFor(FontRole role);
 
 enum class ControlKind {
     Caption, // label that sizes itself to its text
@@ -140,8 +117,6 @@ void setCaption(QLabel *label, const QString &text);
 
 // Sets a result field's text, fitted into its designed box.
 void setFieldText(QLabel *field, const QString &text);
-
-void setFontColour(QWidget *widget, const QColor &colour);
 
 // Makes a right click on `owner` open `menu`.
 void offerMenu(QWidget *owner, QMenu *menu);
