@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
@@ -649,32 +648,6 @@ void setCaption(QLabel *label, const QString &text)
 void setFieldText(QLabel *field, const QString &text)
 {
     setCaption(field, text);
-}
-
-void offerMenu(QWidget *owner, QMenu *menu)
-{
-    owner->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(owner, &QWidget::customContextMenuRequested, menu, [owner, menu](const QPoint &pos) {
-        adoptWindowLook(menu);
-        menu->popup(owner->mapToGlobal(pos));
-    });
-}
-
-void adoptWindowLook(QWidget *popup)
-{
-    popup->setPalette(designedPalette());
-    popup->setFont(fontFor(FontRole::Inherit));
-}
-
-void showErrorBox(QWidget *owner, const QString &message)
-{
-    QWidget *window = owner->window();
-    QMessageBox box(QMessageBox::Critical, window->windowTitle(), message, QMessageBox::Ok, window);
-    box.setObjectName(QStringLiteral("ErrorBox"));
-    // The message quotes what the user typed: never read it as markup.
-    box.setTextFormat(Qt::PlainText);
-    adoptWindowLook(&box);
-    box.exec();
 }
 
 } // namespace tavrel

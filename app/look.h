@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/palette.h"
+#include "app/popups.h"
 
 #include <QHash>
 #include <QString>
@@ -14,7 +15,6 @@
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QPoint;
 class QPushButton;
 class QWidget;
@@ -117,15 +117,5 @@ void setCaption(QLabel *label, const QString &text);
 
 // Sets a result field's text, fitted into its designed box.
 void setFieldText(QLabel *field, const QString &text);
-
-// Makes a right click on `owner` open `menu`.
-void offerMenu(QWidget *owner, QMenu *menu);
-
-// Gives a popup window (a menu, a message box) the window's palette and
-// font, which a separate window does not inherit.
-void adoptWindowLook(QWidget *popup);
-
-// Shows `message` in a modal error box over the window of `owner`.
-void showErrorBox(QWidget *owner, const QString &message);
 
 } // namespace tavrel
