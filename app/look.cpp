@@ -1,5 +1,6 @@
 #include "app/look.h"
 
+#include "app/fitting.h"
 #include "app/numtext.h"
 
 #include <QAbstractButton>
@@ -8,7 +9,6 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
-#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -22,8 +22,6 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QSvgWidget>
-
-#include <cmath>
 
 namespace tavrel
 {
@@ -41,24 +39,6 @@ constexpr int kLineEditMargin = 2;
 constexpr const char *kQuantityProperty = "tavrelQuantity";
 constexpr const char *kUnitProperty = "tavrelUnitLabel";
 
-// Narrowest horizontal stretch and smallest character height at which a
-// text that does not fit its box is still drawn whole; past them it is cut
-// with "…".
-constexpr int kNarrowestStretch = 70;
-constexpr int kSmallestPixels = 9;
-// Pixels kept free at the right edge, for the rounding of glyph widths at
-// fractional screen scales.
-constexpr qreal kSlack = 1.0;
-
-// The width a text may take in a room `width` wide.
-constexpr qreal usable(qreal width)
-{
-    return width - kSlack;
-}
-// The most a designed caption is tightened, per character, to keep to its
-// designed width before it is drawn in a condensed font instead.
-constexpr qreal kTightestTracking = 1.5;
-
 // The most characters a box takes. Far beyond any number anybody types, so
 // that a long pasted text is kept whole; a longer one is refused whole.
 constexpr int kMaxTextLength = 100000;
@@ -69,41 +49,6 @@ void fillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &col
     palette.setColor(role, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(role == QPalette::Window);
-}
-
-qreal advance(const QFont &font, const QString &text)
-{
-    return QFontMetricsF(font).horizontalAdvance(text);
-}
-
-// For a text that does not fit in `base`: the font in which `fits` holds,
-// condensed step by step down to the narrowest stretch, else smaller down
-// to the floor. Where even the floor does not fit, the text is cut where it
-// is drawn.
-template <typename Fits> QFont narrowed(const QFont &base, Fits fits)
-{
-    QFont font = base;
-    for (int stretch = 95; stretch >= kNarrowestStretch; stretch -= 5) {
-        font.setStretch(stretch);
-        if (fits(font))
-            return font;
-    }
-    for (int pixels = base.pixelSize() - 1; pixels >= kSmallestPixels; --pixels) {
-        font.setPixelSize(pixels);
-        if (fits(font))
-            return font;
-    }
-    return font;
-}
-
-bool fitsWidth(const QFont &font, const QString &text, qreal width)
-{
-    return advance(font, text) <= usable(width);
-}
-
-QString elided(const QFont &font, const QString &text, qreal width)
-{
-    return QFontMetricsF(font).elidedText(text, Qt::ElideRight, usable(width));
 }
 
 // The value of a box or field in SI units, for its tooltip: "= 205.94 GPa".
@@ -185,27 +130,17 @@ public:
         const QString current = text();
         room_ = roomFor(current);
         fittedFor_ = {current, room_};
-        // Most texts fit as they are, and are measured once; a text too wide
-        // is measured again in each narrower font tried.
-        const qreal natural = kind_ == ControlKind::Note ? 0 : advance(base_, current);
+        // The designed caption spans its designed width; any other text
+        // keeps its own spacing.
         const bool designed = kind_ == ControlKind::Caption && current == designedText_;
-        const qreal spare = usable(room_) - natural;
-        // The designed caption is tracked to its designed width, a little
-        // tighter or looser as the designed font set it; only a text much
-        // too wide is drawn in a narrower font. Letter spacing is kept to
-        // 1/64 pixel: a pixel's slack more covers its rounding.
-        const bool tracked = designed && usable(spare) >= -kTightestTracking * current.size();
-        const bool asIs = tracked || (kind_ == ControlKind::Note ? fits(base_, current) : spare >= 0);
-        QFont font =
-            asIs ? base_ : narrowed(base_, [&](const QFont &candidate) { return fits(candidate, current); });
-        if (tracked)
-            font.setLetterSpacing(QFont::AbsoluteSpacing, usable(spare) / current.size());
-        if (this->font() != font || !testAttribute(Qt::WA_SetFont))
-            setFont(font);
+        const FittedText fitted =
+            fitText(base_, current, TextRoom{qreal(room_), qreal(height()), kind_ == ControlKind::Note},
+                    designed ? Tracking::ToRoom : Tracking::Natural);
+        if (this->font() != fitted.font || !testAttribute(Qt::WA_SetFont))
+            setFont(fitted.font);
         if (kind_ == ControlKind::Caption)
-            resize(asIs && !designed ? static_cast<int>(std::ceil(natural + kSlack)) : room_,
-                   QFontMetrics(font).height());
-        whole_ = asIs || fits(font, current);
+            resize(!fitted.narrowed && !designed ? fitted.span : room_, QFontMetrics(fitted.font).height());
+        whole_ = fitted.whole;
         setToolTip(kind_ == ControlKind::Field ? toolTipFor(this, current) : whole_ ? QString() : current);
     }
 
@@ -217,17 +152,6 @@ protected:
             return kind_ == ControlKind::Caption ? designedWidth_ : width();
         constexpr int kEdgeMargin = 4;
         return std::max(designedWidth_, parentWidget()->width() - x() - kEdgeMargin);
-    }
-
-    bool fits(const QFont &font, const QString &text) const
-    {
-        if (kind_ != ControlKind::Note)
-            return fitsWidth(font, text, room_);
-        const QRectF box(QPointF(), QSizeF(usable(room_), height()));
-        // The wrapped text's extent, bounded by the box, is unchanged: it lies
-        // within (an empty text has no extent and fits too).
-        const QSizeF used = QFontMetricsF(font).boundingRect(box, Qt::TextWordWrap, text).size();
-        return used.boundedTo(box.size()) == used;
     }
 
     // Labels of a tab not yet shown are fitted when first shown (their tab
@@ -387,12 +311,9 @@ public:
 
     void fit()
     {
-        const QString current = text();
-        const qreal width = textArea().width();
-        const auto fits = [&](const QFont &candidate) { return fitsWidth(candidate, current, width); };
-        const QFont font = fits(base_) ? base_ : narrowed(base_, fits);
-        if (this->font() != font)
-            setFont(font);
+        const FittedText fitted = fitText(base_, text(), TextRoom{qreal(textArea().width())});
+        if (this->font() != fitted.font)
+            setFont(fitted.font);
         if (!isModified())
             setCursorPosition(0);
         setToolTip(toolTipFor(this, text()));
