@@ -1,5 +1,6 @@
 #include "app/look.h"
 
+#include "app/describe.h"
 #include "app/fitting.h"
 #include "app/numtext.h"
 
@@ -35,10 +36,6 @@ constexpr QMargins kRadioMargins(6, 8, 4, 4);
 // A line edit's own margin left and right of its text.
 constexpr int kLineEditMargin = 2;
 
-// Property names: what a control holds, and the label that gives its unit.
-constexpr const char *kQuantityProperty = "tavrelQuantity";
-constexpr const char *kUnitProperty = "tavrelUnitLabel";
-
 // The most characters a box takes. Far beyond any number anybody types, so
 // that a long pasted text is kept whole; a longer one is refused whole.
 constexpr int kMaxTextLength = 100000;
@@ -49,54 +46,6 @@ void fillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &col
     palette.setColor(role, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(role == QPalette::Window);
-}
-
-// The value of a box or field in SI units, for its tooltip: "= 205.94 GPa".
-QString siValue(const QWidget *control, const QString &text)
-{
-    const auto quantity = static_cast<Quantity>(control->property(kQuantityProperty).toInt());
-    if (quantity == Quantity::None)
-        return {};
-    double value;
-    try {
-        value = StrToFloat(text.toStdString());
-    } catch (const EConvertError &) {
-        return {};
-    }
-    constexpr double kNewtonsPerKgf = 9.80665;
-    double si = value * kNewtonsPerKgf;
-    QString unit = QStringLiteral("N");
-    switch (quantity) {
-    case Quantity::Load: {
-        const auto *unitLabel =
-            qobject_cast<const QLabel *>(control->property(kUnitProperty).value<QObject *>());
-        if (unitLabel && unitLabel->text().contains(QLatin1String("/mm")))
-            unit = QStringLiteral("N/mm");
-        break;
-    }
-    case Quantity::Modulus:
-        si /= 1000;
-        unit = QStringLiteral("GPa");
-        break;
-    case Quantity::Stress:
-        unit = QStringLiteral("MPa");
-        break;
-    case Quantity::Moment:
-        unit = QStringLiteral("N·mm");
-        break;
-    case Quantity::None:
-    case Quantity::Force:
-        break;
-    }
-    return QStringLiteral("= %1 %2").arg(QString::number(si, 'g', 6), unit);
-}
-
-// A tooltip that holds the whole text and, for a quantity, its SI value.
-QString toolTipFor(const QWidget *control, const QString &text)
-{
-    const QString whole = text.trimmed();
-    const QString si = siValue(control, whole);
-    return si.isEmpty() ? whole : whole + QLatin1Char('\n') + si;
 }
 
 // A caption, result field or note. Its text always fits its box: the
@@ -425,25 +374,11 @@ QWidget *makeWidget(const ControlSpec &row, QWidget *parent)
     return nullptr;
 }
 
-// "球半径  R1[mm] = " is read out as "球半径 R1[mm]", "(日数 =    )" as "日数".
-QString accessibleNameFrom(const QString &caption)
-{
-    static const QRegularExpression ends(QStringLiteral("^[ =()]+|[ =()]+$"));
-    return caption.simplified().remove(ends);
-}
-
 template <typename T> T *typed(const Controls &controls, const QString &name)
 {
     auto *widget = qobject_cast<T *>(controls.widget(name));
     Q_ASSERT_X(widget, "Controls", qPrintable(name));
     return widget;
-}
-
-QString textOf(const QWidget *control)
-{
-    if (const auto *label = qobject_cast<const QLabel *>(control))
-        return label->text();
-    return static_cast<const QLineEdit *>(control)->text();
 }
 
 } // namespace
@@ -517,44 +452,6 @@ void pressOnReturn(const Controls &controls, QPushButton *button)
 {
     for (QLineEdit *edit : controls.inputs())
         QObject::connect(edit, &QLineEdit::returnPressed, button, &QPushButton::click);
-}
-
-void describeFields(QWidget *tab, const Controls &controls, std::span<const CaptionSpec> captions)
-{
-    for (const CaptionSpec &row : captions) {
-        QLabel *caption = controls.label(QString::fromLatin1(row.caption));
-        QWidget *control = controls.widget(QString::fromLatin1(row.control));
-        Q_ASSERT_X(control, "describeFields", row.control);
-        caption->setBuddy(control);
-        control->setAccessibleName(accessibleNameFrom(caption->text()));
-        control->setProperty(kQuantityProperty, static_cast<int>(row.quantity));
-        if (row.unit)
-            control->setProperty(
-                kUnitProperty, QVariant::fromValue<QObject *>(controls.label(QString::fromLatin1(row.unit))));
-    }
-    auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), tab);
-    copy->setContext(Qt::WidgetWithChildrenShortcut);
-    QObject::connect(copy, &QShortcut::activated, tab, [controls, captions] {
-        QGuiApplication::clipboard()->setText(tabAsText(controls, captions));
-    });
-}
-
-QString tabAsText(const Controls &controls, std::span<const CaptionSpec> captions)
-{
-    QString text;
-    for (const CaptionSpec &row : captions) {
-        const QWidget *control = controls.widget(QString::fromLatin1(row.control));
-        if (!control->isEnabled())
-            continue;
-        QString caption = control->accessibleName();
-        if (row.unit) {
-            const QString unit = controls.label(QString::fromLatin1(row.unit))->text().trimmed();
-            caption += unit.startsWith(QLatin1Char('[')) ? QLatin1Char(' ') + unit
-                                                         : QStringLiteral(" [%1]").arg(unit);
-        }
-        text += caption + QLatin1Char('\t') + textOf(control).trimmed() + QLatin1Char('\n');
-    }
-    return text;
 }
 
 void setCaption(QLabel *label, const QString &text)

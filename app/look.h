@@ -4,6 +4,7 @@
 // fitting every text into its designed box, and for their menus.
 #pragma once
 
+#include "app/describe.h"
 #include "app/palette.h"
 #include "app/popups.h"
 
@@ -78,38 +79,6 @@ void chainTabOrder(const Controls &controls, std::initializer_list<const char *>
 
 // Makes Return or Enter in any number box of the tab press `button`.
 void pressOnReturn(const Controls &controls, QPushButton *button);
-
-// What a box or field holds, for the value in SI units that its tooltip adds.
-enum class Quantity {
-    None,
-    Force,   // kgf, shown in N
-    Load,    // kgf or kgf/mm as its unit label says, in N or N/mm
-    Modulus, // kgf/mm^2, in GPa
-    Stress,  // kgf/mm^2, in MPa
-    Moment,  // kgf mm, in N mm
-};
-
-// A box or result field, the label that captions it, the label that gives
-// its unit when the caption does not, and what it holds.
-struct CaptionSpec {
-    const char *control;
-    const char *caption;
-    const char *unit = nullptr;
-    Quantity quantity = Quantity::None;
-};
-
-// Makes each caption label the buddy of its control and gives the control
-// an accessible name made from the caption, so a screen reader says what a
-// box is for (the names follow later caption changes made by setCaption),
-// marks what each control holds for its tooltip, and makes Ctrl+Shift+C on
-// `tab` copy the tab as text (see tabAsText).
-void describeFields(QWidget *tab, const Controls &controls, std::span<const CaptionSpec> captions);
-
-// The tab as text for a report or a spreadsheet: one line per box and
-// field in table order (the inputs, then the results), each its caption
-// and its value separated by a tab. Boxes that are disabled do not apply
-// and are left out.
-QString tabAsText(const Controls &controls, std::span<const CaptionSpec> captions);
 
 // Sets a label's text; a Caption label then fits itself to the new text
 // from its designed top-left corner, like the designed auto-sizing labels.
