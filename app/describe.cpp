@@ -1,6 +1,6 @@
 #include "app/describe.h"
 
-#include "app/look.h"
+#include "app/builder.h"
 #include "app/numtext.h"
 
 #include <QClipboard>

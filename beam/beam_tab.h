@@ -3,7 +3,7 @@
 // deflection shown.
 #pragma once
 
-#include "app/look.h"
+#include "app/builder.h"
 #include "beam/beam_calc.h"
 
 #include <QWidget>

@@ -2,7 +2,7 @@
 // load and the rated life in hours and days out.
 #pragma once
 
-#include "app/look.h"
+#include "app/builder.h"
 
 #include <QWidget>
 
