@@ -1,6 +1,6 @@
 #include "app/describe.h"
 
-#include "app/builder.h"
+#include "app/controls.h"
 #include "app/numtext.h"
 
 #include <QClipboard>

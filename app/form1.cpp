@@ -1,6 +1,6 @@
 #include "app/form1.h"
 
-#include "app/builder.h"
+#include "app/controls.h"
 #include "app/fields.h"
 #include "app/materials.h"
 #include "app/numtext.h"

@@ -1,7 +1,7 @@
 // Gathers the window's look and its builder for the tabs.
 #pragma once
 
-#include "app/builder.h"
+#include "app/controls.h"
 #include "app/describe.h"
 #include "app/palette.h"
 #include "app/popups.h"

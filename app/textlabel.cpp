@@ -1,6 +1,6 @@
 #include "app/textlabel.h"
 
-#include "app/builder.h"
+#include "app/controls.h"
 #include "app/describe.h"
 #include "app/fitting.h"
 #include "app/palette.h"

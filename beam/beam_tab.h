@@ -3,7 +3,7 @@
 // deflection shown.
 #pragma once
 
-#include "app/builder.h"
+#include "app/controls.h"
 #include "beam/beam_calc.h"
 
 #include <QWidget>

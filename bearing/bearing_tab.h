@@ -2,7 +2,7 @@
 // load and the rated life in hours and days out.
 #pragma once
 
-#include "app/builder.h"
+#include "app/controls.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 // kind with its menu, six result fields and the compute button.
 #pragma once
 
-#include "app/builder.h"
+#include "app/controls.h"
 #include "hertz/hertz_calc.h"
 
 #include <QWidget>

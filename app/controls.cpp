@@ -1,4 +1,4 @@
-#include "app/builder.h"
+#include "app/controls.h"
 
 #include "app/numberbox.h"
 #include "app/textlabel.h"
