@@ -1,6 +1,7 @@
 #include "diagram/diagram_window.h"
 
-#include "app/look.h"
+#include "app/palette.h"
+#include "app/popups.h"
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "diagram/figure_view.h"

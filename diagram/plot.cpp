@@ -1,6 +1,6 @@
 #include "diagram/plot.h"
 
-#include "app/look.h"
+#include "app/palette.h"
 #include "diagram/ticks.h"
 
 #include <QFontMetricsF>
