@@ -36,8 +36,9 @@ struct CaptionSpec {
 // Makes each caption label the buddy of its control and gives the control
 // an accessible name made from the caption, so a screen reader says what a
 // box is for (the names follow later caption changes made by setCaption),
-// marks what each control holds for its tooltip, and makes Ctrl+Shift+C on
-// `tab` copy the tab as text (see tabAsText).
+// marks what each control holds for its tooltip, and makes Ctrl+Shift+C
+// anywhere in the window copy `tab` as text while it is shown (see
+// tabAsText).
 void describeFields(QWidget *tab, const Controls &controls, std::span<const CaptionSpec> captions);
 
 // The tab as text for a report or a spreadsheet: one line per box and
