@@ -4,7 +4,13 @@
 // refused save; and the tab's copy shortcut from anywhere in the window.
 #include "guitest.h"
 
+#include "beam/beam_tab.h"
+#include "bearing/bearing_tab.h"
 #include "diagram/diagram_window.h"
+#include "diagram/labels.h"
+#include "diagram/ticks.h"
+#include "hertz/hertz_subsurface.h"
+#include "hertz/hertz_tab.h"
 
 #include <QSvgRenderer>
 
@@ -39,6 +45,11 @@ private slots:
     void refusesAWrite_data();
     void refusesAWrite();
     void copiesTheTabFromTheTabBar();
+    void labelsTicks_data();
+    void labelsTicks();
+    void placesLabelsApart();
+    void drawsWhatWasPressed();
+    void alignsTheSketchWithThePlots();
 };
 
 void TestDiagram::opens_data()
@@ -79,6 +90,11 @@ void TestDiagram::opens()
     QCOMPARE(form()->findChildren<DiagramWindow *>().size(), 1);
     QVERIFY(diagram()->isVisible() && diagram()->isWindow());
     QCOMPARE(diagram()->windowTitle(), title);
+    // On the screen, and beside the main window where there is room.
+    const QRect screen = form()->screen()->availableGeometry(), owner = form()->frameGeometry();
+    QVERIFY(screen.contains(diagram()->frameGeometry()));
+    const bool room = screen.right() - owner.right() > diagram()->minimumWidth() + 8;
+    QCOMPARE(owner.intersects(diagram()->frameGeometry()), !room);
     QTRY_COMPARE(QApplication::activeWindow(), diagram());
     QTest::keyClick(diagram(), Qt::Key_Escape);
     QVERIFY(!diagram()->isVisible());
@@ -163,6 +179,11 @@ void TestDiagram::copiesAndSaves()
     QSvgRenderer read(svg);
     QVERIFY(read.isValid());
     QCOMPARE(read.viewBox().size(), size);
+    // Its width in mm is that many CSS pixels (96 an inch).
+    QFile svgFile(svg);
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    const auto width = QRegularExpression(R"(width="([\d.]+)mm")").match(svgFile.readAll());
+    QCOMPARE(qRound(width.captured(1).toDouble() / 25.4 * 96), size.width());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2); // no temporary file left
 }
 
@@ -198,6 +219,110 @@ void TestDiagram::copiesTheTabFromTheTabBar()
     QGuiApplication::clipboard()->clear();
     pressOnTabBar(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     QVERIFY(QGuiApplication::clipboard()->text().endsWith("日数\t444 日\n"));
+}
+
+void TestDiagram::labelsTicks_data()
+{
+    QTest::addColumn<QString>("labels");
+    QTest::addColumn<QString>("expected");
+    const auto labels = [](const std::vector<tavrel::Tick> &ticks) {
+        QStringList texts;
+        for (const tavrel::Tick &t : ticks)
+            texts << (t.label.isEmpty() ? "." : t.label);
+        return texts.join(' ');
+    };
+    using tavrel::linearTicks, tavrel::logTicks, tavrel::tickLabel;
+    QTest::newRow("span") << labels(linearTicks(0, 100, 5)) << "0 20 40 60 80 100";
+    QTest::newRow("moments") << labels(linearTicks(-17500, 9200, 5)) << "-15000 -10000 -5000 0 5000";
+    QTest::newRow("small deflections") << labels(linearTicks(-0.0001, 0.0017, 4)) << "0 5e-4 1e-3 1.5e-3";
+    QTest::newRow("large") << labels(linearTicks(0, 3.2e6, 3)) << "0 1e6 2e6 3e6";
+    QTest::newRow("fractions") << labels(linearTicks(-0.93, 0.93, 4)) << "-0.5 0 0.5";
+    QTest::newRow("two decades") << labels(logTicks(150, 15000))
+                                 << ". . . . . . . . 1000 . . . . . . . . 10000";
+    QTest::newRow("many decades") << labels(logTicks(10, 1e7)).remove(" .") << "10¹ 10² 10³ 10⁴ 10⁵ 10⁶ 10⁷";
+    QTest::newRow("small decades") << labels(logTicks(1e-5, 1e-3)).remove(" .") << "10⁻⁵ 10⁻⁴ 10⁻³";
+    QTest::newRow("near zero") << tickLabel(1e-17, 0.1) << "0";
+}
+
+void TestDiagram::labelsTicks()
+{
+    QFETCH(QString, labels);
+    QFETCH(QString, expected);
+    QCOMPARE(labels, expected);
+}
+
+// Three marks close together in a small plot, a curve along its top: the
+// labels stay inside, clear of each other, of every mark and of the curve
+// where they can; one with no room is left out.
+void TestDiagram::placesLabelsApart()
+{
+    const QRectF area(0, 0, 300, 150);
+    const QSizeF size(80, 20);
+    const std::vector<tavrel::LabelRequest> requests = {
+        {{100, 50}, size}, {{110, 55}, size}, {{290, 140}, size}, {{10, 10}, QSizeF(400, 20)}};
+    const auto onCurve = [](const QRectF &box) { return box.top() < 20; };
+    const auto boxes = tavrel::placeLabels(requests, area, 6, onCurve);
+    QCOMPARE(boxes.size(), requests.size());
+    QVERIFY(!boxes[3]);
+    for (std::size_t i = 0; i < 3; ++i) {
+        QVERIFY(boxes[i] && area.contains(*boxes[i]) && !onCurve(*boxes[i]));
+        for (std::size_t j = 0; j < requests.size(); ++j) {
+            QVERIFY(!boxes[i]->contains(requests[j].point));
+            QVERIFY(i == j || !boxes[j] || !boxes[i]->intersects(*boxes[j]));
+        }
+    }
+    QCOMPARE(*boxes[0], QRectF(QPointF(106, 24), size)); // the nearest place, up and right
+}
+
+// The figures hold the pressed numbers at the places the curves put them.
+void TestDiagram::drawsWhatWasPressed()
+{
+    using namespace tavrel;
+    const HertzInput h{40, 100, 21000, 21000, 0.3, 0.3, 400};
+    const HertzResult hr = computeHertz(ContactKind::SphereOnSphere, h);
+    const Figure hertz = hertzDiagram({ContactKind::SphereOnSphere, h, hr}).figure;
+    const Curve &pressure = hertz.plots[0].series[0].points;
+    QCOMPARE(pressure.front().x, -1.5 * hr.contactSize);
+    QCOMPARE(pressure[pressure.size() / 2].y, hr.pMax);
+    QCOMPARE(hertz.plots[1].series[2].points.back().x, 3 * hr.contactSize);
+    const ShearPeak peak = largestShear(ContactKind::SphereOnSphere, 0.3, 3);
+    QCOMPARE(hertz.plots[1].marks[0].x, peak.z * hr.contactSize);
+    QCOMPARE(hertz.plots[1].marks[0].y, peak.tau * hr.pMax);
+
+    const BeamInput b{21000, 100, 40, 100, 20, 20, 20, 10, 10, 0, 0};
+    const BeamResult br = computeBeam(LoadCase::SupportedUniform, SectionKind::SolidRectangle, b);
+    const Figure beam = beamDiagram({LoadCase::SupportedUniform, SectionKind::SolidRectangle, b, br}).figure;
+    QVERIFY(beam.plots[2].x.reversed && beam.plots[2].y.reversed); // x from the right, δ downwards
+    QCOMPARE(beam.plots[2].marks.size(), 2u);                      // x = L is on the beam
+    QCOMPARE(beam.plots[2].marks[1].x, 100.0);
+
+    const BearingInput g{100, 6000, 6000, 1500, 200};
+    const BearingResult gr = computeBearingLife(g);
+    const Figure bearing = bearingDiagram({g, gr}).figure;
+    QVERIFY(bearing.plots[0].x.logarithmic && bearing.plots[0].y.logarithmic);
+    QCOMPARE(bearing.plots[0].marks[0].x, gr.P);
+    QCOMPARE(bearing.plots[0].marks[0].y, gr.Lh);
+}
+
+// The beam's sketch spans the plots' horizontal axis, its x = L at the left.
+void TestDiagram::alignsTheSketchWithThePlots()
+{
+    tavrel::Figure figure;
+    figure.plots.push_back(
+        {"M", {"x [mm]", false, true}, {}, {{"", Qt::black, Qt::SolidLine, {{0, 0}, {100, 5}}}}, {}});
+    figure.plots.push_back(figure.plots.front());
+    QRectF header, plots;
+    figure.header = {[&](QPainter &, const QRectF &area, const tavrel::XPlacement &at) {
+                         header = area;
+                         plots = QRectF(QPointF(at(100), 0), QPointF(at(0), 1));
+                     },
+                     3};
+    QImage image(500, 400, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    tavrel::drawFigure(painter, image.rect(), figure);
+    QVERIFY(header.width() > 300 && header.top() < 20);
+    QCOMPARE(plots.left(), header.left());
+    QCOMPARE(plots.right(), header.right());
 }
 
 QTEST_MAIN(TestDiagram)
