@@ -1,13 +1,15 @@
-// Showing a number: a value placed by a format pattern, or in the shortest
-// general form.
+// Showing a number: a value's digits placed by a format pattern, or the
+// shortest general form. The digits come from one std::to_chars call
+// (numdecimal.h) and a pattern is parsed once (numpattern.h); a number is
+// written into a buffer on the stack and copied into its string once.
+#include "app/numdecimal.h"
+#include "app/numpattern.h"
 #include "app/numtext.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <limits>
-#include <vector>
+#include <cstring>
 
 namespace tavrel
 {
@@ -15,108 +17,195 @@ namespace tavrel
 namespace
 {
 
-// A finite value's decimal digits:
-// d0.d1d2... x 10^exp10, with `digits` holding d0 d1 d2 ... (no sign).
-struct Decimal {
-    bool negative = false;
-    std::string digits; // empty means zero
-    int exp10 = 0;
+using Kind = PatternToken::Kind;
+
+// A run of shown digits: `pad` zeros, then the decimal's digits from index
+// `first` on (zeros beyond those held). Digit k of the run is
+// digits[k + shift] where heldFrom <= k < heldTo, and 0 elsewhere.
+class DigitRun
+{
+public:
+    DigitRun() = default;
+    DigitRun(const Decimal &d, int length, int pad, int first)
+        : length(length), digits_(d.digits()), shift_(first - pad), heldFrom_(std::max(pad, pad - first)),
+          heldTo_(d.count + pad - first)
+    {
+    }
+    char at(int k) const { return k >= heldFrom_ && k < heldTo_ ? digits_[k + shift_] : '0'; }
+
+    int length = 0;
+
+private:
+    const char *digits_ = nullptr;
+    int shift_ = 0, heldFrom_ = 0, heldTo_ = 0;
 };
 
-// The value's decimal form at 18 significant digits.
-Decimal toDecimal(double value)
+// What a pattern's placeholders show: the integer digits, the decimals
+// (trailing zeros beyond the required ones dropped), and the exponent of
+// the scientific form.
+struct Placement {
+    DigitRun integer, fraction;
+    int exponent = 0;
+    bool negative = false;
+};
+
+// The run's length once trailing zeros beyond `required` digits are dropped.
+int trimmedLength(const DigitRun &run, int required)
 {
-    Decimal d;
-    d.negative = std::signbit(value);
-    if (value == 0)
-        return d;
-    char buf[64];
-    const auto res =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 17);
-    const std::string_view text(buf, static_cast<std::size_t>(res.ptr - buf));
-    const std::size_t e = text.find('e');
-    for (std::size_t i = 0; i < e; ++i) {
-        if (text[i] != '.')
-            d.digits.push_back(text[i]);
-    }
-    d.exp10 = std::atoi(std::string(text.substr(e + 1)).c_str());
-    return d;
+    int length = run.length;
+    while (length > required && run.at(length - 1) == '0')
+        --length;
+    return length;
 }
 
-// Rounds half away from zero so that `keep` significant digits remain
-// (keep may be zero or negative: the rounding position lies before the
-// first digit). Trailing zeros are removed; an empty result means zero.
-void roundToSignificant(Decimal &d, int keep)
+char *copy(std::string_view text, char *out)
 {
-    if (d.digits.empty())
-        return;
-    if (keep < 0) {
-        d.digits.clear();
-        return;
-    }
-    if (static_cast<std::size_t>(keep) < d.digits.size()) {
-        const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
-        d.digits.resize(static_cast<std::size_t>(keep));
-        if (up) {
-            int i = keep - 1;
-            while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9') {
-                d.digits[static_cast<std::size_t>(i)] = '0';
-                --i;
+    for (const char c : text)
+        *out++ = c;
+    return out;
+}
+
+// Writes digits `from` to `to` (not included) of a run. The run is copied
+// first: the character stores could otherwise alias its fields.
+char *copyRun(DigitRun run, int from, int to, char *out)
+{
+    for (int k = from; k < to; ++k)
+        *out++ = run.at(k);
+    return out;
+}
+
+// The exponent's sign ('-', or '+' where the pattern always signs it) and
+// its digits, padded with zeros to the pattern's count.
+char *writeExponent(const Pattern &pat, int exponent, char *out)
+{
+    if (exponent < 0)
+        *out++ = '-';
+    else if (pat.expAlwaysSigned)
+        *out++ = '+';
+    char digits[12];
+    const char *end = std::to_chars(digits, digits + sizeof digits, std::abs(exponent)).ptr;
+    const int count = static_cast<int>(end - digits);
+    for (int i = count; i < pat.expDigits; ++i)
+        *out++ = '0';
+    return copy({digits, static_cast<std::size_t>(count)}, out);
+}
+
+// Writes the pattern's tokens with the placed digits. The integer digits
+// fill the integer placeholders from the right; those beyond them go before
+// the first. The minus sign goes directly before the first digit (or the
+// point when no integer digit is shown), after any leading literal. A
+// pattern without integer placeholders shows its integer digits first of all.
+char *place(const Pattern &pat, const Placement &pl, char *out)
+{
+    bool signPending = pl.negative;
+    auto sign = [&] {
+        if (signPending) {
+            *out++ = '-';
+            signPending = false;
+        }
+    };
+    if (pat.intPlaceholders == 0)
+        out = copyRun(pl.integer, 0, pl.integer.length, out);
+    const int extra = pl.integer.length - pat.intPlaceholders;
+    int intIndex = 0, fracIndex = 0;
+    for (const PatternToken &t : pat.tokens) {
+        switch (t.kind) {
+        case Kind::Literal:
+            out = copy(t.text, out);
+            break;
+        case Kind::IntDigits: {
+            if (intIndex == 0 && extra > 0) {
+                sign();
+                out = copyRun(pl.integer, 0, extra, out);
             }
-            if (i >= 0) {
-                ++d.digits[static_cast<std::size_t>(i)];
-            } else {
-                d.digits.insert(d.digits.begin(), '1');
-                d.digits.pop_back();
-                ++d.exp10;
-                if (d.digits.empty()) // keep == 0: 0.5 units became 1 unit
-                    d.digits = "1";
+            const int from = std::max(0, extra + intIndex), to = extra + intIndex + t.count;
+            if (from < to) {
+                sign();
+                out = copyRun(pl.integer, from, to, out);
             }
+            intIndex += t.count;
+            break;
+        }
+        case Kind::Point:
+            if (pl.fraction.length > 0) {
+                sign();
+                *out++ = '.';
+            }
+            break;
+        case Kind::FracDigits:
+            out = copyRun(pl.fraction, fracIndex, std::min(fracIndex + t.count, pl.fraction.length), out);
+            fracIndex += t.count;
+            break;
+        case Kind::Exponent:
+            out = writeExponent(pat, pl.exponent, copy(t.text, out));
+            break;
         }
     }
-    while (!d.digits.empty() && d.digits.back() == '0')
-        d.digits.pop_back();
+    return out;
 }
 
-// True when the decimal value lies beyond the largest double.
-bool exceedsLargestDouble(const Decimal &d)
+// The longest text a placement can give: the literals, every digit, the
+// sign, the point, and the exponent's sign and digits.
+std::size_t longest(const Pattern &pat, const Placement &pl)
 {
-    static const Decimal largest = toDecimal(std::numeric_limits<double>::max());
-    if (d.digits.empty() || d.exp10 != largest.exp10)
-        return !d.digits.empty() && d.exp10 > largest.exp10;
-    std::string a = d.digits, b = largest.digits;
-    const std::size_t n = std::max(a.size(), b.size());
-    a.resize(n, '0');
-    b.resize(n, '0');
-    return a > b;
+    int exponentDigits = 1;
+    for (int rest = std::abs(pl.exponent); rest >= 10; rest /= 10)
+        ++exponentDigits;
+    return static_cast<std::size_t>(pat.literalBytes + pl.integer.length + pl.fraction.length + 2 +
+                                    (pat.scientific ? 1 + std::max(pat.expDigits, exponentDigits) : 0));
 }
 
-// Rounds for display. Near the largest double, rounding up would show a
-// number that no longer reads back (the next press would refuse the box
-// that shows it), so there the digits are cut instead.
-void roundForDisplay(Decimal &d, int keep)
+// The text is written where the string keeps it (within the string itself
+// when short), so it is neither copied nor read back before it is done.
+std::string written(const Pattern &pat, const Placement &pl)
 {
-    // Below 1e308 no rounding can pass the largest double.
-    if (d.exp10 < 308) {
-        roundToSignificant(d, keep);
-        return;
-    }
-    Decimal rounded = d;
-    roundToSignificant(rounded, keep);
-    if (exceedsLargestDouble(rounded)) {
-        d.digits.resize(static_cast<std::size_t>(std::max(keep, 0)));
-        while (!d.digits.empty() && d.digits.back() == '0')
-            d.digits.pop_back();
+    std::string out(longest(pat, pl), '\0');
+    out.resize(static_cast<std::size_t>(place(pat, pl, out.data()) - out.data()));
+    return out;
+}
+
+std::string formatFixed(const Pattern &pat, double value)
+{
+    Decimal d = toDecimal(value);
+    roundForDisplay(d, d.exp10 + 1 + pat.fracPlaceholders);
+    const int valueDigits = d.count == 0 || d.exp10 < 0 ? 0 : d.exp10 + 1;
+    const int zeros = std::max(0, pat.intRequired - valueDigits);
+    Placement pl;
+    pl.integer = {d, valueDigits + zeros, zeros, 0};
+    pl.fraction = {d, pat.fracPlaceholders, 0, d.exp10 + 1};
+    pl.fraction.length = trimmedLength(pl.fraction, pat.fracRequired);
+    if (pl.integer.length == 0 && pl.fraction.length == 0)
+        pl.integer = {d, 1, 1, 0};
+    pl.negative = d.negative && d.count != 0;
+    return written(pat, pl);
+}
+
+std::string formatScientific(const Pattern &pat, double value)
+{
+    Decimal d = toDecimal(value);
+    roundForDisplay(d, std::max(1, pat.intPlaceholders + pat.fracPlaceholders));
+    Placement pl;
+    if (d.count == 0) {
+        const int zeros = std::max(1, pat.intRequired);
+        pl.integer = {d, zeros, zeros, 0};
+        pl.fraction = {d, pat.fracRequired, pat.fracRequired, 0};
     } else {
-        d = rounded;
+        pl.integer = {d, pat.intPlaceholders, 0, 0};
+        pl.fraction = {d, pat.fracPlaceholders, 0, pat.intPlaceholders};
+        pl.fraction.length = trimmedLength(pl.fraction, pat.fracRequired);
+        pl.exponent = d.exp10 - (pat.intPlaceholders - 1);
     }
+    pl.negative = d.negative && d.count != 0;
+    return written(pat, pl);
 }
 
-// Digit i of the significand (0 beyond the stored digits).
-char digitAt(const Decimal &d, int i)
+std::string formatWith(const Pattern &pat, double value)
 {
-    return i >= 0 && static_cast<std::size_t>(i) < d.digits.size() ? d.digits[static_cast<std::size_t>(i)]
-                                                                   : '0';
+    if (pat.scientific)
+        return formatScientific(pat, value);
+    if (std::fabs(value) >= 1e18)
+        return FloatToStr(value);
+    return formatFixed(pat, value);
 }
 
 std::string nonFinite(double value)
@@ -126,200 +215,15 @@ std::string nonFinite(double value)
     return value < 0 ? "-INF" : "INF";
 }
 
-// One token of a format pattern.
-struct Token {
-    enum Kind { Literal, IntDigit, Point, FracDigit, Exponent } kind;
-    std::string text; // Literal: the text; Exponent: "e" or "E"
-};
-
-struct Pattern {
-    std::vector<Token> tokens;
-    int intPlaceholders{};
-    int intRequired{}; // integer digits from the leftmost '0' to the point
-    int fracPlaceholders{};
-    int fracRequired{}; // decimals up to the rightmost '0'
-    bool scientific{};
-    int expDigits{};
-    bool expAlwaysSigned{};
-};
-
-Pattern parsePattern(std::string_view p)
-{
-    Pattern pat;
-    pat.tokens.reserve(p.size());
-    bool seenPoint = false;
-    auto literal = [&pat](std::string_view text) {
-        if (!pat.tokens.empty() && pat.tokens.back().kind == Token::Literal)
-            pat.tokens.back().text += text;
-        else
-            pat.tokens.push_back({Token::Literal, std::string(text)});
-    };
-    for (std::size_t i = 0; i < p.size(); ++i) {
-        const char c = p[i];
-        if (c == '"' || c == '\'') {
-            const std::size_t close = p.find(c, i + 1);
-            const std::size_t end = close == std::string_view::npos ? p.size() : close;
-            literal(p.substr(i + 1, end - i - 1));
-            i = end;
-        } else if ((c == '0' || c == '#') && !pat.scientific) {
-            if (!seenPoint) {
-                if (c == '0' && pat.intRequired == 0)
-                    pat.intRequired = 1; // counted up as later placeholders follow
-                else if (pat.intRequired > 0)
-                    ++pat.intRequired;
-                ++pat.intPlaceholders;
-                pat.tokens.push_back({Token::IntDigit, {}});
-            } else {
-                ++pat.fracPlaceholders;
-                if (c == '0')
-                    pat.fracRequired = pat.fracPlaceholders;
-                pat.tokens.push_back({Token::FracDigit, {}});
-            }
-        } else if (c == '.' && !seenPoint && !pat.scientific) {
-            seenPoint = true;
-            pat.tokens.push_back({Token::Point, {}});
-        } else if ((c == 'e' || c == 'E') && !pat.scientific && i + 2 < p.size() &&
-                   (p[i + 1] == '+' || p[i + 1] == '-') && p[i + 2] == '0') {
-            std::size_t j = i + 3; // p[i + 2] is a '0' already
-            while (j < p.size() && p[j] == '0')
-                ++j;
-            pat.scientific = true;
-            pat.expDigits = static_cast<int>(j - (i + 2));
-            pat.expAlwaysSigned = p[i + 1] == '+';
-            pat.tokens.push_back({Token::Exponent, std::string(p.substr(i, 1))});
-            i = j - 1;
-        } else {
-            literal(p.substr(i, 1));
-        }
-    }
-    return pat;
-}
-
-// Writes the pattern's tokens with the given integer digits, decimals and
-// exponent text. The minus sign goes directly before the first digit (or
-// the point when no integer digit is shown), after any leading literal.
-std::string assemble(const Pattern &pat, const std::string &intDigits, const std::string &fraction,
-                     const std::string &exponent, bool negative)
-{
-    std::string out;
-    bool signPending = negative;
-    auto sign = [&] {
-        if (signPending) {
-            out += '-';
-            signPending = false;
-        }
-    };
-    int intIndex = 0, fracIndex = 0;
-    const int extra = static_cast<int>(intDigits.size()) - pat.intPlaceholders;
-    for (const Token &t : pat.tokens) {
-        switch (t.kind) {
-        case Token::Literal:
-            out += t.text;
-            break;
-        case Token::IntDigit: {
-            const int pos = extra + intIndex; // index into intDigits
-            if (intIndex == 0 && extra > 0) {
-                sign();
-                out.append(intDigits, 0, static_cast<std::size_t>(extra));
-            }
-            if (pos >= 0) {
-                sign();
-                out += intDigits[static_cast<std::size_t>(pos)];
-            }
-            ++intIndex;
-            break;
-        }
-        case Token::Point:
-            if (!fraction.empty()) {
-                sign();
-                out += '.';
-            }
-            break;
-        case Token::FracDigit:
-            if (fracIndex < static_cast<int>(fraction.size()))
-                out += fraction[static_cast<std::size_t>(fracIndex)];
-            ++fracIndex;
-            break;
-        case Token::Exponent:
-            out += t.text;
-            out += exponent;
-            break;
-        }
-    }
-    // A pattern without integer placeholders still shows its integer digits.
-    if (pat.intPlaceholders == 0 && !intDigits.empty())
-        out.insert(0, intDigits);
-    return out;
-}
-
-std::string trimmedFraction(std::string fraction, int required)
-{
-    while (static_cast<int>(fraction.size()) > required && fraction.back() == '0')
-        fraction.pop_back();
-    return fraction;
-}
-
-std::string formatFixed(const Pattern &pat, double value)
-{
-    Decimal d = toDecimal(value);
-    roundForDisplay(d, d.exp10 + 1 + pat.fracPlaceholders);
-    std::string intDigits;
-    for (int i = 0; i <= d.exp10 && !d.digits.empty(); ++i)
-        intDigits += digitAt(d, i);
-    intDigits.insert(
-        0, static_cast<std::size_t>(std::max(0, pat.intRequired - static_cast<int>(intDigits.size()))), '0');
-    std::string fraction;
-    for (int i = 0; i < pat.fracPlaceholders; ++i)
-        fraction += d.digits.empty() ? '0' : digitAt(d, d.exp10 + 1 + i);
-    fraction = trimmedFraction(fraction, pat.fracRequired);
-    if (intDigits.empty() && fraction.empty())
-        intDigits = "0";
-    const bool negative = d.negative && !d.digits.empty();
-    return assemble(pat, intDigits, fraction, {}, negative);
-}
-
-std::string formatScientific(const Pattern &pat, double value)
-{
-    Decimal d = toDecimal(value);
-    const int significant = std::max(1, pat.intPlaceholders + pat.fracPlaceholders);
-    roundForDisplay(d, significant);
-    const int intCount = pat.intPlaceholders;
-    std::string intDigits, fraction;
-    int exponent = 0;
-    if (d.digits.empty()) {
-        intDigits.assign(static_cast<std::size_t>(std::max(1, pat.intRequired)), '0');
-        fraction.assign(static_cast<std::size_t>(pat.fracRequired), '0');
-    } else {
-        for (int i = 0; i < intCount; ++i)
-            intDigits += digitAt(d, i);
-        for (int i = 0; i < pat.fracPlaceholders; ++i)
-            fraction += digitAt(d, intCount + i);
-        fraction = trimmedFraction(fraction, pat.fracRequired);
-        exponent = d.exp10 - (intCount - 1);
-    }
-    std::string expText = std::to_string(std::abs(exponent));
-    if (static_cast<int>(expText.size()) < pat.expDigits)
-        expText.insert(0, static_cast<std::size_t>(pat.expDigits) - expText.size(), '0');
-    if (exponent < 0)
-        expText.insert(0, "-");
-    else if (pat.expAlwaysSigned)
-        expText.insert(0, "+");
-    const bool negative = d.negative && !d.digits.empty();
-    return assemble(pat, intDigits, fraction, expText, negative);
-}
-
 } // namespace
 
 std::string FormatFloat(std::string_view pattern, double value)
 {
     if (!std::isfinite(value))
         return nonFinite(value);
-    const Pattern pat = parsePattern(pattern);
-    if (pat.scientific)
-        return formatScientific(pat, value);
-    if (std::fabs(value) >= 1e18)
-        return FloatToStr(value);
-    return formatFixed(pat, value);
+    if (const Pattern *known = knownPattern(pattern))
+        return formatWith(*known, value);
+    return formatWith(parsePattern(pattern), value);
 }
 
 std::string FloatToStr(double value)
@@ -328,26 +232,32 @@ std::string FloatToStr(double value)
         return nonFinite(value);
     Decimal d = toDecimal(value);
     roundForDisplay(d, 15);
-    if (d.digits.empty())
+    if (d.count == 0)
         return "0";
+    const std::string_view digits(d.digits(), static_cast<std::size_t>(d.count));
     std::string out = d.negative ? "-" : "";
     if (d.exp10 >= -4 && d.exp10 < 15) {
         if (d.exp10 < 0) {
             out += "0.";
             out.append(static_cast<std::size_t>(-d.exp10 - 1), '0');
-            out += d.digits;
+            out += digits;
         } else {
             for (int i = 0; i <= d.exp10; ++i)
-                out += digitAt(d, i);
-            if (static_cast<int>(d.digits.size()) > d.exp10 + 1)
-                out += "." + d.digits.substr(static_cast<std::size_t>(d.exp10) + 1);
+                out += d.at(i);
+            if (d.count > d.exp10 + 1) {
+                out += '.';
+                out += digits.substr(static_cast<std::size_t>(d.exp10) + 1);
+            }
         }
         return out;
     }
-    out += d.digits[0];
-    if (d.digits.size() > 1)
-        out += "." + d.digits.substr(1);
-    out += "E" + std::to_string(d.exp10);
+    out += digits[0];
+    if (d.count > 1) {
+        out += '.';
+        out += digits.substr(1);
+    }
+    out += 'E';
+    out += std::to_string(d.exp10);
     return out;
 }
 
