@@ -63,6 +63,21 @@ bool exceedsLargestDouble(const Decimal &d)
     return false;
 }
 
+// Rounds as roundToSignificant does, unless the result would lie beyond
+// the largest double: then the digits are cut instead, so that the shown
+// number still reads back (the next press would refuse its box otherwise).
+void roundNearLargest(Decimal &d, int keep)
+{
+    Decimal rounded = d;
+    roundToSignificant(rounded, keep);
+    if (exceedsLargestDouble(rounded)) {
+        d.count = std::min(d.count, std::max(keep, 0));
+        dropTrailingZeros(d);
+    } else {
+        d = rounded;
+    }
+}
+
 } // namespace
 
 Decimal toDecimal(double value)
@@ -89,18 +104,10 @@ Decimal toDecimal(double value)
 void roundForDisplay(Decimal &d, int keep)
 {
     // Below 1e308 no rounding can pass the largest double.
-    if (d.exp10 < 308) {
+    if (d.exp10 < 308)
         roundToSignificant(d, keep);
-        return;
-    }
-    Decimal rounded = d;
-    roundToSignificant(rounded, keep);
-    if (exceedsLargestDouble(rounded)) {
-        d.count = std::min(d.count, std::max(keep, 0));
-        dropTrailingZeros(d);
-    } else {
-        d = rounded;
-    }
+    else
+        roundNearLargest(d, keep);
 }
 
 } // namespace tavrel

@@ -34,15 +34,15 @@ void addLiteral(Pattern &pat, std::string_view text)
         pat.tokens.back().text = {pat.tokens.back().text.data(), pat.tokens.back().text.size() + text.size()};
         return;
     }
-    pat.tokens.push_back({Kind::Literal, text, 0});
+    pat.tokens.push_back({Kind::Literal, text, 0, 0});
 }
 
-// Counts a placeholder into the run of its kind that ends the tokens, or
-// starts a run.
-void addToRun(Pattern &pat, Kind kind)
+// Counts placeholder `index` (of its kind) into the run of its kind that
+// ends the tokens, or starts a run with it.
+void addToRun(Pattern &pat, Kind kind, int index)
 {
     if (pat.tokens.empty() || pat.tokens.back().kind != kind)
-        pat.tokens.push_back({kind, {}, 0});
+        pat.tokens.push_back({kind, {}, index, 0});
     ++pat.tokens.back().count;
 }
 
@@ -55,13 +55,11 @@ void addPlaceholder(Pattern &pat, char c, bool seenPoint)
             pat.intRequired = 1; // counted up as later placeholders follow
         else if (pat.intRequired > 0)
             ++pat.intRequired;
-        ++pat.intPlaceholders;
-        addToRun(pat, Kind::IntDigits);
+        addToRun(pat, Kind::IntDigits, pat.intPlaceholders++);
     } else {
-        ++pat.fracPlaceholders;
+        addToRun(pat, Kind::FracDigits, pat.fracPlaceholders++);
         if (c == '0')
             pat.fracRequired = pat.fracPlaceholders;
-        addToRun(pat, Kind::FracDigits);
     }
 }
 
@@ -82,7 +80,7 @@ std::size_t addExponent(Pattern &pat, std::string_view p, std::size_t i)
     pat.expDigits = static_cast<int>(j - (i + 2));
     pat.expAlwaysSigned = p[i + 1] == '+';
     pat.literalBytes += 1;
-    pat.tokens.push_back({Kind::Exponent, p.substr(i, 1), 0});
+    pat.tokens.push_back({Kind::Exponent, p.substr(i, 1), 0, 0});
     return j - 1;
 }
 
@@ -104,7 +102,7 @@ Pattern parsePattern(std::string_view p)
             addPlaceholder(pat, c, seenPoint);
         } else if (c == '.' && !seenPoint && !pat.scientific) {
             seenPoint = true;
-            pat.tokens.push_back({Kind::Point, {}, 0});
+            pat.tokens.push_back({Kind::Point, {}, 0, 0});
         } else if (!pat.scientific && exponentAt(p, i)) {
             i = addExponent(pat, p, i);
         } else {

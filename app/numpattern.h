@@ -15,6 +15,7 @@ struct PatternToken {
     enum class Kind : unsigned char { Literal, IntDigits, Point, FracDigits, Exponent };
     Kind kind;
     std::string_view text; // Literal: the text to copy; Exponent: "e" or "E"
+    int first = 0;         // IntDigits, FracDigits: the index of the run's first placeholder of its kind
     int count = 0;         // IntDigits, FracDigits: how many placeholders
 };
 

@@ -91,7 +91,7 @@ char *writeExponent(const Pattern &pat, int exponent, char *out)
 }
 
 // Writes the pattern's tokens with the placed digits. The integer digits
-// fill the integer placeholders from the right; those beyond them go before
+// fill the integer placeholders from the right; those beyond them go with
 // the first. The minus sign goes directly before the first digit (or the
 // point when no integer digit is shown), after any leading literal. A
 // pattern without integer placeholders shows its integer digits first of all.
@@ -107,23 +107,17 @@ char *place(const Pattern &pat, const Placement &pl, char *out)
     if (pat.intPlaceholders == 0)
         out = copyRun(pl.integer, 0, pl.integer.length, out);
     const int extra = pl.integer.length - pat.intPlaceholders;
-    int intIndex = 0, fracIndex = 0;
     for (const PatternToken &t : pat.tokens) {
         switch (t.kind) {
         case Kind::Literal:
             out = copy(t.text, out);
             break;
         case Kind::IntDigits: {
-            if (intIndex == 0 && extra > 0) {
-                sign();
-                out = copyRun(pl.integer, 0, extra, out);
-            }
-            const int from = std::max(0, extra + intIndex), to = extra + intIndex + t.count;
+            const int from = t.first == 0 ? 0 : std::max(0, extra + t.first), to = extra + t.first + t.count;
             if (from < to) {
                 sign();
                 out = copyRun(pl.integer, from, to, out);
             }
-            intIndex += t.count;
             break;
         }
         case Kind::Point:
@@ -133,8 +127,7 @@ char *place(const Pattern &pat, const Placement &pl, char *out)
             }
             break;
         case Kind::FracDigits:
-            out = copyRun(pl.fraction, fracIndex, std::min(fracIndex + t.count, pl.fraction.length), out);
-            fracIndex += t.count;
+            out = copyRun(pl.fraction, t.first, std::min(t.first + t.count, pl.fraction.length), out);
             break;
         case Kind::Exponent:
             out = writeExponent(pat, pl.exponent, copy(t.text, out));
@@ -155,18 +148,10 @@ std::size_t longest(const Pattern &pat, const Placement &pl)
                                     (pat.scientific ? 1 + std::max(pat.expDigits, exponentDigits) : 0));
 }
 
-// The text is written where the string keeps it (within the string itself
-// when short), so it is neither copied nor read back before it is done.
-std::string written(const Pattern &pat, const Placement &pl)
+// Rounds the decimal for a fixed pattern and says what its placeholders
+// show.
+Placement fixedPlacement(const Pattern &pat, Decimal &d)
 {
-    std::string out(longest(pat, pl), '\0');
-    out.resize(static_cast<std::size_t>(place(pat, pl, out.data()) - out.data()));
-    return out;
-}
-
-std::string formatFixed(const Pattern &pat, double value)
-{
-    Decimal d = toDecimal(value);
     roundForDisplay(d, d.exp10 + 1 + pat.fracPlaceholders);
     const int valueDigits = d.count == 0 || d.exp10 < 0 ? 0 : d.exp10 + 1;
     const int zeros = std::max(0, pat.intRequired - valueDigits);
@@ -177,12 +162,13 @@ std::string formatFixed(const Pattern &pat, double value)
     if (pl.integer.length == 0 && pl.fraction.length == 0)
         pl.integer = {d, 1, 1, 0};
     pl.negative = d.negative && d.count != 0;
-    return written(pat, pl);
+    return pl;
 }
 
-std::string formatScientific(const Pattern &pat, double value)
+// Rounds the decimal for a scientific pattern and says what its
+// placeholders and exponent show.
+Placement scientificPlacement(const Pattern &pat, Decimal &d)
 {
-    Decimal d = toDecimal(value);
     roundForDisplay(d, std::max(1, pat.intPlaceholders + pat.fracPlaceholders));
     Placement pl;
     if (d.count == 0) {
@@ -196,16 +182,21 @@ std::string formatScientific(const Pattern &pat, double value)
         pl.exponent = d.exp10 - (pat.intPlaceholders - 1);
     }
     pl.negative = d.negative && d.count != 0;
-    return written(pat, pl);
+    return pl;
 }
 
-std::string formatWith(const Pattern &pat, double value)
+// A finite value shown by a parsed pattern. The text is written where the
+// string keeps it (within the string itself when short), so it is neither
+// copied nor read back before it is done.
+std::string shown(const Pattern &pat, double value)
 {
-    if (pat.scientific)
-        return formatScientific(pat, value);
-    if (std::fabs(value) >= 1e18)
+    if (!pat.scientific && std::fabs(value) >= 1e18)
         return FloatToStr(value);
-    return formatFixed(pat, value);
+    Decimal d = toDecimal(value);
+    const Placement pl = pat.scientific ? scientificPlacement(pat, d) : fixedPlacement(pat, d);
+    std::string out(longest(pat, pl), '\0');
+    out.resize(static_cast<std::size_t>(place(pat, pl, out.data()) - out.data()));
+    return out;
 }
 
 std::string nonFinite(double value)
@@ -222,8 +213,8 @@ std::string FormatFloat(std::string_view pattern, double value)
     if (!std::isfinite(value))
         return nonFinite(value);
     if (const Pattern *known = knownPattern(pattern))
-        return formatWith(*known, value);
-    return formatWith(parsePattern(pattern), value);
+        return shown(*known, value);
+    return shown(parsePattern(pattern), value);
 }
 
 std::string FloatToStr(double value)
