@@ -1,7 +1,7 @@
 // Showing a number: a value's digits placed by a format pattern, or the
 // shortest general form. The digits come from one std::to_chars call
-// (numdecimal.h) and a pattern is parsed once (numpattern.h); a number is
-// written into a buffer on the stack and copied into its string once.
+// (numdecimal.h), a pattern is parsed once (numpattern.h), and the text is
+// written once, straight into its string.
 #include "app/numdecimal.h"
 #include "app/numpattern.h"
 #include "app/numtext.h"
@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 
 namespace tavrel
 {

@@ -4,8 +4,9 @@
 // and shows numbers the same way. No Qt here: the rules build and run
 // without any window, and they never depend on the process locale.
 //
-// Reading lives in numread.cpp, showing in numshow.cpp, and the message
-// that quotes a refused text in numquote.cpp.
+// Reading lives in numread.cpp; showing in numshow.cpp, with the parsed
+// patterns in numpattern and a value's decimal digits in numdecimal; the
+// message that quotes a refused text in numquote.cpp.
 #pragma once
 
 #include <stdexcept>
