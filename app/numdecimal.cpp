@@ -66,7 +66,9 @@ bool exceedsLargestDouble(const Decimal &d)
 // Rounds as roundToSignificant does, unless the result would lie beyond
 // the largest double: then the digits are cut instead, so that the shown
 // number still reads back (the next press would refuse its box otherwise).
-void roundNearLargest(Decimal &d, int keep)
+// Only numbers from 1e308 on come here. Kept out of line: its copy of the
+// digits would otherwise give every rounding a stack frame.
+[[gnu::cold, gnu::noinline]] void roundNearLargest(Decimal &d, int keep)
 {
     Decimal rounded = d;
     roundToSignificant(rounded, keep);

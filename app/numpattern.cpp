@@ -112,14 +112,24 @@ Pattern parsePattern(std::string_view p)
     return pat;
 }
 
+namespace
+{
+
+using KnownPatterns = std::array<Pattern, kKnownCount>;
+
+KnownPatterns parseKnownPatterns()
+{
+    KnownPatterns patterns;
+    for (std::size_t i = 0; i < kKnownCount; ++i)
+        patterns[i] = parsePattern(kKnownTexts[i]);
+    return patterns;
+}
+
+} // namespace
+
 const Pattern *knownPattern(std::string_view text)
 {
-    static const std::array<Pattern, kKnownCount> parsed = [] {
-        std::array<Pattern, kKnownCount> patterns;
-        for (std::size_t i = 0; i < kKnownCount; ++i)
-            patterns[i] = parsePattern(kKnownTexts[i]);
-        return patterns;
-    }();
+    static const KnownPatterns parsed = parseKnownPatterns();
     // The callers pass the constants themselves: their address finds them
     // without comparing a character.
     for (std::size_t i = 0; i < kKnownCount; ++i) {

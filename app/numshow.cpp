@@ -18,25 +18,12 @@ namespace
 
 using Kind = PatternToken::Kind;
 
-// A run of shown digits: `pad` zeros, then the decimal's digits from index
-// `first` on (zeros beyond those held). Digit k of the run is
-// digits[k + shift] where heldFrom <= k < heldTo, and 0 elsewhere.
-class DigitRun
-{
-public:
-    DigitRun() = default;
-    DigitRun(const Decimal &d, int length, int pad, int first)
-        : length(length), digits_(d.digits()), shift_(first - pad), heldFrom_(std::max(pad, pad - first)),
-          heldTo_(d.count + pad - first)
-    {
-    }
-    char at(int k) const { return k >= heldFrom_ && k < heldTo_ ? digits_[k + shift_] : '0'; }
-
+// A run of shown digits: digit k of the run is digit k + shift of the
+// decimal, so a run that starts before the decimal's first digit starts
+// with zeros.
+struct DigitRun {
     int length = 0;
-
-private:
-    const char *digits_ = nullptr;
-    int shift_ = 0, heldFrom_ = 0, heldTo_ = 0;
+    int shift = 0;
 };
 
 // What a pattern's placeholders show: the integer digits, the decimals
@@ -49,12 +36,11 @@ struct Placement {
 };
 
 // The run's length once trailing zeros beyond `required` digits are dropped.
-int trimmedLength(const DigitRun &run, int required)
+int trimmedLength(const Decimal &d, DigitRun run, int required)
 {
-    int length = run.length;
-    while (length > required && run.at(length - 1) == '0')
-        --length;
-    return length;
+    while (run.length > required && d.at(run.length - 1 + run.shift) == '0')
+        --run.length;
+    return run.length;
 }
 
 char *copy(std::string_view text, char *out)
@@ -64,12 +50,11 @@ char *copy(std::string_view text, char *out)
     return out;
 }
 
-// Writes digits `from` to `to` (not included) of a run. The run is copied
-// first: the character stores could otherwise alias its fields.
-char *copyRun(DigitRun run, int from, int to, char *out)
+// Writes digits `from` to `to` (not included) of a run.
+char *copyRun(const Decimal &d, DigitRun run, int from, int to, char *out)
 {
     for (int k = from; k < to; ++k)
-        *out++ = run.at(k);
+        *out++ = d.at(k + run.shift);
     return out;
 }
 
@@ -94,7 +79,7 @@ char *writeExponent(const Pattern &pat, int exponent, char *out)
 // the first. The minus sign goes directly before the first digit (or the
 // point when no integer digit is shown), after any leading literal. A
 // pattern without integer placeholders shows its integer digits first of all.
-char *place(const Pattern &pat, const Placement &pl, char *out)
+char *place(const Pattern &pat, const Decimal &d, const Placement &pl, char *out)
 {
     bool signPending = pl.negative;
     auto sign = [&] {
@@ -104,7 +89,7 @@ char *place(const Pattern &pat, const Placement &pl, char *out)
         }
     };
     if (pat.intPlaceholders == 0)
-        out = copyRun(pl.integer, 0, pl.integer.length, out);
+        out = copyRun(d, pl.integer, 0, pl.integer.length, out);
     const int extra = pl.integer.length - pat.intPlaceholders;
     for (const PatternToken &t : pat.tokens) {
         switch (t.kind) {
@@ -115,7 +100,7 @@ char *place(const Pattern &pat, const Placement &pl, char *out)
             const int from = t.first == 0 ? 0 : std::max(0, extra + t.first), to = extra + t.first + t.count;
             if (from < to) {
                 sign();
-                out = copyRun(pl.integer, from, to, out);
+                out = copyRun(d, pl.integer, from, to, out);
             }
             break;
         }
@@ -126,7 +111,7 @@ char *place(const Pattern &pat, const Placement &pl, char *out)
             }
             break;
         case Kind::FracDigits:
-            out = copyRun(pl.fraction, t.first, std::min(t.first + t.count, pl.fraction.length), out);
+            out = copyRun(d, pl.fraction, t.first, std::min(t.first + t.count, pl.fraction.length), out);
             break;
         case Kind::Exponent:
             out = writeExponent(pat, pl.exponent, copy(t.text, out));
@@ -155,11 +140,11 @@ Placement fixedPlacement(const Pattern &pat, Decimal &d)
     const int valueDigits = d.count == 0 || d.exp10 < 0 ? 0 : d.exp10 + 1;
     const int zeros = std::max(0, pat.intRequired - valueDigits);
     Placement pl;
-    pl.integer = {d, valueDigits + zeros, zeros, 0};
-    pl.fraction = {d, pat.fracPlaceholders, 0, d.exp10 + 1};
-    pl.fraction.length = trimmedLength(pl.fraction, pat.fracRequired);
+    pl.integer = {valueDigits + zeros, -zeros};
+    pl.fraction = {pat.fracPlaceholders, d.exp10 + 1};
+    pl.fraction.length = trimmedLength(d, pl.fraction, pat.fracRequired);
     if (pl.integer.length == 0 && pl.fraction.length == 0)
-        pl.integer = {d, 1, 1, 0};
+        pl.integer = {1, -1};
     pl.negative = d.negative && d.count != 0;
     return pl;
 }
@@ -172,30 +157,43 @@ Placement scientificPlacement(const Pattern &pat, Decimal &d)
     Placement pl;
     if (d.count == 0) {
         const int zeros = std::max(1, pat.intRequired);
-        pl.integer = {d, zeros, zeros, 0};
-        pl.fraction = {d, pat.fracRequired, pat.fracRequired, 0};
+        pl.integer = {zeros, -zeros};
+        pl.fraction = {pat.fracRequired, -pat.fracRequired};
     } else {
-        pl.integer = {d, pat.intPlaceholders, 0, 0};
-        pl.fraction = {d, pat.fracPlaceholders, 0, pat.intPlaceholders};
-        pl.fraction.length = trimmedLength(pl.fraction, pat.fracRequired);
+        pl.integer = {pat.intPlaceholders, 0};
+        pl.fraction = {pat.fracPlaceholders, pat.intPlaceholders};
+        pl.fraction.length = trimmedLength(d, pl.fraction, pat.fracRequired);
         pl.exponent = d.exp10 - (pat.intPlaceholders - 1);
     }
     pl.negative = d.negative && d.count != 0;
     return pl;
 }
 
-// A finite value shown by a parsed pattern. The text is written where the
-// string keeps it (within the string itself when short), so it is neither
+// The text of a finite value below 1e18 (any value for a scientific
+// pattern). It is written where the string keeps it (within the string
+// itself when short), and returned as that very string, so it is neither
 // copied nor read back before it is done.
+std::string written(const Pattern &pat, double value)
+{
+    Decimal d = toDecimal(value);
+    const Placement pl = pat.scientific ? scientificPlacement(pat, d) : fixedPlacement(pat, d);
+    std::string out(longest(pat, pl), '\0');
+    out.resize(static_cast<std::size_t>(place(pat, d, pl, out.data()) - out.data()));
+    return out;
+}
+
+// A finite value shown by a parsed pattern.
 std::string shown(const Pattern &pat, double value)
 {
     if (!pat.scientific && std::fabs(value) >= 1e18)
         return FloatToStr(value);
-    Decimal d = toDecimal(value);
-    const Placement pl = pat.scientific ? scientificPlacement(pat, d) : fixedPlacement(pat, d);
-    std::string out(longest(pat, pl), '\0');
-    out.resize(static_cast<std::size_t>(place(pat, pl, out.data()) - out.data()));
-    return out;
+    return written(pat, value);
+}
+
+// A pattern other than the six: parsed for this call only.
+[[gnu::cold]] std::string shownByOtherPattern(std::string_view pattern, double value)
+{
+    return shown(parsePattern(pattern), value);
 }
 
 std::string nonFinite(double value)
@@ -213,7 +211,7 @@ std::string FormatFloat(std::string_view pattern, double value)
         return nonFinite(value);
     if (const Pattern *known = knownPattern(pattern))
         return shown(*known, value);
-    return shown(parsePattern(pattern), value);
+    return shownByOtherPattern(pattern, value);
 }
 
 std::string FloatToStr(double value)
