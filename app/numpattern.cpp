@@ -79,8 +79,9 @@ std::size_t addExponent(Pattern &pat, std::string_view p, std::size_t i)
     pat.scientific = true;
     pat.expDigits = static_cast<int>(j - (i + 2));
     pat.expAlwaysSigned = p[i + 1] == '+';
-    pat.literalBytes += 1;
-    pat.tokens.push_back({Kind::Exponent, p.substr(i, 1), 0, 0});
+    const std::string_view letter = p.substr(i, 1);
+    pat.literalBytes += static_cast<int>(letter.size());
+    pat.tokens.push_back({Kind::Exponent, letter, 0, 0});
     return j - 1;
 }
 
