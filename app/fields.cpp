@@ -1,8 +1,9 @@
 #include "app/fields.h"
 
-#include "app/look.h"
 #include "app/numtext.h"
 #include "app/paste_text.h"
+#include "app/popups.h"
+#include "app/textlabel.h"
 
 #include <QLabel>
 #include <QLineEdit>
