@@ -33,6 +33,14 @@ double readNumber(QLineEdit *box)
     }
 }
 
+void refuseInputs(const QString &message, std::initializer_list<QLineEdit *> boxes)
+{
+    QString text = message;
+    for (QLineEdit *box : boxes)
+        text = text.arg(QStringLiteral("「%1」").arg(box->accessibleName()));
+    throw InputError(text.toStdString(), *boxes.begin());
+}
+
 QString formatted(const char *pattern, double value)
 {
     return QString::fromStdString(FormatFloat(pattern, value));

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -32,6 +33,11 @@ private:
 // Says, in a disabled box's message, which selection enables the box (a
 // phrase such as 断面で「中空長方形」か「中空円形」).
 void setEnableHint(QLineEdit *box, const QString &hint);
+
+// Refuses a press whose numbers read but describe nothing real: raises
+// InputError with `message`, in which %1, %2, ... stand for the boxes'
+// names in 「」 brackets; the first box then gets the focus.
+[[noreturn]] void refuseInputs(const QString &message, std::initializer_list<QLineEdit *> boxes);
 
 // The number in the box; raises InputError, naming the box by its caption,
 // when its text does not read.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace tavrel
 {
@@ -46,7 +47,16 @@ struct BeamResult {
     Deflection deflection;
 };
 
-// Throws CalcError when I, Z, Mmax, sigmaMax or delta would not be finite.
+// Inputs that describe no real beam, refused before anything is computed.
+enum class BeamFault {
+    LoadOffSpan, // the point load's L1 lies outside the span, 0 to L
+};
+
+// The first fault of the inputs for this load case and section, if any.
+std::optional<BeamFault> findBeamFault(LoadCase loadCase, SectionKind section, const BeamInput &in);
+
+// For inputs without a fault. Throws CalcError when I, Z, Mmax, sigmaMax or
+// delta would not be finite.
 BeamResult computeBeam(LoadCase loadCase, SectionKind section, const BeamInput &in);
 
 } // namespace tavrel

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 
 namespace tavrel
@@ -93,6 +94,19 @@ constexpr std::array kSectionLooks = {
 };
 // clang-format on
 
+// What the user is told of inputs that describe no real beam, and the
+// boxes concerned, the one to correct first.
+struct FaultLook {
+    BeamFault fault;
+    const char *message;
+    std::array<const char *, 2> boxes;
+};
+constexpr std::array kFaultLooks = {
+    FaultLook{BeamFault::LoadOffSpan,
+              "%1は 0 以上%2以下の値にしてください。荷重の位置がはりの外にあります。",
+              {"Edit24", "Edit12"}},
+};
+
 constexpr const char *kDimensionBoxes[] = {"Edit15", "Edit16", "Edit17", "Edit18"};
 
 // For a disabled dimension box's message: the sections that enable it, as
@@ -120,7 +134,7 @@ QString deflectionCaption(LoadCase loadCase, Deflection deflection)
 
 } // namespace
 
-BeamTab::BeamTab(QWidget *parent) : QWidget(parent)
+BeamTab::BeamTab(QWidget *parent) : CalculatorTab(parent)
 {
     setObjectName(QStringLiteral("TabSheet2"));
     // The tab's font, which its controls inherit.
@@ -129,6 +143,7 @@ BeamTab::BeamTab(QWidget *parent) : QWidget(parent)
     setFontColour(this, Qt::black);
     controls_ = buildControls(this, kLayout);
     describeFields(this, controls_, kCaptions);
+    watchInputs();
     for (std::size_t i = 0; i < std::size(kDimensionBoxes); ++i) {
         QLineEdit *box = controls_.edit(QString::fromLatin1(kDimensionBoxes[i]));
         box->setEnabled(kSectionLooks[0].enabled[i]);
@@ -163,6 +178,7 @@ void BeamTab::RadioGroup1Click()
         loadCase_ == LoadCase::CantileverEndLoad || loadCase_ == LoadCase::SupportedPointLoad;
     setCaption(controls_.label(QStringLiteral("Label53")),
                pointLoad ? QStringLiteral("kg") : QStringLiteral("kg/mm"));
+    selectionChanged();
 }
 
 void BeamTab::RadioGroup2Click()
@@ -180,6 +196,7 @@ void BeamTab::RadioGroup2Click()
     }
     for (std::size_t i = 0; i < look.enabled.size(); ++i)
         controls_.edit(QString::fromLatin1(kDimensionBoxes[i]))->setEnabled(look.enabled[i]);
+    selectionChanged();
 }
 
 void BeamTab::Button2Click()
@@ -201,6 +218,8 @@ void BeamTab::Button2Click()
     if (sectionKind_ == SectionKind::Typed)
         in.typedZ = readNumber(controls_.edit(QStringLiteral("Edit18")));
 
+    if (const std::optional<BeamFault> fault = findBeamFault(loadCase_, sectionKind_, in))
+        refuse(*fault);
     const BeamResult r = computeBeam(loadCase_, sectionKind_, in);
 
     setCaption(controls_.label(QStringLiteral("Label51")), deflectionCaption(loadCase_, r.deflection));
@@ -208,6 +227,22 @@ void BeamTab::Button2Click()
     showNumber(controls_.edit(QStringLiteral("Edit20")), kPatternWhole, r.Mmax);
     showNumber(controls_.edit(QStringLiteral("Edit21")), kPatternTwoDecimals, r.sigmaMax);
     showNumber(controls_.edit(QStringLiteral("Edit22")), kPatternScientific, r.delta);
+    lastPress_ = BeamPress{loadCase_, sectionKind_, in, r};
+    rememberPress();
+}
+
+QList<int> BeamTab::selections() const
+{
+    return {static_cast<int>(loadCase_), static_cast<int>(sectionKind_)};
+}
+
+void BeamTab::refuse(BeamFault fault) const
+{
+    // Every fault has its row.
+    const FaultLook &look = *std::find_if(kFaultLooks.begin(), kFaultLooks.end(),
+                                          [fault](const FaultLook &row) { return row.fault == fault; });
+    refuseInputs(QString::fromUtf8(look.message), {controls_.edit(QString::fromLatin1(look.boxes[0])),
+                                                   controls_.edit(QString::fromLatin1(look.boxes[1]))});
 }
 
 } // namespace tavrel

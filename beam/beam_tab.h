@@ -3,22 +3,30 @@
 // deflection shown.
 #pragma once
 
-#include "app/look.h"
+#include "app/calc_tab.h"
 #include "beam/beam_calc.h"
 
-#include <QWidget>
+#include <optional>
 
 namespace tavrel
 {
 
-class BeamTab : public QWidget
+// What the last successful press read and gave.
+struct BeamPress {
+    LoadCase loadCase;
+    SectionKind section;
+    BeamInput in;
+    BeamResult r;
+};
+
+class BeamTab : public CalculatorTab
 {
     Q_OBJECT
 
 public:
     explicit BeamTab(QWidget *parent = nullptr);
 
-    const Controls &controls() const { return controls_; }
+    const std::optional<BeamPress> &lastPress() const { return lastPress_; }
 
     // Load-case selection: sets the load case and the load's unit.
     void RadioGroup1Click();
@@ -30,7 +38,12 @@ public:
     void Button2Click();
 
 private:
-    Controls controls_;
+    // Raises the refusal of inputs that describe no real beam.
+    [[noreturn]] void refuse(BeamFault fault) const;
+
+    QList<int> selections() const override;
+
+    std::optional<BeamPress> lastPress_;
     LoadCase loadCase_ = LoadCase::CantileverEndLoad;
     SectionKind sectionKind_ = SectionKind::SolidRectangle;
 };

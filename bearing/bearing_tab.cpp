@@ -63,13 +63,14 @@ constexpr CaptionSpec kCaptions[] = {
 
 } // namespace
 
-BearingTab::BearingTab(QWidget *parent) : QWidget(parent)
+BearingTab::BearingTab(QWidget *parent) : CalculatorTab(parent)
 {
     setObjectName(QStringLiteral("TabSheet3"));
     // The tab's font, which its controls inherit.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
     describeFields(this, controls_, kCaptions);
+    watchInputs();
     // Cr comes last although its box stands between Cor and Fr.
     chainTabOrder(controls_, {"Edit8", "Edit9", "Edit10", "Edit11", "Button1", "Edit25"});
 
@@ -92,6 +93,8 @@ void BearingTab::Button1Click()
     showNumber(controls_.label(QStringLiteral("Label38")), kPatternOneDecimal, r.P);
     showNumber(controls_.label(QStringLiteral("Label28")), kPatternOneDecimal, r.Lh);
     showNumber(controls_.label(QStringLiteral("Label59")), kPatternDays, r.days);
+    lastPress_ = BearingPress{in, r};
+    rememberPress();
 }
 
 } // namespace tavrel

@@ -125,13 +125,14 @@ constexpr ContactLook kRoller{ContactKind::CylinderOnPlane,
 
 } // namespace
 
-HertzTab::HertzTab(QWidget *parent) : QWidget(parent)
+HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
 {
     setObjectName(QStringLiteral("TabSheet1"));
     // The tab's font, which its controls inherit.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
     describeFields(this, controls_, kCaptions);
+    watchInputs();
     controls_.widget(QStringLiteral("Image5"))->hide();
     chainTabOrder(controls_, {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Button3"});
 
@@ -177,6 +178,8 @@ void HertzTab::selectContactKind(const ContactLook &look)
                   look.tensileApplies ? QColor(Qt::black) : kGreyColour);
     for (const char *name : kResultFields)
         clearField(controls_.label(QString::fromLatin1(name)));
+    lastPress_.reset();
+    forgetPress();
 }
 
 void HertzTab::Button3Click()
@@ -202,6 +205,13 @@ void HertzTab::Button3Click()
     if (r.sigmaRMax)
         showNumber(controls_.label(QStringLiteral("Label21")), pattern, *r.sigmaRMax);
     showNumberOrEmpty(controls_.label(QStringLiteral("Label22")), pattern, r.tauMax);
+    lastPress_ = HertzPress{contactKind_, in, r};
+    rememberPress();
+}
+
+QList<int> HertzTab::selections() const
+{
+    return {static_cast<int>(contactKind_)};
 }
 
 } // namespace tavrel

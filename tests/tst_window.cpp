@@ -66,7 +66,11 @@ void TestWindow::behaves_data()
     row("roller, same material typed in other forms", "N5|Edit6= 4e1 |Edit7=10|Edit1=1000|Edit4=0.30|Edit5=3e-1|Button3", "Label13= 0.664|Label14= 0.016|Label15= 95.823|Label20= -95.823|Label21=|Label22= 28.843");
     row("roller, materials differ: no approach, no shear", "N5|Button3|Edit7=10|Edit1=1000|Edit3=20000|Button3", "Label13= 0.673|Label14=|Label15= 94.647|Label20= -94.647|Label22=");
     row("beam, defaults", "Button2", "Label51=δx   =|Edit19= 1.33e4|Edit20= 2000|Edit21= 1.5|Edit22= 1.68e-2|Edit24=40");
-    row("beam, point load beyond L1, hollow rectangle", "RadioGroup1:2|RadioGroup2:1|Edit23=20000|Edit12=120|Edit24=30|Edit13=50|Edit14=15|Edit15=30|Edit16=40|Edit17=20|Edit18=10|Button2", "Label51=δx    =|Edit19= 1.58e5|Edit20= 438|Edit21= 0.06|Edit22= 1.19e-4");
+    row("beam, point load beyond L1, hollow rectangle", "RadioGroup1:2|RadioGroup2:1|Edit23=20000|Edit12=120|Edit24=30|Edit13=50|Edit14=15|Edit15=30|Edit16=40|Edit17=20|Edit18=10|Button2", "Label51=δmax =|Edit19= 1.58e5|Edit20= 338|Edit21= 0.04|Edit22= 1.19e-4");
+    row("beam, load beyond the span refused", "RadioGroup1:2|Button2|Edit24=100.5|Button2", "Edit24:focus|Edit20= 480|Edit24=100.5", "「L1」は 0 以上「L」以下の値にしてください。荷重の位置がはりの外にあります。");
+    row("beam, load before the span refused", "RadioGroup1:2|Edit24=-0.01|Button2", "Edit24:focus|Edit20=|Label51=δmax = ", "「L1」は 0 以上「L」以下の値にしてください。荷重の位置がはりの外にあります。");
+    row("beam, load on a support", "RadioGroup1:2|Edit24=100|Button2", "Edit20= 0|Edit22= 0e0|Label51=δmax =");
+    row("beam, L1 unused by a cantilever", "Edit24=-5|Button2", "Edit20= 2000");
     row("beam, shown I read back, Z typed, x at mid-span", "Button2|RadioGroup1:3|RadioGroup2:4|Edit13=50|Edit18=250|Button2", "Label51=δmax =|Edit19= 1.33e4|Edit20= 25000|Edit21= 100|Edit22= 9.32e-2");
     row("bearing, axial load counts", "Edit8=1000|Edit9=6000|Edit25=10000|Edit10=1000|Edit11=600|Button1", "Label38= 1454.0|Label28= 5422.0|Label59= 226 日");
     // Refusals name the box, change no result, and hand the box the focus.

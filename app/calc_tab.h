@@ -1,0 +1,61 @@
+// What the three calculator tabs share: their controls, and the memory of
+// the last successful press, by which a tab tells whether the results it
+// shows still belong to what its boxes and selections hold.
+#pragma once
+
+#include "app/look.h"
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+#include <optional>
+
+namespace tavrel
+{
+
+class CalculatorTab : public QWidget
+{
+    Q_OBJECT
+
+public:
+    const Controls &controls() const { return controls_; }
+
+    // True after a successful press while every box and selection is as it
+    // was at that press; false before the first press, after the results
+    // were emptied, and while an input differs.
+    bool resultsCurrent() const;
+
+signals:
+    // After a successful press, when the results are emptied, and whenever a
+    // box's text or a selection changes.
+    void pressStateChanged();
+
+protected:
+    explicit CalculatorTab(QWidget *parent);
+
+    // Watches every number box of controls_ (call once they are built).
+    void watchInputs();
+    // Records the boxes and selections as they stand after a press.
+    void rememberPress();
+    // The results are gone: nothing is current until the next press.
+    void forgetPress();
+    // A selection changed (a load case, a section, a contact kind).
+    void selectionChanged() { emit pressStateChanged(); }
+    // The tab's selections, in a form that compares.
+    virtual QList<int> selections() const { return {}; }
+
+    Controls controls_;
+
+private:
+    struct Snapshot {
+        QStringList texts;
+        QList<int> selections;
+        bool operator==(const Snapshot &) const = default;
+    };
+    Snapshot now() const;
+
+    std::optional<Snapshot> pressed_;
+};
+
+} // namespace tavrel
