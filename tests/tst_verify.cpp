@@ -21,28 +21,28 @@ private slots:
 
 void TestVerify::modelDifferenceIsRecomputed_data()
 {
-    QTest::addColumn<double>("publishedKn");
+    QTest::addColumn<double>("published");
     QTest::addColumn<double>("shown");
     QTest::addColumn<QString>("factors");
     QTest::addColumn<bool>("proven");
-    // Fr = 8 kN, Fa = 4 kN, C0 = 62 kN: the program's row gives Y = 1.76 and
-    // P = 1174.7 kgf; the source interpolates Y = 1.661 and prints 11.12 kN.
-    QTest::newRow("source's Y explains it") << 11.12 << 1174.7 << "Y=1.661" << true;
-    QTest::newRow("published value doctored") << 11.30 << 1174.7 << "Y=1.661" << false;
-    QTest::newRow("shown value doctored") << 11.12 << 1180.0 << "Y=1.661" << false;
+    // Fr = 1500 lb, Fa = 1000 lb, C0 = 29 400 lb, C = 29 900 lb, 1500 r/min:
+    // the program's row (Y = 1.92) gives Lh = 14 126.8 h; the source
+    // interpolates Y = 1.93, so P = 2770 lb and Lh = 13 974 h, printed 14 000 h.
+    QTest::newRow("source's Y explains it") << 14000.0 << 14126.8 << "Y=1.93" << true;
+    QTest::newRow("published value doctored") << 14100.0 << 14126.8 << "Y=1.93" << false;
+    QTest::newRow("shown value doctored") << 14000.0 << 14200.0 << "Y=1.93" << false;
 }
 
 void TestVerify::modelDifferenceIsRecomputed()
 {
-    QFETCH(double, publishedKn);
+    QFETCH(double, published);
     QFETCH(double, shown);
     QFETCH(QString, factors);
     QFETCH(bool, proven);
-    const double kN = 1000 / 9.80665;
+    const double lb = 0.45359237;
     ExampleRun run;
-    run.inputs = {{"n", 900}, {"Cor", 62 * kN}, {"Cr", 95.6 * kN}, {"Fr", 8 * kN}, {"Fa", 4 * kN}};
-    run.outcomes = {
-        {QStringLiteral("P"), {}, {}, publishedKn * kN, 0.005 * kN + 0.05, 0.05, {}, shown, 0, false, {}}};
+    run.inputs = {{"n", 1500}, {"Cor", 29400 * lb}, {"Cr", 29900 * lb}, {"Fr", 1500 * lb}, {"Fa", 1000 * lb}};
+    run.outcomes = {{QStringLiteral("Lh"), {}, {}, published, 50.05, 0.05, {}, shown, 0, false, {}}};
     const Row row{{{QStringLiteral("source_factors"), factors}}};
     QCOMPARE(judge(Model::Bearing, row, run).verdict, proven ? Verdict::ModelProven : Verdict::Failed);
 }
@@ -56,7 +56,7 @@ void TestVerify::comparisonFindsTheExtremes()
     const Comparison c = compareLoadFactors({5.01, 55, 49.99}, {1, 2, 1});
     QCOMPARE(std::pair(c.largest.corOverFa, c.largest.faOverFr), std::pair(5.01, 2.0));
     QVERIFY(qAbs(c.largest.ratio - 3.54 / 3.093888) < 1e-6);
-    QCOMPARE(std::pair(c.smallest.corOverFa, c.smallest.faOverFr), std::pair(55.0, 2.0));
+    QCOMPARE(std::pair(c.unsafe.front().fromCorOverFa, c.unsafe.back().toCorOverFa), std::pair(55.0, 55.0));
     QVERIFY(qAbs(c.smallest.ratio - 4.82 / 4.980779) < 1e-6);
 }
 
