@@ -1,9 +1,11 @@
 #include "app/form1.h"
 
+#include "app/controls.h"
 #include "app/fields.h"
-#include "app/look.h"
 #include "app/materials.h"
 #include "app/numtext.h"
+#include "app/palette.h"
+#include "app/popups.h"
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "hertz/hertz_tab.h"
@@ -67,6 +69,9 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     QToolTip::setPalette(designedPalette());
     QToolTip::setFont(fontFor(FontRole::Inherit));
     resize(kClientSize);
+    // Nothing is anchored to the window's edges: any smaller and boxes and
+    // the compute buttons would be cut off, with no way to scroll to them.
+    setMinimumSize(kClientSize);
     placeOnScreen();
     buildStrayControls();
     buildFrame();

@@ -2,6 +2,7 @@
 
 #include "app/calc_error.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tavrel
@@ -91,12 +92,12 @@ Bending bending(LoadCase loadCase, const BeamInput &in, double I)
         return {P * L2 / 2.0, P * L4 / (8.0 * E * I) * shape, deflectionAt(x == 0.0)};
     }
     case LoadCase::SupportedPointLoad: {
-        // b: distance of the load from the support on the other side of the
-        // load than x (x counts from the right-hand support, like L1). The
-        // deflection depends on x only through this choice.
-        const double b = x > in.L1 ? in.L1 : L - in.L1;
+        // The moment is largest under the load; the deflection is the
+        // beam's largest, which lies in the longer segment and is set by
+        // the shorter one, b, wherever x is.
+        const double b = std::min(in.L1, L - in.L1);
         const double delta = scaled(P * b * std::pow(L2 - b * b, 1.5) / (E * I * L), kNinth) / std::sqrt(3.0);
-        return {P * x * (L - x) / L, delta, deflectionAt(L / 2.0 == x)};
+        return {P * in.L1 * (L - in.L1) / L, delta, Deflection::Maximum};
     }
     case LoadCase::SupportedUniform: {
         const double shape = x / L - 2.0 * x3 / L3 + x4 / L4;
@@ -105,12 +106,60 @@ Bending bending(LoadCase loadCase, const BeamInput &in, double I)
     case LoadCase::FixedUniform:
         break;
     }
-    const double shape = x2 / L2 - 2.0 * x3 / L3 + 2.0 * x4 / L4;
-    return {scaled(P * L2, kTwentyFourth), scaled(P * L4 / (E * I), kTwentyFourth) * shape,
+    // Both ends fixed: the moment is largest at the ends (p·L²/12, twice the
+    // mid-span moment); the deflection is p·x²·(L − x)²/(24·E·I).
+    const double shape = x2 / L2 - 2.0 * x3 / L3 + x4 / L4;
+    return {scaled(P * L2, kTwelfth), scaled(P * L4 / (E * I), kTwentyFourth) * shape,
             deflectionAt(L / 2.0 == x)};
 }
 
 } // namespace
+
+std::optional<BeamFault> findBeamFault(LoadCase loadCase, SectionKind section, const BeamInput &in)
+{
+    if (!(in.E > 0.0))
+        return BeamFault::ModulusNotPositive;
+    if (!(in.L > 0.0))
+        return BeamFault::SpanNotPositive;
+    const auto offSpan = [&in](double at) { return at < 0.0 || at > in.L; };
+    // The point load between supports gives the beam's largest deflection,
+    // wherever x is; every other arrangement gives the one at x.
+    if (loadCase == LoadCase::SupportedPointLoad) {
+        if (offSpan(in.L1))
+            return BeamFault::LoadOffSpan;
+    } else if (offSpan(in.x)) {
+        return BeamFault::PointOffSpan;
+    }
+    // An inner size must lie within the outer one: 0 up to, not including, it.
+    const auto outside = [](double inner, double outer) { return inner < 0.0 || inner >= outer; };
+    switch (section) {
+    case SectionKind::HollowRectangle:
+        if (outside(in.b2, in.b1))
+            return BeamFault::InnerWidthOutside;
+        if (outside(in.h2, in.h1))
+            return BeamFault::InnerHeightOutside;
+        break;
+    case SectionKind::HollowCircle:
+        if (outside(in.b2, in.b1))
+            return BeamFault::InnerDiameterOutside;
+        break;
+    case SectionKind::Typed:
+        if (!(in.typedI > 0.0))
+            return BeamFault::TypedINotPositive;
+        if (!(in.typedZ > 0.0))
+            return BeamFault::TypedZNotPositive;
+        return std::nullopt;
+    case SectionKind::SolidRectangle:
+    case SectionKind::SolidCircle:
+        break;
+    }
+    // A negative dimension of a solid section, or one so small that I or Z
+    // underflows, gives a section that bends the wrong way or not at all.
+    const Section s = sectionProperties(section, in);
+    if (!(s.I > 0.0 && s.Z > 0.0))
+        return BeamFault::SectionNotPositive;
+    return std::nullopt;
+}
 
 BeamResult computeBeam(LoadCase loadCase, SectionKind section, const BeamInput &in)
 {

@@ -3,22 +3,30 @@
 // deflection shown.
 #pragma once
 
-#include "app/look.h"
+#include "app/calc_tab.h"
 #include "beam/beam_calc.h"
 
-#include <QWidget>
+#include <optional>
 
 namespace tavrel
 {
 
-class BeamTab : public QWidget
+// What the last successful press read and gave.
+struct BeamPress {
+    LoadCase loadCase;
+    SectionKind section;
+    BeamInput in;
+    BeamResult r;
+};
+
+class BeamTab : public CalculatorTab
 {
     Q_OBJECT
 
 public:
     explicit BeamTab(QWidget *parent = nullptr);
 
-    const Controls &controls() const { return controls_; }
+    const std::optional<BeamPress> &lastPress() const { return lastPress_; }
 
     // Load-case selection: sets the load case and the load's unit.
     void RadioGroup1Click();
@@ -29,8 +37,17 @@ public:
     // deflection and its caption.
     void Button2Click();
 
+    QList<std::pair<QString, QString>> selectionsInWords() const override;
+
 private:
-    Controls controls_;
+    // Raises the refusal of inputs that describe no real beam.
+    [[noreturn]] void refuse(BeamFault fault) const;
+    // The enabled dimension boxes of the selected section.
+    QList<QLineEdit *> dimensionBoxes() const;
+
+    QList<int> selections() const override;
+
+    std::optional<BeamPress> lastPress_;
     LoadCase loadCase_ = LoadCase::CantileverEndLoad;
     SectionKind sectionKind_ = SectionKind::SolidRectangle;
 };

@@ -2,27 +2,34 @@
 // load and the rated life in hours and days out.
 #pragma once
 
-#include "app/look.h"
+#include "app/calc_tab.h"
+#include "bearing/bearing_calc.h"
 
-#include <QWidget>
+#include <optional>
 
 namespace tavrel
 {
 
-class BearingTab : public QWidget
+// What the last successful press read and gave.
+struct BearingPress {
+    BearingInput in;
+    BearingResult r;
+};
+
+class BearingTab : public CalculatorTab
 {
     Q_OBJECT
 
 public:
     explicit BearingTab(QWidget *parent = nullptr);
 
-    const Controls &controls() const { return controls_; }
+    const std::optional<BearingPress> &lastPress() const { return lastPress_; }
 
     // Compute: reads the five boxes, then writes P, Lh and the days.
     void Button1Click();
 
 private:
-    Controls controls_;
+    std::optional<BearingPress> lastPress_;
 };
 
 } // namespace tavrel

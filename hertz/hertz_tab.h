@@ -2,10 +2,10 @@
 // kind with its menu, six result fields and the compute button.
 #pragma once
 
-#include "app/look.h"
+#include "app/calc_tab.h"
 #include "hertz/hertz_calc.h"
 
-#include <QWidget>
+#include <optional>
 
 class QMenu;
 
@@ -14,14 +14,22 @@ namespace tavrel
 
 struct ContactLook;
 
-class HertzTab : public QWidget
+// What the last successful press read and gave.
+struct HertzPress {
+    ContactKind kind;
+    HertzInput in;
+    HertzResult r;
+};
+
+class HertzTab : public CalculatorTab
 {
     Q_OBJECT
 
 public:
     explicit HertzTab(QWidget *parent = nullptr);
 
-    const Controls &controls() const { return controls_; }
+    // Empty before the first press and after a contact-kind change.
+    const std::optional<HertzPress> &lastPress() const { return lastPress_; }
 
     // Contact-kind menu: sphere on convex sphere.
     void N1Click();
@@ -30,11 +38,15 @@ public:
     // Compute: reads the seven boxes, then writes the results.
     void Button3Click();
 
+    QList<std::pair<QString, QString>> selectionsInWords() const override;
+
 private:
     // Selects a contact kind: its picture and captions, and empty results.
     void selectContactKind(const ContactLook &look);
 
-    Controls controls_;
+    QList<int> selections() const override;
+
+    std::optional<HertzPress> lastPress_;
     QMenu *PopupMenu1 = nullptr;
     ContactKind contactKind_ = ContactKind::SphereOnSphere;
 };

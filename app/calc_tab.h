@@ -1,0 +1,81 @@
+// What the three calculator tabs share: their controls, and the memory of
+// the last successful press, by which a tab tells whether the results it
+// shows still belong to what its boxes and selections hold.
+#pragma once
+
+#include "app/controls.h"
+#include "app/describe.h"
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+#include <optional>
+#include <span>
+#include <utility>
+
+namespace tavrel
+{
+
+class CalculatorTab : public QWidget
+{
+    Q_OBJECT
+
+public:
+    const Controls &controls() const { return controls_; }
+
+    // True after a successful press while every box and selection is as it
+    // was at that press; false before the first press, after the results
+    // were emptied, and while an input differs.
+    bool resultsCurrent() const;
+
+    // The tab's selections in words, each with its heading (断面, 中空長方形),
+    // for the copy of the tab.
+    virtual QList<std::pair<QString, QString>> selectionsInWords() const { return {}; }
+
+    // The tab as text for a report or a spreadsheet (see tabAsText), as
+    // Ctrl+Shift+C copies it: results only while they are current.
+    QString asText() const;
+
+signals:
+    // After a successful press, when the results are emptied, and whenever a
+    // box's text or a selection changes.
+    void pressStateChanged();
+
+protected:
+    explicit CalculatorTab(QWidget *parent);
+
+    // Describes the boxes and fields of controls_ (see describeFields) and
+    // watches every number box, once they are built; Ctrl+Shift+C then
+    // copies the tab as text, and the result fields' tooltips say when
+    // their texts are not current.
+    void describe(std::span<const CaptionSpec> captions);
+    // Watches every number box of controls_ (call once they are built).
+    void watchInputs();
+    // Records the boxes and selections as they stand after a press.
+    void rememberPress();
+    // The results are gone: nothing is current until the next press.
+    void forgetPress();
+    // A selection changed (a load case, a section, a contact kind).
+    void selectionChanged() { emit pressStateChanged(); }
+    // The tab's selections, in a form that compares.
+    virtual QList<int> selections() const { return {}; }
+    // The named boxes, in order; nullptr names are skipped.
+    QList<QLineEdit *> boxesNamed(std::span<const char *const> names) const;
+
+    Controls controls_;
+
+private:
+    struct Snapshot {
+        QStringList texts;
+        QList<int> selections;
+        bool operator==(const Snapshot &) const = default;
+    };
+    Snapshot now() const;
+
+    std::optional<Snapshot> pressed_;
+    std::span<const CaptionSpec> captions_;
+    QList<QWidget *> results_;
+};
+
+} // namespace tavrel

@@ -1,0 +1,138 @@
+#include "app/describe.h"
+
+#include "app/controls.h"
+#include "app/numtext.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <array>
+
+namespace tavrel
+{
+
+namespace
+{
+
+// Property names: what a control holds, the label that says whether a load
+// is per length, and whether a result field's text is not current.
+constexpr const char *kQuantityProperty = "tavrelQuantity";
+constexpr const char *kUnitProperty = "tavrelUnitLabel";
+constexpr const char *kStaleProperty = "tavrelStale";
+
+constexpr double kNewtonsPerKgf = 9.80665;
+
+// Each quantity's unit, and the factor and unit of its value in SI units
+// (none where the unit is one already). A load per length appends "/mm" to
+// both units.
+struct QuantityUnits {
+    Quantity quantity;
+    const char *unit;
+    double siFactor = 0;
+    const char *siUnit = nullptr;
+};
+constexpr std::array kQuantityUnits = {
+    QuantityUnits{Quantity::None, ""},
+    QuantityUnits{Quantity::Length, "mm"},
+    QuantityUnits{Quantity::Force, "kgf", kNewtonsPerKgf, "N"},
+    QuantityUnits{Quantity::Load, "kgf", kNewtonsPerKgf, "N"},
+    QuantityUnits{Quantity::Modulus, "kgf/mm²", kNewtonsPerKgf / 1000, "GPa"},
+    QuantityUnits{Quantity::Stress, "kgf/mm²", kNewtonsPerKgf, "MPa"},
+    QuantityUnits{Quantity::Moment, "kgf·mm", kNewtonsPerKgf, "N·mm"},
+    QuantityUnits{Quantity::SecondMoment, "mm⁴"},
+    QuantityUnits{Quantity::SectionModulus, "mm³"},
+    QuantityUnits{Quantity::Speed, "r/min"},
+    QuantityUnits{Quantity::Hours, "h"},
+    QuantityUnits{Quantity::Days, "日"},
+};
+
+// Every quantity has its row.
+const QuantityUnits &unitsOf(const QWidget *control)
+{
+    const auto quantity = static_cast<Quantity>(control->property(kQuantityProperty).toInt());
+    return *std::find_if(kQuantityUnits.begin(), kQuantityUnits.end(),
+                         [quantity](const QuantityUnits &row) { return row.quantity == quantity; });
+}
+
+// "/mm" for a load per length, as its unit label says.
+QString perLength(const QWidget *control)
+{
+    const auto *unitLabel = qobject_cast<const QLabel *>(control->property(kUnitProperty).value<QObject *>());
+    return unitLabel && unitLabel->text().contains(QLatin1String("/mm")) ? QStringLiteral("/mm") : QString();
+}
+
+// The value of a box or field in SI units, for its tooltip: "= 205.94 GPa".
+QString siValue(const QWidget *control, const QString &text)
+{
+    const QuantityUnits &units = unitsOf(control);
+    if (!units.siUnit)
+        return {};
+    double value;
+    try {
+        value = StrToFloat(text.toStdString());
+    } catch (const EConvertError &) {
+        return {};
+    }
+    return QStringLiteral("= %1 %2").arg(QString::number(value * units.siFactor, 'g', 6),
+                                         QString::fromUtf8(units.siUnit) + perLength(control));
+}
+
+} // namespace
+
+void describeFields(const Controls &controls, std::span<const CaptionSpec> captions)
+{
+    for (const CaptionSpec &row : captions) {
+        QLabel *caption = controls.label(QString::fromLatin1(row.caption));
+        QWidget *control = controls.widget(QString::fromLatin1(row.control));
+        Q_ASSERT_X(control, "describeFields", row.control);
+        caption->setBuddy(control);
+        control->setAccessibleName(accessibleNameFrom(caption->text()));
+        setQuantity(control, row.quantity);
+        if (row.unit)
+            control->setProperty(
+                kUnitProperty, QVariant::fromValue<QObject *>(controls.label(QString::fromLatin1(row.unit))));
+    }
+}
+
+void setQuantity(QWidget *control, Quantity quantity)
+{
+    control->setProperty(kQuantityProperty, static_cast<int>(quantity));
+}
+
+QString unitOf(const QWidget *control)
+{
+    return QString::fromUtf8(unitsOf(control).unit) + perLength(control);
+}
+
+// "球半径  R1[mm] = " is read out as "球半径 R1[mm]", "(日数 =    )" as "日数".
+QString accessibleNameFrom(const QString &caption)
+{
+    static const QRegularExpression ends(QStringLiteral("^[ =()]+|[ =()]+$"));
+    return caption.simplified().remove(ends);
+}
+
+void markCurrent(QWidget *field, bool current)
+{
+    field->setProperty(kStaleProperty, !current);
+    field->setToolTip(toolTipFor(field, textOf(field)));
+}
+
+QString toolTipFor(const QWidget *control, const QString &text)
+{
+    const QString whole = text.trimmed();
+    if (!whole.isEmpty() && control->property(kStaleProperty).toBool())
+        return QStringLiteral("入力が変更されています。計算を押すと更新されます。");
+    const QString si = siValue(control, whole);
+    return si.isEmpty() ? whole : whole + QLatin1Char('\n') + si;
+}
+
+QString textOf(const QWidget *control)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    return static_cast<const QLineEdit *>(control)->text();
+}
+
+} // namespace tavrel
