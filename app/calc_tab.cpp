@@ -30,6 +30,16 @@ void CalculatorTab::forgetPress()
     emit pressStateChanged();
 }
 
+QList<QLineEdit *> CalculatorTab::boxesNamed(std::span<const char *const> names) const
+{
+    QList<QLineEdit *> boxes;
+    for (const char *name : names) {
+        if (name)
+            boxes << controls_.edit(QString::fromLatin1(name));
+    }
+    return boxes;
+}
+
 CalculatorTab::Snapshot CalculatorTab::now() const
 {
     Snapshot s;

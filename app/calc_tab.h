@@ -10,6 +10,8 @@
 #include <QWidget>
 
 #include <optional>
+#include <span>
+#include <utility>
 
 namespace tavrel
 {
@@ -25,6 +27,10 @@ public:
     // was at that press; false before the first press, after the results
     // were emptied, and while an input differs.
     bool resultsCurrent() const;
+
+    // The tab's selections in words, each with its heading (断面, 中空長方形),
+    // for the copy of the tab.
+    virtual QList<std::pair<QString, QString>> selectionsInWords() const { return {}; }
 
 signals:
     // After a successful press, when the results are emptied, and whenever a
@@ -44,6 +50,8 @@ protected:
     void selectionChanged() { emit pressStateChanged(); }
     // The tab's selections, in a form that compares.
     virtual QList<int> selections() const { return {}; }
+    // The named boxes, in order; nullptr names are skipped.
+    QList<QLineEdit *> boxesNamed(std::span<const char *const> names) const;
 
     Controls controls_;
 

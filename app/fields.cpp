@@ -34,12 +34,19 @@ double readNumber(QLineEdit *box)
     }
 }
 
-void refuseInputs(const QString &message, std::initializer_list<QLineEdit *> boxes)
+void refuseInputs(const QString &message, const QList<QLineEdit *> &boxes)
 {
+    QStringList names;
+    for (const QLineEdit *box : boxes)
+        names << QStringLiteral("「%1」").arg(box->accessibleName());
     QString text = message;
-    for (QLineEdit *box : boxes)
-        text = text.arg(QStringLiteral("「%1」").arg(box->accessibleName()));
-    throw InputError(text.toStdString(), *boxes.begin());
+    if (message.contains(QLatin1String("%2"))) {
+        for (const QString &name : names)
+            text = text.arg(name);
+    } else {
+        text = text.arg(names.join(QString()));
+    }
+    throw InputError(text.toStdString(), boxes.first());
 }
 
 QString formatted(const char *pattern, double value)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace tavrel
 {
@@ -21,12 +22,23 @@ struct BearingResult {
     double e, X, Y, P, Lh, days;
 };
 
-// Shown when Cor/Fa is zero, negative or not a number, so that no row of the
-// load-factor table applies.
-inline constexpr const char *kNoLoadFactorMessage = "Cor/Fa が正の値でないため、荷重係数を求められません。";
+// Inputs that describe no running bearing, refused before anything is
+// computed.
+enum class BearingFault {
+    SpeedNotPositive,         // n is zero or negative
+    StaticRatingNotPositive,  // Cor is zero or negative
+    DynamicRatingNotPositive, // Cr is zero or negative
+    RadialLoadNegative,       // Fr below zero
+    AxialLoadNegative,        // Fa below zero
+    NoLoad,                   // Fr and Fa both zero
+};
 
-// Throws CalcError with kNoLoadFactorMessage when no load-factor row applies,
-// or with kFloatFaultMessage when P, Lh or the days would not be finite.
+// The first fault of the inputs, in the order in which the boxes are read,
+// if any.
+std::optional<BearingFault> findBearingFault(const BearingInput &in);
+
+// For inputs without a fault. Throws CalcError when P, Lh or the days would
+// not be finite.
 BearingResult computeBearingLife(const BearingInput &in);
 
 } // namespace tavrel

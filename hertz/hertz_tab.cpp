@@ -89,7 +89,9 @@ constexpr CaptionSpec kCaptions[] = {
 };
 // clang-format on
 
-// The contact-kind menu, in menu order; only two kinds have a handler.
+// The contact-kind menu, in menu order; only two kinds have a handler. A
+// kind's value is its item's position, and its caption is its name
+// wherever the kind is named.
 struct MenuItemSpec {
     const char *name;
     const char *caption;
@@ -150,8 +152,11 @@ HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
             connect(action, &QAction::triggered, this,
                     guarded(this, [this, h = item.handler] { (this->*h)(); }));
     }
-    offerMenu(controls_.widget(QStringLiteral("Image1")), PopupMenu1);
-    offerMenu(controls_.widget(QStringLiteral("Image5")), PopupMenu1);
+    for (const char *picture : {"Image1", "Image5"}) {
+        QWidget *image = controls_.widget(QString::fromLatin1(picture));
+        offerMenu(image, PopupMenu1);
+        image->setToolTip(QStringLiteral("右クリックで接触の種類を選べます。"));
+    }
 
     QPushButton *button3 = controls_.button(QStringLiteral("Button3"));
     connect(button3, &QPushButton::clicked, this, guarded(this, [this] { Button3Click(); }));
@@ -211,6 +216,12 @@ void HertzTab::Button3Click()
     showNumberOrEmpty(controls_.label(QStringLiteral("Label22")), pattern, r.tauMax);
     lastPress_ = HertzPress{contactKind_, in, r};
     rememberPress();
+}
+
+QList<std::pair<QString, QString>> HertzTab::selectionsInWords() const
+{
+    const auto item = static_cast<std::size_t>(contactKind_) - 1;
+    return {{QStringLiteral("接触の種類"), QString::fromUtf8(kContactKindMenu[item].caption)}};
 }
 
 QList<int> HertzTab::selections() const

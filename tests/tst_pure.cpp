@@ -202,11 +202,19 @@ void TestPure::calculates_data()
         {"beam 0 2", at(20, {20, 1, 1, 1, 0, 1}), "7.85e3 2000 2.55 2.85e-2 x"},
         {"beam 0 3", at(20, {20, 1, 10, 1, 0, 1}), "7.36e3 2000 2.72 3.04e-2 x"},
         {"beam 0 4", at(20, {1, 1, 1, 1, 5000, 10}), "5e3 2000 200 4.47e-2 x"},
-        {"beam 0 1", at(20, {20, 0, 10, 10, 0, 10}), kFloatFaultMessage}, {"beam 0 3", at(20, {0, 20, 10, 10, 0, 10}), kFloatFaultMessage},
-        {"beam 0 4", at(20, {20, 20, 10, 10, 0, 10}), kFloatFaultMessage},
-        {"beam 0 4", at(20, {20, 20, 10, 10, 5000, 0}), kFloatFaultMessage},
-        {"beam 1 0", {21000, 0, 40, 20, 20, 20, 20, 10, 10, 0, 10}, kFloatFaultMessage},
-        {"beam 3 0", {0, 100, 40, 0, 20, 20, 20, 10, 10, 0, 10}, kFloatFaultMessage},
+        // Inputs that describe no beam, refused at their boundaries; a load may point up.
+        {"beam 0 1", at(20, {20, 20, 20, 10, 0, 1}), "refused b2"}, {"beam 0 1", at(20, {20, 20, 19.99, 0, 0, 1}), "1.33e4 2000 1.5 1.68e-2 x"},
+        {"beam 0 1", at(20, {20, 0, 10, 0, 0, 1}), "refused h2"}, {"beam 0 1", at(20, {20, 20, 0, -1e-9, 0, 1}), "refused h2"},
+        {"beam 0 3", at(20, {20, 1, 20, 1, 0, 1}), "refused d2"}, {"beam 0 3", at(20, {20, 1, -1e-9, 1, 0, 1}), "refused d2"},
+        {"beam 0 1", at(20, {20, 20, -1e-9, 10, 0, 1}), "refused b2"},
+        {"beam 0 0", at(20, {-20, 20, 1, 1, 0, 1}), "refused section"}, {"beam 0 0", at(20, {-20, -20, 1, 1, 0, 1}), "refused section"},
+        {"beam 0 2", at(20, {-20, 1, 1, 1, 0, 1}), "refused section"},
+        {"beam 0 4", at(20, {20, 20, 10, 10, 0, 10}), "refused I"}, {"beam 0 4", at(20, {20, 20, 10, 10, 5000, 0}), "refused Z"},
+        {"beam 1 0", {21000, 0, 40, 0, 20, 20, 20, 10, 10, 0, 10}, "refused L"}, {"beam 3 0", {0, 100, 40, 0, 20, 20, 20, 10, 10, 0, 10}, "refused E"},
+        {"beam 3 0", at(100.001), "refused x"}, {"beam 0 0", at(-0.001), "refused x"}, {"beam 2 0", at(-5), "1.33e4 480 0.36 1.41e-3 max"},
+        {"beam 2 0", {21000, 100, -0.01, 50, 20, 20, 20, 10, 10, 0, 10}, "refused L1"}, {"beam 2 0", {21000, 100, 100.01, 0, 20, 20, 20, 10, 10, 0, 10}, "refused L1"},
+        {"beam 0 0", {21000, 100, 40, 20, -20, 20, 20, 10, 10, 0, 10}, "1.33e4 -2000 -1.5 -1.68e-2 x"},
+        {"beam 3 0", {1e-320, 100, 40, 0, 20, 20, 20, 10, 10, 0, 10}, kFloatFaultMessage},
         {"bearing", {100, 6000, 6000, 1500, 200}, "1500.0 10666.7 444 日"},
         {"bearing", {1000, 6000, 10000, 1000, 1000}, "2050.0 1934.6 81 日"},
         {"bearing", {100, 4000, 6000, 800, 200}, "800.0 70312.5 2930 日"},
@@ -218,12 +226,13 @@ void TestPure::calculates_data()
         {"bearing", {100, 12000, 538, 200, 200}, "538.0 166.7 7 日"}, {"bearing", {100, 12100, 568, 200, 200}, "568.0 166.7 7 日"},
         {"bearing", {100, 5e-324, 6000, 1500, 1}, "1500.0 10666.7 444 日"},
         {"bearing", {100, 6000, 6000, 1500, 0}, "1500.0 10666.7 444 日"},
-        {"bearing", {100, 0, 6000, 1500, 0}, kNoLoadFactorMessage},
+        {"bearing", {100, 0, 6000, 1500, 0}, "refused Cor"}, {"bearing", {100, 6000, 6000, 0, 200}, "384.0 635782.9 26491 日"},
         {"bearing", {100, 2147483646, 6000, 1500, 1}, "1500.0 10666.7 444 日"},
         {"bearing", {100, 1e308, 6000, 1500, 1e-10}, "1500.0 10666.7 444 日"},
-        {"bearing", {100, 0, 6000, 1500, 200}, kNoLoadFactorMessage}, {"bearing", {100, -6000, 6000, 1500, 200}, kNoLoadFactorMessage},
-        {"bearing", {100, 6000, 6000, 1500, -200}, kNoLoadFactorMessage}, {"bearing", {100, -6000, 6000, 1500, 0}, kNoLoadFactorMessage},
-        {"bearing", {0, 6000, 6000, 1500, 200}, kFloatFaultMessage}, {"bearing", {100, 6000, 6000, 0, 0}, kFloatFaultMessage},
+        {"bearing", {100, -6000, 6000, 1500, 200}, "refused Cor"}, {"bearing", {100, 6000, 0, 1500, 200}, "refused Cr"},
+        {"bearing", {100, 6000, 6000, 1500, -200}, "refused Fa"}, {"bearing", {100, 6000, 6000, -300, 0}, "refused Fr"},
+        {"bearing", {0, 6000, 6000, 1500, 200}, "refused n"}, {"bearing", {100, 6000, 6000, 0, 0}, "refused Fr Fa"},
+        {"bearing", {1e-320, 6000, 6000, 1500, 200}, kFloatFaultMessage},
     };
     // clang-format on
     for (const auto &row : rows)
@@ -237,24 +246,37 @@ void TestPure::calculates()
     QFETCH(QList<double>, in);
     QFETCH(QByteArray, shown);
     QByteArrayList texts;
+    // The faults by name, in the order of their enumerations.
+    const char *beamFaults[] = {"E", "L", "L1", "x", "b2", "h2", "d2", "section", "I", "Z"};
+    const char *bearingFaults[] = {"n", "Cor", "Cr", "Fr", "Fa", "Fr Fa"};
     const auto show = [&texts](const char *pattern, std::optional<double> value) {
         texts << (value ? bytes(FormatFloat(pattern, *value)).trimmed() : QByteArray("-"));
     };
     try {
         if (calc.startsWith("beam")) {
-            const BeamResult r =
-                computeBeam(LoadCase(calc[5] - '0'), SectionKind(calc[7] - '0'),
-                            {in[0], in[1], in[2], in[3], in[4], in[5], in[6], in[7], in[8], in[9], in[10]});
-            show(kPatternScientific, r.I);
-            show(kPatternWhole, r.Mmax);
-            show(kPatternTwoDecimals, r.sigmaMax);
-            show(kPatternScientific, r.delta);
-            texts << (r.deflection == Deflection::Maximum ? "max" : "x");
+            const BeamInput b{in[0], in[1], in[2], in[3], in[4], in[5], in[6], in[7], in[8], in[9], in[10]};
+            const auto loadCase = LoadCase(calc[5] - '0');
+            const auto section = SectionKind(calc[7] - '0');
+            if (const auto fault = findBeamFault(loadCase, section, b)) {
+                texts << "refused" << beamFaults[int(*fault)];
+            } else {
+                const BeamResult r = computeBeam(loadCase, section, b);
+                show(kPatternScientific, r.I);
+                show(kPatternWhole, r.Mmax);
+                show(kPatternTwoDecimals, r.sigmaMax);
+                show(kPatternScientific, r.delta);
+                texts << (r.deflection == Deflection::Maximum ? "max" : "x");
+            }
         } else if (calc == "bearing") {
-            const BearingResult r = computeBearingLife({in[0], in[1], in[2], in[3], in[4]});
-            show(kPatternOneDecimal, r.P);
-            show(kPatternOneDecimal, r.Lh);
-            show(kPatternDays, r.days);
+            const BearingInput b{in[0], in[1], in[2], in[3], in[4]};
+            if (const auto fault = findBearingFault(b)) {
+                texts << "refused" << bearingFaults[int(*fault)];
+            } else {
+                const BearingResult r = computeBearingLife(b);
+                show(kPatternOneDecimal, r.P);
+                show(kPatternOneDecimal, r.Lh);
+                show(kPatternDays, r.days);
+            }
         } else {
             const auto kind = calc == "sphere" ? ContactKind::SphereOnSphere : ContactKind::CylinderOnPlane;
             const HertzResult r = computeHertz(kind, {in[0], in[1], in[2], in[3], in[4], in[5], in[6]});

@@ -53,10 +53,10 @@ void TestWindow::behaves_data()
     // "menu?text" (the open menu offers text, in the window's font; it is
     // chosen), "Name:selected" (a field's whole text is selected).
     QTest::addColumn<QStringList>("expected");
-    // Steps and expectations are separated by "|".
-    const auto row = [](const char *name, const char *steps, const char *expected, QString message = {}) {
+    // Steps, expectations and messages are separated by "|".
+    const auto row = [](const char *name, const char *steps, const char *expected, QString messages = {}) {
         QTest::newRow(name) << QString(steps).split('|', Qt::SkipEmptyParts)
-                            << (message.isEmpty() ? QStringList() : QStringList{message})
+                            << messages.split('|', Qt::SkipEmptyParts)
                             << QString(expected).split('|', Qt::SkipEmptyParts);
     };
     const QString fault = QString::fromUtf8(tavrel::kFloatFaultMessage);
@@ -79,13 +79,25 @@ void TestWindow::behaves_data()
     row("Hertz, named as the roller renames it, bidi mark shown", "N5|Edit7=\u202E40|Button3", "", "「ﾛｰﾗ幅 B [mm]」の「⟨U+202E⟩40」は正しい数値ではありません。");
     row("Hertz, zero modulus", "Button3|Edit3=0|Button3<Space", "Label15= 124.898|Button3:focus", fault);
     row("beam, disabled box says which section enables it", "Edit17=x|Button2<Space", "Button2:focus", "「b2」の「x」は正しい数値ではありません。この欄は断面で「中空長方形」か「中空円形」を選ぶと入力できます。");
-    row("beam, disabled empty box", "RadioGroup2:4|Edit15=|Button2", "", "「b1」が空欄です。数値を入力してください。この欄は断面で「長方形」「中空長方形」「円形」か「中空円形」を選ぶと入力できます。");
+    row("beam, disabled empty box", "RadioGroup2:4|Edit15=|Button2", "", "「b1」が空欄です。数値を入力してください。この欄は断面で「中実長方形」「中空長方形」「中実円形」か「中空円形」を選ぶと入力できます。");
     row("beam, too large", "Edit23=1e999|Button2", "Edit23:focus", "「E」の「1e999」は大きすぎて扱えません。");
-    row("beam, typed Z zero", "Button2|RadioGroup2:4|Edit18=0|Button2", "Edit20= 2000|Label51=δx   =", fault);
+    row("beam, typed Z zero", "Button2|RadioGroup2:4|Edit18=0|Button2", "Edit20= 2000|Label51=δx   =|Edit18:focus", "「Z」は 0 より大きい値にしてください。");
+    row("beam, typed I zero", "RadioGroup2:4|Button2", "Edit19:focus", "「I」は 0 より大きい値にしてください。");
+    row("beam, E, L and x refused", "Edit23=0|Button2|Edit23=1|Edit12=-1|Button2|Edit12=100|Edit13=100.5|Button2", "Edit13:focus|Edit20=",
+        "「E」は 0 より大きい値にしてください。|「L」は 0 より大きい値にしてください。|「x」は 0 以上「L」以下の値にしてください。たわみを求める位置がはりの外にあります。");
+    row("beam, sections that are none", "RadioGroup2:1|Edit17=20|Button2|Edit17=0|Edit18=20|Button2|RadioGroup2:3|Edit17=20|Button2|RadioGroup2:0|Edit16=-20|Button2",
+        "Edit15:focus", "「b2」は 0 以上で「b1」より小さい値にしてください。中空断面の内側の寸法は外側より小さくなければなりません。|"
+        "「h2」は 0 以上で「h1」より小さい値にしてください。中空断面の内側の寸法は外側より小さくなければなりません。|"
+        "「d2」は 0 以上で「d1」より小さい値にしてください。中空断面の内側の寸法は外側より小さくなければなりません。|"
+        "「b1」「h1」の値では断面二次モーメント I か断面係数 Z が 0 以下になり、断面になりません。");
     row("bearing, last box blank", "Button1|Edit11= |Button1", "Label28= 10666.7|Edit11:focus", "「アキシアル荷重 Fa」が空欄です。数値を入力してください。");
-    row("bearing, no load-factor row", "Edit9=-6000|Button1", "Label38=      ", QString::fromUtf8(tavrel::kNoLoadFactorMessage));
+    row("bearing, impossible inputs", "Edit8=0|Button1|Edit8=1|Edit9=-1|Button1|Edit9=1|Edit25=0|Button1|Edit25=1|Edit10=-300|Button1|Edit10=1|Edit11=-1|Button1",
+        "Label38=      |Edit11:focus", "「回 転 数 n」は 0 より大きい値にしてください。|「静定格荷重 Cor」は 0 より大きい値にしてください。|"
+        "「動定格荷重 Cr」は 0 より大きい値にしてください。|「ラジアル荷重 Fr」は 0 以上の値にしてください。|「アキシアル荷重 Fa」は 0 以上の値にしてください。");
+    row("bearing, a purely axial load, then none", "Edit10=0|Button1|Edit11=0|Button1", "Label38= 384.0|Edit10:focus",
+        "「ラジアル荷重 Fr」と「アキシアル荷重 Fa」がどちらも 0 です。荷重のかからない軸受の寿命は求められません。");
     // Selections.
-    row("roller empties the results, keeps the boxes", "Button3|N5", "Label1=  円柱と平面  |Label11=ﾛｰﾗ半径R1[mm] = |Label12=ﾛｰﾗ幅  B [mm] = |Label7=接触面半幅      b [mm] = |Label16=注）δとτmaxはE1=E2               ν1=ν2=0.3の時計算可|Image5:shown|Image1:hidden|Label18#808080|Label13=|Label22=|Edit7=400");
+    row("roller empties the results, keeps the boxes", "Button3|N5", "Label1=  円柱と平面  |Label11=ﾛｰﾗ半径R1[mm] = |Label12=ﾛｰﾗ幅  B [mm] = |Label7=接触面半幅      b [mm] = |Label16=注）δとτmaxはE1=E2               ν1=ν2=0.3の時計算可|Image5:shown|Image1:hidden|Label18#808080|Label13=|Label22=|Edit7=400|Image5?右クリックで接触の種類を選べます。");
     row("sphere after roller", "N5|Button3|N1", "Label11=球半径 R1[mm] = |Label12=       R2[mm] = |Label16=|Image1:shown|Image5:hidden|Label18#000000|Label14=");
     row("load case changes only the unit", "Button2|RadioGroup1:1|RadioGroup1:2", "Label53=kg|Edit20= 2000|Label51=δx   =|Edit14?= 196.133 N");
     row("uniform load", "RadioGroup1:3", "Label53=kg/mm");
@@ -175,7 +187,7 @@ void TestWindow::fitsEveryText_data()
     row("Hertz, roller, tiny load", 0, "N5|Edit1=1e-300|Button3", "Label13|Label20");
     row("beam, 10 m cantilever", 1, "RadioGroup1:1|Edit12=10000|Edit13=0|Edit14=1|Edit15=200|Edit16=200|Button2",
         "Edit19|Edit20|Edit21|Edit22");
-    row("beam, huge negative load", 1, "Edit14=-1.7e300|Edit12=1e-5|Button2", "Edit19|Edit21|Edit22");
+    row("beam, huge negative load", 1, "Edit14=-1.7e300|Edit12=1e-5|Edit13=0|Button2", "Edit19|Edit21|Edit22");
     row("bearing, long life", 2, "Edit10=150|Edit11=20|Button1", "Label38|Label28|Label59");
     // clang-format on
 }
@@ -281,6 +293,8 @@ void TestWindow::keepsPastesWhole()
 
 void TestWindow::opensAsDesigned()
 {
+    QCOMPARE(form()->size(), QSize(536, 442));
+    form()->resize(300, 200);
     QCOMPARE(form()->size(), QSize(536, 442));
     QCOMPARE(find<QWidget>("PageControl1")->geometry(), QRect(8, 10, 522, 425));
     QCOMPARE(find<QTabWidget>("PageControl1")->currentIndex(), 0);
