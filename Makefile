@@ -56,12 +56,16 @@ deps:
 	@locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$' || \
 	    $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8
 
-# Every tab at screen scale 1, and the same set at scale 2 in scale-2/.
+# Every tab at screen scale 1, and the same set at scale 2 in scale-2/;
+# the worked examples' calculation sheet as a picture for the guide.
 screenshots: build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target tavrel_screenshots
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots
+	pdftoppm -png -r 60 -singlefile docs/screenshots/example-beam-sheet.pdf docs/screenshots/example-beam-sheet
+	rm docs/screenshots/example-beam-sheet.pdf
 	mkdir -p docs/screenshots/scale-2
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots/scale-2
+	rm docs/screenshots/scale-2/example-beam-sheet.pdf
 
 # Types the published worked examples of tests/verification/ into the
 # window, compares the shown results and rewrites docs/verification.md;

@@ -3,9 +3,13 @@
 // Each tab is shown after a press of its compute button with the default
 // inputs, as a user first sees it; then with extreme inputs, whose long
 // results are drawn narrower to fit their fields; then the whole window on
-// a dark desktop palette, which the window does not take on. Run it with
-// QT_SCALE_FACTOR set to see the window at a high screen scale.
+// a dark desktop palette, which the window does not take on; last the
+// published worked examples that the user's guide follows step by step,
+// with the calculation sheet of the beam's.
+// Run it with QT_SCALE_FACTOR set to see the window at a high screen scale.
+#include "app/calc_tab.h"
 #include "app/form1.h"
+#include "sheet/sheet_save.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,6 +47,15 @@ void shoot(TForm1 &form, int tab, const QStringList &steps, const QString &path)
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
 
+// Writes the calculation sheet of the named tab's last press as a PDF.
+void saveSheetOf(const TForm1 &form, const char *tab, const QString &path)
+{
+    const auto *calculator = form.findChild<const tavrel::CalculatorTab *>(QString::fromLatin1(tab));
+    const QDateTime when(QDate(2026, 12, 7), QTime(10, 0));
+    if (const std::optional<QString> error = tavrel::saveSheet(*calculator, path, when))
+        std::fprintf(stderr, "%s\n", qPrintable(*error));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -61,10 +74,28 @@ int main(int argc, char *argv[])
         TForm1 form;
         form.show();
         shoot(form, 0, {"Edit1=1e6", "Edit4=-0.5", "Button3"}, out.filePath("hertz-extreme.png"));
-        shoot(form, 1, {"RadioGroup1:1", "RadioGroup2:4", "Edit12=10000", "Edit13=0", "Edit14=-1", "Edit18=1e-9",
-                        "Edit19=1e-280", "Button2"},
+        shoot(form, 1,
+              {"RadioGroup1:1", "RadioGroup2:4", "Edit12=10000", "Edit13=0", "Edit14=-1", "Edit18=1e-9",
+               "Edit19=1e-280", "Button2"},
               out.filePath("beam-extreme.png"));
         shoot(form, 2, {"Edit10=150", "Edit11=20", "Button1"}, out.filePath("bearing-extreme.png"));
+    }
+    {
+        // The guide's worked examples: two spheres of the Code_Aster test
+        // SSNV104, a simply supported beam of the femorph-solver manual, and
+        // Shigley's problem 11-6, typed in kgf and mm.
+        TForm1 form;
+        form.show();
+        shoot(form, 0, {"Edit6=50", "Edit7=50", "Edit1=59763", "Edit2=2039.43", "Edit3=2039.43", "Button3"},
+              out.filePath("example-hertz.png"));
+        shoot(form, 1,
+              {"RadioGroup1:2", "Edit23=20394.3", "Edit12=1000", "Edit24=500", "Edit13=500", "Edit14=101.972",
+               "Edit15=50", "Edit16=50", "Button2"},
+              out.filePath("example-beam.png"));
+        shoot(form, 2,
+              {"Edit8=900", "Edit9=3823.9", "Edit25=6301.8", "Edit10=815.77", "Edit11=407.89", "Button1"},
+              out.filePath("example-bearing.png"));
+        saveSheetOf(form, "TabSheet2", out.filePath("example-beam-sheet.pdf"));
     }
     QPalette dark(QColor(230, 230, 230), QColor(45, 45, 45), QColor(70, 70, 70), QColor(20, 20, 20),
                   QColor(50, 50, 50), QColor(240, 240, 240), QColor(30, 30, 30));
