@@ -12,6 +12,12 @@ bool CalculatorTab::resultsCurrent() const
     return pressed_ && *pressed_ == now();
 }
 
+void CalculatorTab::describe(std::span<const CaptionSpec> captions)
+{
+    captions_ = captions;
+    describeFields(this, controls_, captions);
+}
+
 void CalculatorTab::watchInputs()
 {
     for (QLineEdit *box : controls_.inputs())

@@ -32,6 +32,9 @@ public:
     // for the copy of the tab.
     virtual QList<std::pair<QString, QString>> selectionsInWords() const { return {}; }
 
+    // The tab's boxes and result fields with their captions, inputs first.
+    std::span<const CaptionSpec> captions() const { return captions_; }
+
 signals:
     // After a successful press, when the results are emptied, and whenever a
     // box's text or a selection changes.
@@ -40,6 +43,9 @@ signals:
 protected:
     explicit CalculatorTab(QWidget *parent);
 
+    // Describes the boxes and fields of controls_ by their captions (see
+    // describeFields) and keeps the table for captions().
+    void describe(std::span<const CaptionSpec> captions);
     // Watches every number box of controls_ (call once they are built).
     void watchInputs();
     // Records the boxes and selections as they stand after a press.
@@ -64,6 +70,7 @@ private:
     Snapshot now() const;
 
     std::optional<Snapshot> pressed_;
+    std::span<const CaptionSpec> captions_;
 };
 
 } // namespace tavrel

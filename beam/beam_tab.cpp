@@ -165,7 +165,7 @@ BeamTab::BeamTab(QWidget *parent) : CalculatorTab(parent)
     setFont(font);
     setFontColour(this, Qt::black);
     controls_ = buildControls(this, kLayout);
-    describeFields(this, controls_, kCaptions);
+    describe(kCaptions);
     watchInputs();
     for (std::size_t i = 0; i < std::size(kDimensionBoxes); ++i) {
         QLineEdit *box = controls_.edit(QString::fromLatin1(kDimensionBoxes[i]));

@@ -90,7 +90,7 @@ BearingTab::BearingTab(QWidget *parent) : CalculatorTab(parent)
     // The tab's font, which its controls inherit.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
-    describeFields(this, controls_, kCaptions);
+    describe(kCaptions);
     watchInputs();
     // Cr comes last although its box stands between Cor and Fr.
     chainTabOrder(controls_, {"Edit8", "Edit9", "Edit10", "Edit11", "Button1", "Edit25"});

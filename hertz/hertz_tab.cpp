@@ -133,7 +133,7 @@ HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
     // The tab's font, which its controls inherit.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
-    describeFields(this, controls_, kCaptions);
+    describe(kCaptions);
     watchInputs();
     controls_.widget(QStringLiteral("Image5"))->hide();
     chainTabOrder(controls_, {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Button3"});

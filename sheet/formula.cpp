@@ -19,7 +19,8 @@ QString parenthesisedIfNegative(const QString &number)
 
 QString exactNumber(double value)
 {
-    return parenthesisedIfNegative(QString::fromStdString(FloatToStr(value)));
+    // 1E-7 is written 1e-7, as the window writes exponents.
+    return parenthesisedIfNegative(QString::fromStdString(FloatToStr(value)).toLower());
 }
 
 QString workedNumber(double value)
