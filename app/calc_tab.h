@@ -3,7 +3,7 @@
 // shows still belong to what its boxes and selections hold.
 #pragma once
 
-#include "app/look.h"
+#include "app/controls.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,7 +1,8 @@
 #include "app/fields.h"
 
-#include "app/look.h"
 #include "app/numtext.h"
+#include "app/popups.h"
+#include "app/textlabel.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,9 +1,11 @@
 #include "app/form1.h"
 
+#include "app/controls.h"
 #include "app/fields.h"
-#include "app/look.h"
 #include "app/materials.h"
 #include "app/numtext.h"
+#include "app/palette.h"
+#include "app/popups.h"
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "hertz/hertz_tab.h"

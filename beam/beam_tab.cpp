@@ -1,7 +1,10 @@
 #include "beam/beam_tab.h"
 
+#include "app/describe.h"
 #include "app/fields.h"
 #include "app/numtext.h"
+#include "app/palette.h"
+#include "app/textlabel.h"
 
 #include <QButtonGroup>
 #include <QLabel>

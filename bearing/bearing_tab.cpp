@@ -1,7 +1,9 @@
 #include "bearing/bearing_tab.h"
 
+#include "app/describe.h"
 #include "app/fields.h"
 #include "app/numtext.h"
+#include "app/palette.h"
 #include "bearing/bearing_calc.h"
 
 #include <QLabel>

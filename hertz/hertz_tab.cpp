@@ -1,7 +1,11 @@
 #include "hertz/hertz_tab.h"
 
+#include "app/describe.h"
 #include "app/fields.h"
 #include "app/numtext.h"
+#include "app/palette.h"
+#include "app/popups.h"
+#include "app/textlabel.h"
 
 #include <QAction>
 #include <QLabel>
