@@ -1,6 +1,7 @@
 #include "app/fields.h"
 
 #include "app/numtext.h"
+#include "app/paste_text.h"
 #include "app/popups.h"
 #include "app/textlabel.h"
 
@@ -30,7 +31,11 @@ double readNumber(QLineEdit *box)
         return StrToFloat(box->text().toStdString());
     } catch (const EConvertError &e) {
         const QString hint = box->isEnabled() ? QString() : box->property(kEnableHintProperty).toString();
-        throw InputError(conversionMessage(e, box->accessibleName().toStdString(), hint.toStdString()), box);
+        std::string message = conversionMessage(e, box->accessibleName().toStdString(), hint.toStdString());
+        // Full-width digits look like a number but are not read as one.
+        if (hasFullWidth(e.text()))
+            message += "全角の文字が含まれています。半角で入力してください。";
+        throw InputError(message, box);
     }
 }
 

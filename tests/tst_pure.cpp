@@ -4,6 +4,7 @@
 // results against exact values, and the inputs each calculation refuses.
 #include "app/calc_error.h"
 #include "app/numtext.h"
+#include "app/paste_text.h"
 #include "beam/beam_calc.h"
 #include "bearing/bearing_calc.h"
 #include "hertz/hertz_calc.h"
@@ -39,6 +40,8 @@ private slots:
     void reads();
     void formats_data();
     void formats();
+    void pastes_data();
+    void pastes();
     void calculates_data();
     void calculates();
 };
@@ -147,6 +150,37 @@ void TestPure::formats()
     QFETCH(QByteArray, expected);
     QCOMPARE(bytes(pattern.isNull() ? FloatToStr(value) : FormatFloat(pattern.toStdString(), value)),
              expected);
+}
+
+void TestPure::pastes_data()
+{
+    QTest::addColumn<QByteArray>("clip");
+    QTest::addColumn<QByteArray>("box"); // what the box takes; null: refused as several cells
+    QTest::addColumn<bool>("fullWidth"); // the clip holds a full-width character
+    const struct {
+        const char *clip, *box;
+        bool fullWidth;
+    } rows[] = {
+        // clang-format off
+        {"500\n", "500", false}, {"\t500\r\n", "500", false}, {"1\t2", nullptr, false}, {"1\r\n2\r\n", nullptr, false},
+        {"\u3000１２．５ｅ－３\u3000", "12.5e-3", true}, {"＋１Ｅ５", "+1E5", true}, {"１，０", "1，0", true},
+        {" \u3000\n", "", true}, {"ｱ1", "ｱ1", false}, {"\uFFE52", "\uFFE52", true},
+        // clang-format on
+    };
+    for (const auto &row : rows)
+        QTest::newRow(QByteArray(row.clip).toPercentEncoding().constData())
+            << QByteArray(row.clip) << QByteArray(row.box) << row.fullWidth;
+}
+
+void TestPure::pastes()
+{
+    QFETCH(QByteArray, clip);
+    QFETCH(QByteArray, box);
+    QFETCH(bool, fullWidth);
+    const std::optional<std::string> taken = pastedNumberText(clip.toStdString());
+    QCOMPARE(taken.has_value(), !box.isNull());
+    QCOMPARE(QByteArray::fromStdString(taken.value_or("")), box);
+    QCOMPARE(hasFullWidth(clip.toStdString()), fullWidth);
 }
 
 void TestPure::calculates_data()

@@ -77,6 +77,7 @@ void TestWindow::behaves_data()
     row("Hertz, letters", "Button3|Edit2=abc|Button3<Space", "Label15= 124.898|Edit2:focus", "「縦弾性係数 E1」の「abc」は正しい数値ではありません。");
     row("Hertz, empty box named as designed", "Edit6=|Button3", "Label13=|Edit6:focus", "「球半径 R1[mm]」が空欄です。数値を入力してください。");
     row("Hertz, named as the roller renames it, bidi mark shown", "N5|Edit7=\u202E40|Button3", "", "「ﾛｰﾗ幅 B [mm]」の「⟨U+202E⟩40」は正しい数値ではありません。");
+    row("Hertz, full-width digits typed", "Edit1=１０|Button3", "Edit1:focus", "「荷 重 P[kg]」の「１０」は正しい数値ではありません。全角の文字が含まれています。半角で入力してください。");
     row("Hertz, zero modulus", "Button3|Edit3=0|Button3<Space", "Label15= 124.898|Button3:focus", fault);
     row("beam, disabled box says which section enables it", "Edit17=x|Button2<Space", "Button2:focus", "「b2」の「x」は正しい数値ではありません。この欄は断面で「中空長方形」か「中空円形」を選ぶと入力できます。");
     row("beam, disabled empty box", "RadioGroup2:4|Edit15=|Button2", "", "「b1」が空欄です。数値を入力してください。この欄は断面で「中実長方形」「中空長方形」「中実円形」か「中空円形」を選ぶと入力できます。");
