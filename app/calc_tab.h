@@ -37,6 +37,9 @@ public:
     // Ctrl+Shift+C copies it: results only while they are current.
     QString asText() const;
 
+    // The tab's boxes and result fields with their captions, inputs first.
+    std::span<const CaptionSpec> captions() const { return captions_; }
+
 signals:
     // After a successful press, when the results are emptied, and whenever a
     // box's text or a selection changes.

@@ -103,9 +103,15 @@ void bendingFormulas(const BeamTab &tab, const BeamPress &press, const QHash<QSt
 
 } // namespace
 
-SheetContent beamSheet(const BeamTab &tab, const BeamPress &press)
+SheetContent beamSheet(const BeamTab &tab, const BeamPress &press, const TabRows &rows)
 {
     SheetContent sheet;
+    sheet.inputs = rows.inputs;
+    sheet.results = rows.results;
+    // I is worked out from the dimensions unless typed in: its box then
+    // shows a result.
+    if (press.section != SectionKind::Typed && !sheet.inputs.isEmpty())
+        sheet.results.prepend(sheet.inputs.takeLast());
     sheet.fileTag = QStringLiteral("beam");
     sheet.title = QStringLiteral("はりの曲げ応力");
     sheet.picture.resource = QStringLiteral(":/beam/images/image2.svg");

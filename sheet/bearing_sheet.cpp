@@ -7,9 +7,11 @@
 namespace tavrel
 {
 
-SheetContent bearingSheet(const BearingTab &tab, const BearingPress &press)
+SheetContent bearingSheet(const BearingTab &tab, const BearingPress &press, const TabRows &rows)
 {
     SheetContent sheet;
+    sheet.inputs = rows.inputs;
+    sheet.results = rows.results;
     sheet.fileTag = QStringLiteral("bearing");
     sheet.title = QStringLiteral("玉軸受の寿命");
     Q_UNUSED(tab);

@@ -201,6 +201,8 @@ double SheetLayout::table(double x, double y, double width, const QList<SheetRow
 // its share of the height allow.
 double SheetLayout::picture(double x, double y, double width, double height)
 {
+    if (c_.picture.resource.isEmpty())
+        return 0;
     QSvgRenderer svg(c_.picture.resource);
     const QStringList parts = c_.picture.elements.isEmpty() ? QStringList{QString()} : c_.picture.elements;
     const double share = height / parts.size();

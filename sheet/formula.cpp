@@ -19,7 +19,8 @@ QString parenthesisedIfNegative(const QString &number)
 
 QString exactNumber(double value)
 {
-    return parenthesisedIfNegative(QString::fromStdString(FloatToStr(value)));
+    // 1E-7 is written 1e-7, as the window writes exponents.
+    return parenthesisedIfNegative(QString::fromStdString(FloatToStr(value)).toLower());
 }
 
 QString workedNumber(double value)
@@ -55,8 +56,10 @@ SheetFormula worked(const QString &name, const QString &formula, const QHash<QSt
     QString tail = QStringLiteral(" = ") + result;
     if (!unit.isEmpty())
         tail += QLatin1Char(' ') + unit;
+    // A formula that only names another value gives its number at once.
+    const QString numbers = substituted(formula, values);
     return {name + QStringLiteral(" = ") + formula,
-            QStringLiteral("= ") + substituted(formula, values) + tail};
+            numbers == result ? tail.mid(1) : QStringLiteral("= ") + numbers + tail};
 }
 
 } // namespace tavrel

@@ -84,9 +84,11 @@ void rollerFormulas(const HertzTab &tab, const HertzPress &press, SheetContent &
 
 } // namespace
 
-SheetContent hertzSheet(const HertzTab &tab, const HertzPress &press)
+SheetContent hertzSheet(const HertzTab &tab, const HertzPress &press, const TabRows &rows)
 {
     SheetContent sheet;
+    sheet.inputs = rows.inputs;
+    sheet.results = rows.results;
     sheet.fileTag = QStringLiteral("hertz");
     sheet.title = QStringLiteral("ヘルツの接触応力");
     const bool sphere = press.kind == ContactKind::SphereOnSphere;

@@ -5,6 +5,7 @@
 #include "bearing/bearing_tab.h"
 #include "hertz/hertz_tab.h"
 #include "sheet/sheet_file.h"
+#include "sheet/sheet_rows.h"
 #include "sheet/tab_sheets.h"
 
 #include <QDir>
@@ -24,14 +25,14 @@ const QString kNotCurrent = QStringLiteral("結果は未計算です（入力が
                                            "「計算」を押してから計算書を保存してください。");
 
 // The tab's own part of the sheet, for its last press.
-std::optional<SheetContent> partOf(const CalculatorTab &tab)
+std::optional<SheetContent> partOf(const CalculatorTab &tab, const TabRows &rows = {})
 {
     if (const auto *hertz = qobject_cast<const HertzTab *>(&tab); hertz && hertz->lastPress())
-        return hertzSheet(*hertz, *hertz->lastPress());
+        return hertzSheet(*hertz, *hertz->lastPress(), rows);
     if (const auto *beam = qobject_cast<const BeamTab *>(&tab); beam && beam->lastPress())
-        return beamSheet(*beam, *beam->lastPress());
+        return beamSheet(*beam, *beam->lastPress(), rows);
     if (const auto *bearing = qobject_cast<const BearingTab *>(&tab); bearing && bearing->lastPress())
-        return bearingSheet(*bearing, *bearing->lastPress());
+        return bearingSheet(*bearing, *bearing->lastPress(), rows);
     return std::nullopt;
 }
 
@@ -55,10 +56,10 @@ std::optional<SheetContent> sheetOf(const CalculatorTab &tab)
 {
     if (!tab.resultsCurrent())
         return std::nullopt;
-    std::optional<SheetContent> sheet = partOf(tab);
+    std::optional<SheetContent> sheet = partOf(tab, rowsOf(tab));
     if (sheet) {
-        for (const QLineEdit *box : tab.controls().inputs())
-            sheet->inputs << SheetRow{box->accessibleName(), box->text().trimmed(), QString()};
+        for (const auto &[heading, words] : tab.selectionsInWords())
+            sheet->selection << SheetRow{heading, words, QString()};
     }
     return sheet;
 }

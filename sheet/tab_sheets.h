@@ -1,9 +1,10 @@
-// The parts of a sheet that differ by tab: the title, the picture of the
-// selection, the formulas with their numbers, the diagrams and the model's
-// limits. The rows of inputs and results are the same for every tab.
+// The sheet of each tab: the title, the picture of the selection, the
+// formulas with their numbers, the diagrams and the model's limits, around
+// the rows of inputs and results.
 #pragma once
 
 #include "sheet/sheet_content.h"
+#include "sheet/sheet_rows.h"
 
 namespace tavrel
 {
@@ -20,8 +21,9 @@ struct HertzPress;
 // blank.
 QString shownText(const CalculatorTab &tab, const char *field);
 
-SheetContent hertzSheet(const HertzTab &tab, const HertzPress &press);
-SheetContent beamSheet(const BeamTab &tab, const BeamPress &press);
-SheetContent bearingSheet(const BearingTab &tab, const BearingPress &press);
+// Each tab's sheet of its last press, with the rows of its boxes and fields.
+SheetContent hertzSheet(const HertzTab &tab, const HertzPress &press, const TabRows &rows);
+SheetContent beamSheet(const BeamTab &tab, const BeamPress &press, const TabRows &rows);
+SheetContent bearingSheet(const BearingTab &tab, const BearingPress &press, const TabRows &rows);
 
 } // namespace tavrel
