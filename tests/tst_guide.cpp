@@ -3,7 +3,9 @@
 // how to produce it: <!-- steps: S|S|... --> for a message (the error box
 // must show exactly the cell's text before the comment, "<br>" a line
 // break), or <!-- field: NAME --> for a result (the control must show the
-// cell's text after the steps of the last <!-- run: S|S|... --> before it).
+// cell's text after the steps of the last <!-- run: S|S|... --> before it),
+// or <!-- copy: S|S|... --> on the line before a code block (after the
+// steps, the clipboard must hold the block, " → " standing for a tab).
 // Steps are those of GuiTest::run, plus "clip=TEXT", which puts TEXT on the
 // clipboard ("\t", "\n" and "\r" for those characters, "C*N" for the
 // character C N times).
@@ -12,6 +14,9 @@
 class TestGuide : public GuiTest
 {
     Q_OBJECT
+
+    // Where a copy's quote is compared.
+    inline static const QString kClipboard = QStringLiteral("clipboard");
 
     // Runs the steps on the fresh window, setting the clipboard on the way.
     QStringList perform(const QStringList &steps)
@@ -41,15 +46,27 @@ private slots:
         QTest::addColumn<QString>("quoted");
         QFile guide(QStringLiteral(TAVREL_GUIDE));
         QVERIFY2(guide.open(QIODevice::ReadOnly | QIODevice::Text), TAVREL_GUIDE);
-        static const QRegularExpression mark(QStringLiteral("<!-- (run|steps|field): (.*?) -->"));
-        QStringList runSteps;
+        static const QRegularExpression mark(QStringLiteral("<!-- (run|steps|field|copy): (.*?) -->"));
+        QStringList runSteps, copySteps, copied;
         int lineNumber = 0, quotes = 0;
         for (const QString &line : QString::fromUtf8(guide.readAll()).split('\n')) {
             ++lineNumber;
+            if (!copySteps.isEmpty()) {
+                if (!line.startsWith(QLatin1String("```"))) {
+                    copied << QString(line).replace(QStringLiteral(" → "), QStringLiteral("\t"));
+                } else if (!copied.isEmpty()) {
+                    ++quotes;
+                    QTest::addRow("line %d, copy", lineNumber)
+                        << copySteps << kClipboard << copied.join('\n') + '\n';
+                    copySteps.clear();
+                    copied.clear();
+                }
+                continue;
+            }
             for (const QRegularExpressionMatch &m : mark.globalMatch(line)) {
                 const QStringList steps = m.captured(2).split('|');
-                if (m.captured(1) == QLatin1String("run")) {
-                    runSteps = steps;
+                if (m.captured(1) == QLatin1String("run") || m.captured(1) == QLatin1String("copy")) {
+                    (m.captured(1) == QLatin1String("run") ? runSteps : copySteps) = steps;
                     continue;
                 }
                 const QString before = line.left(m.capturedStart());
@@ -64,7 +81,8 @@ private slots:
     }
 
     // A message quoted in the guide is what the error box says; a result
-    // quoted is what its field shows, and no error box opens on the way.
+    // quoted is what its field shows, a copy what the clipboard holds, and
+    // no error box opens on the way to either.
     void quotesWhatTheProgramShows()
     {
         QFETCH(QStringList, steps);
@@ -75,7 +93,8 @@ private slots:
             QCOMPARE(shown, QStringList{quoted});
         } else {
             QCOMPARE(shown, QStringList());
-            QCOMPARE(textOf(field).trimmed(), quoted);
+            QCOMPARE(field == kClipboard ? QGuiApplication::clipboard()->text() : textOf(field).trimmed(),
+                     quoted);
         }
     }
 };
