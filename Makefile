@@ -61,7 +61,7 @@ deps:
 screenshots: build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target tavrel_screenshots
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots
-	pdftoppm -png -r 60 -singlefile docs/screenshots/example-beam-sheet.pdf docs/screenshots/example-beam-sheet
+	pdftoppm -png -r 80 -singlefile docs/screenshots/example-beam-sheet.pdf docs/screenshots/example-beam-sheet
 	rm docs/screenshots/example-beam-sheet.pdf
 	mkdir -p docs/screenshots/scale-2
 	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots/scale-2
