@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/controls.h"
+#include "app/describe.h"
 
 #include <QList>
 #include <QStringList>

@@ -12,6 +12,18 @@ namespace tavrel
 namespace
 {
 
+// The most characters of a typed text the sheet shows: a longer one (a
+// number of hundreds of digits, pasted) keeps its start and end around
+// "…"; the formulas give the number it was read as.
+constexpr qsizetype kLongestTyped = 40;
+
+QString shortened(const QString &text)
+{
+    if (text.size() <= kLongestTyped)
+        return text;
+    return text.left(kLongestTyped - 12) + QStringLiteral("…") + text.right(11);
+}
+
 QString textOf(const QWidget *control)
 {
     if (const auto *label = qobject_cast<const QLabel *>(control))
@@ -49,9 +61,10 @@ TabRows rowsOf(const CalculatorTab &tab)
                                                 ->text()
                                                 .trimmed()
                                                 .remove(QRegularExpression(QStringLiteral("^\\[|\\]$"))));
-        const SheetRow row = split(caption, textOf(control), unitAbove);
+        const bool input = tab.controls().inputs().contains(qobject_cast<QLineEdit *>(control));
+        const QString value = textOf(control);
+        const SheetRow row = split(caption, input ? shortened(value) : value, unitAbove);
         unitAbove = row.unit;
-        const bool input = tab.controls().inputs().contains(qobject_cast<const QLineEdit *>(control));
         (input ? rows.inputs : rows.results) << row;
     }
     return rows;
