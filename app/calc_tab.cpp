@@ -1,6 +1,14 @@
 #include "app/calc_tab.h"
 
+#include "app/tab_text.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QShortcut>
+
+#include <algorithm>
 
 namespace tavrel
 {
@@ -12,10 +20,31 @@ bool CalculatorTab::resultsCurrent() const
     return pressed_ && *pressed_ == now();
 }
 
+QString CalculatorTab::asText() const
+{
+    const ResultsState results = resultsCurrent() ? ResultsState::Current
+                                 : pressed_       ? ResultsState::Changed
+                                                  : ResultsState::NotComputed;
+    return tabAsText(controls_, captions_, selectionsInWords(), results);
+}
+
 void CalculatorTab::describe(std::span<const CaptionSpec> captions)
 {
     captions_ = captions;
-    describeFields(this, controls_, captions);
+    describeFields(controls_, captions);
+    watchInputs();
+    for (const CaptionSpec &row : captions) {
+        QWidget *control = controls_.widget(QString::fromLatin1(row.control));
+        if (std::ranges::find(controls_.inputs(), control) == controls_.inputs().end())
+            results_ << control;
+    }
+    connect(this, &CalculatorTab::pressStateChanged, this, [this] {
+        for (QWidget *field : std::as_const(results_))
+            markCurrent(field, resultsCurrent());
+    });
+    auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    copy->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QShortcut::activated, this, [this] { QGuiApplication::clipboard()->setText(asText()); });
 }
 
 void CalculatorTab::watchInputs()

@@ -33,6 +33,10 @@ public:
     // for the copy of the tab.
     virtual QList<std::pair<QString, QString>> selectionsInWords() const { return {}; }
 
+    // The tab as text for a report or a spreadsheet (see tabAsText), as
+    // Ctrl+Shift+C copies it: results only while they are current.
+    QString asText() const;
+
     // The tab's boxes and result fields with their captions, inputs first.
     std::span<const CaptionSpec> captions() const { return captions_; }
 
@@ -44,8 +48,10 @@ signals:
 protected:
     explicit CalculatorTab(QWidget *parent);
 
-    // Describes the boxes and fields of controls_ by their captions (see
-    // describeFields) and keeps the table for captions().
+    // Describes the boxes and fields of controls_ (see describeFields) and
+    // watches every number box, once they are built; Ctrl+Shift+C then
+    // copies the tab as text, and the result fields' tooltips say when
+    // their texts are not current.
     void describe(std::span<const CaptionSpec> captions);
     // Watches every number box of controls_ (call once they are built).
     void watchInputs();
@@ -72,6 +78,7 @@ private:
 
     std::optional<Snapshot> pressed_;
     std::span<const CaptionSpec> captions_;
+    QList<QWidget *> results_;
 };
 
 } // namespace tavrel

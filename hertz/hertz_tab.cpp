@@ -73,19 +73,19 @@ constexpr std::array kLayout = {
 // Boxes and result fields with their captions, inputs first.
 // clang-format off
 constexpr CaptionSpec kCaptions[] = {
-    {"Edit6", "Label11"},
-    {"Edit7", "Label12"},
-    {"Edit1", "Label2", nullptr, Quantity::Force},
-    {"Edit2", "Label3", "Label10", Quantity::Modulus},
-    {"Edit3", "Label4", "Label10", Quantity::Modulus},
+    {"Edit6", "Label11", Quantity::Length},
+    {"Edit7", "Label12", Quantity::Length},
+    {"Edit1", "Label2", Quantity::Force},
+    {"Edit2", "Label3", Quantity::Modulus},
+    {"Edit3", "Label4", Quantity::Modulus},
     {"Edit4", "Label5"},
     {"Edit5", "Label6"},
-    {"Label13", "Label7"},
-    {"Label14", "Label8"},
-    {"Label15", "Label9", nullptr, Quantity::Stress},
-    {"Label20", "Label17", nullptr, Quantity::Stress},
-    {"Label21", "Label18", nullptr, Quantity::Stress},
-    {"Label22", "Label19", nullptr, Quantity::Stress},
+    {"Label13", "Label7", Quantity::Length},
+    {"Label14", "Label8", Quantity::Length},
+    {"Label15", "Label9", Quantity::Stress},
+    {"Label20", "Label17", Quantity::Stress},
+    {"Label21", "Label18", Quantity::Stress},
+    {"Label22", "Label19", Quantity::Stress},
 };
 // clang-format on
 
@@ -138,7 +138,6 @@ HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
     describe(kCaptions);
-    watchInputs();
     controls_.widget(QStringLiteral("Image5"))->hide();
     chainTabOrder(controls_, {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Button3"});
 
