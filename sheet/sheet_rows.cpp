@@ -29,6 +29,8 @@ TabRows rowsOf(const CalculatorTab &tab)
     for (const TabLine &line : tabLines(tab.controls(), tab.captions())) {
         if (line.input)
             rows.inputs << SheetRow{line.caption, shortened(line.value), line.unit};
+        else if (line.value.isEmpty()) // a result that does not apply
+            rows.results << SheetRow{line.caption, QStringLiteral("—"), QString()};
         else
             rows.results << SheetRow{line.caption, line.value, line.unit};
     }
