@@ -42,8 +42,10 @@ void CalculatorTab::describe(std::span<const CaptionSpec> captions)
         for (QWidget *field : std::as_const(results_))
             markCurrent(field, resultsCurrent());
     });
+    // Window-wide while the tab is shown: it also works right after start
+    // and after a click on a tab header, when the tab bar has the focus.
     auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
-    copy->setContext(Qt::WidgetWithChildrenShortcut);
+    copy->setContext(Qt::WindowShortcut);
     connect(copy, &QShortcut::activated, this, [this] { QGuiApplication::clipboard()->setText(asText()); });
 }
 

@@ -33,9 +33,9 @@ enum class BearingFault {
     NoLoad,                   // Fr and Fa both zero
 };
 
-// The row of the load-factor table for a load-ratio key (5, 10, 15, 20, 25,
-// 30, 50 or 70, as computeBearingLife finds it): its e, and the X and Y
-// that apply when Fa/Fr > e.
+// The row of the load-factor table for a load-ratio key that a press gave
+// (5, 10, 15, 20, 25, 30, 50 or 70): its e, and the X and Y that apply when
+// Fa/Fr > e.
 struct LoadFactors {
     double e, X, Y;
 };

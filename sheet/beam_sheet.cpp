@@ -46,18 +46,18 @@ constexpr std::array kMeasuredFrom = {"自由端", "自由端", "右の支点", 
 QHash<QString, QString> values(const BeamPress &press)
 {
     const BeamInput &in = press.in;
-    return {{QStringLiteral("E"), exactNumber(in.E)},
-            {QStringLiteral("L"), exactNumber(in.L)},
-            {QStringLiteral("L1"), exactNumber(in.L1)},
-            {QStringLiteral("x"), exactNumber(in.x)},
-            {QStringLiteral("P"), exactNumber(in.P)},
-            {QStringLiteral("p"), exactNumber(in.P)},
-            {QStringLiteral("b1"), exactNumber(in.b1)},
-            {QStringLiteral("h1"), exactNumber(in.h1)},
-            {QStringLiteral("b2"), exactNumber(in.b2)},
-            {QStringLiteral("h2"), exactNumber(in.h2)},
-            {QStringLiteral("d1"), exactNumber(in.b1)},
-            {QStringLiteral("d2"), exactNumber(in.b2)},
+    return {{QStringLiteral("E"), inputNumber(in.E)},
+            {QStringLiteral("L"), inputNumber(in.L)},
+            {QStringLiteral("L1"), inputNumber(in.L1)},
+            {QStringLiteral("x"), inputNumber(in.x)},
+            {QStringLiteral("P"), inputNumber(in.P)},
+            {QStringLiteral("p"), inputNumber(in.P)},
+            {QStringLiteral("b1"), inputNumber(in.b1)},
+            {QStringLiteral("h1"), inputNumber(in.h1)},
+            {QStringLiteral("b2"), inputNumber(in.b2)},
+            {QStringLiteral("h2"), inputNumber(in.h2)},
+            {QStringLiteral("d1"), inputNumber(in.b1)},
+            {QStringLiteral("d2"), inputNumber(in.b2)},
             {QStringLiteral("I"), workedNumber(press.r.I)},
             {QStringLiteral("Z"), workedNumber(press.r.Z)},
             {QStringLiteral("Mmax"), workedNumber(press.r.Mmax)},
@@ -69,9 +69,9 @@ void sectionFormulas(const BeamPress &press, const QHash<QString, QString> &v, S
     const SectionFormulas &f = kSectionFormulas[static_cast<std::size_t>(press.section)];
     if (!f.I) {
         sheet.formulas << SheetFormula{QStringLiteral("I = 入力値"),
-                                       QStringLiteral("= %1 mm⁴").arg(exactNumber(press.in.typedI))}
+                                       QStringLiteral("= %1 mm⁴").arg(inputNumber(press.in.typedI))}
                        << SheetFormula{QStringLiteral("Z = 入力値"),
-                                       QStringLiteral("= %1 mm³").arg(exactNumber(press.in.typedZ))};
+                                       QStringLiteral("= %1 mm³").arg(inputNumber(press.in.typedZ))};
         return;
     }
     sheet.formulas << worked(QStringLiteral("I"), QString::fromUtf8(f.I), v, v[QStringLiteral("I")],

@@ -1,6 +1,6 @@
 #include "sheet/calc_sheet.h"
 
-#include "app/look.h"
+#include "app/palette.h"
 
 #include <QFontMetricsF>
 #include <QLocale>

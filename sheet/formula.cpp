@@ -17,7 +17,7 @@ QString parenthesisedIfNegative(const QString &number)
 
 } // namespace
 
-QString exactNumber(double value)
+QString inputNumber(double value)
 {
     // 1E-7 is written 1e-7, as the window writes exponents.
     return parenthesisedIfNegative(QString::fromStdString(FloatToStr(value)).toLower());

@@ -9,10 +9,10 @@
 namespace tavrel
 {
 
-// A number read from a box, exactly as the calculation took it (its
-// shortest form); negative numbers in parentheses, as they stand in a
-// formula.
-QString exactNumber(double value);
+// A number read from a box, as the calculation took it, in its shortest
+// form to 15 significant digits; negative numbers in parentheses, as they
+// stand in a formula.
+QString inputNumber(double value);
 
 // A value worked out on the way, to six significant digits.
 QString workedNumber(double value);

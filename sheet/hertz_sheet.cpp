@@ -19,13 +19,13 @@ QHash<QString, QString> inputValues(const HertzPress &press)
 {
     const HertzInput &in = press.in;
     const bool sphere = press.kind == ContactKind::SphereOnSphere;
-    return {{QStringLiteral("R1"), exactNumber(in.R1)},
-            {sphere ? QStringLiteral("R2") : QStringLiteral("B"), exactNumber(in.size2)},
-            {QStringLiteral("P"), exactNumber(in.P)},
-            {QStringLiteral("E1"), exactNumber(in.E1)},
-            {QStringLiteral("E2"), exactNumber(in.E2)},
-            {QStringLiteral("ν1"), exactNumber(in.nu1)},
-            {QStringLiteral("ν2"), exactNumber(in.nu2)},
+    return {{QStringLiteral("R1"), inputNumber(in.R1)},
+            {sphere ? QStringLiteral("R2") : QStringLiteral("B"), inputNumber(in.size2)},
+            {QStringLiteral("P"), inputNumber(in.P)},
+            {QStringLiteral("E1"), inputNumber(in.E1)},
+            {QStringLiteral("E2"), inputNumber(in.E2)},
+            {QStringLiteral("ν1"), inputNumber(in.nu1)},
+            {QStringLiteral("ν2"), inputNumber(in.nu2)},
             {QStringLiteral("H"), workedNumber(compoundCompliance(in))},
             {QStringLiteral("p_max"), workedNumber(press.r.pMax)}};
 }

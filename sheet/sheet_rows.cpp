@@ -1,10 +1,7 @@
 #include "sheet/sheet_rows.h"
 
 #include "app/calc_tab.h"
-
-#include <QLabel>
-#include <QLineEdit>
-#include <QRegularExpression>
+#include "app/tab_text.h"
 
 namespace tavrel
 {
@@ -12,23 +9,16 @@ namespace tavrel
 namespace
 {
 
-QString trimmedTextOf(const QWidget *control)
-{
-    if (const auto *label = qobject_cast<const QLabel *>(control))
-        return label->text().trimmed();
-    return static_cast<const QLineEdit *>(control)->text().trimmed();
-}
+// The most characters of a typed text the sheet shows: a longer one (a
+// number of hundreds of digits, pasted) keeps its start and end around
+// "…"; the formulas give the number it was read as.
+constexpr qsizetype kLongestTyped = 40;
 
-// A unit in brackets at the end of a caption ("球半径 R1[mm]") goes into the
-// unit column; a ditto mark ("["]") repeats the unit of the row above.
-SheetRow split(const QString &caption, const QString &value, const QString &unitAbove)
+QString shortened(const QString &text)
 {
-    static const QRegularExpression bracketed(QStringLiteral("\\s*\\[([^\\]]*)\\]$"));
-    const QRegularExpressionMatch match = bracketed.match(caption);
-    if (!match.hasMatch())
-        return {caption, value, QString()};
-    const QString unit = match.captured(1);
-    return {caption.left(match.capturedStart()), value, unit == QLatin1String("\"") ? unitAbove : unit};
+    if (text.size() <= kLongestTyped)
+        return text;
+    return text.left(kLongestTyped - 12) + QStringLiteral("…") + text.right(11);
 }
 
 } // namespace
@@ -36,23 +26,13 @@ SheetRow split(const QString &caption, const QString &value, const QString &unit
 TabRows rowsOf(const CalculatorTab &tab)
 {
     TabRows rows;
-    QString unitAbove;
-    for (const CaptionSpec &spec : tab.captions()) {
-        QWidget *control = tab.controls().widget(QString::fromLatin1(spec.control));
-        if (!control->isEnabled())
-            continue;
-        QString caption = control->accessibleName();
-        if (spec.unit)
-            caption +=
-                QStringLiteral(" [%1]").arg(tab.controls()
-                                                .label(QString::fromLatin1(spec.unit))
-                                                ->text()
-                                                .trimmed()
-                                                .remove(QRegularExpression(QStringLiteral("^\\[|\\]$"))));
-        const SheetRow row = split(caption, trimmedTextOf(control), unitAbove);
-        unitAbove = row.unit;
-        const bool input = tab.controls().inputs().contains(qobject_cast<const QLineEdit *>(control));
-        (input ? rows.inputs : rows.results) << row;
+    for (const TabLine &line : tabLines(tab.controls(), tab.captions())) {
+        if (line.input)
+            rows.inputs << SheetRow{line.caption, shortened(line.value), line.unit};
+        else if (line.value.isEmpty()) // a result that does not apply
+            rows.results << SheetRow{line.caption, QStringLiteral("—"), QString()};
+        else
+            rows.results << SheetRow{line.caption, line.value, line.unit};
     }
     return rows;
 }

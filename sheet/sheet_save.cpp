@@ -1,6 +1,6 @@
 #include "sheet/sheet_save.h"
 
-#include "app/look.h"
+#include "app/popups.h"
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "hertz/hertz_tab.h"

@@ -3,10 +3,12 @@
 // Each tab is shown after a press of its compute button with the default
 // inputs, as a user first sees it; then with extreme inputs, whose long
 // results are drawn narrower to fit their fields; then the whole window on
-// a dark desktop palette, which the window does not take on; last the
-// published worked examples that the user's guide follows step by step,
-// with the calculation sheet of the beam's.
-// Run it with QT_SCALE_FACTOR set to see the window at a high screen scale.
+// a dark desktop palette, which the window does not take on. The diagram
+// window follows: every load case of the beam, both contact kinds and the
+// bearing, and one on the dark desktop. Last come the published worked
+// examples that the user's guide follows step by step, with their diagrams
+// and the calculation sheet of the beam's. Run it with QT_SCALE_FACTOR set
+// to see the windows at a high screen scale.
 #include "app/calc_tab.h"
 #include "app/form1.h"
 #include "sheet/sheet_save.h"
@@ -43,7 +45,18 @@ void shoot(TForm1 &form, int tab, const QStringList &steps, const QString &path)
             form.findChild<QAction *>(name)->trigger();
     }
     QApplication::processEvents();
-    if (!form.grab().save(path))
+    if (!path.isEmpty() && !form.grab().save(path))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+// The same steps, then the diagram window of that tab.
+void shootDiagram(TForm1 &form, int tab, const QStringList &steps, const QString &path)
+{
+    shoot(form, tab, steps, QString());
+    form.showDiagram();
+    QApplication::processEvents();
+    auto *diagram = form.findChild<QWidget *>(QStringLiteral("DiagramWindow"));
+    if (!diagram || !diagram->grab().save(path))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
 
@@ -79,6 +92,10 @@ int main(int argc, char *argv[])
                "Edit19=1e-280", "Button2"},
               out.filePath("beam-extreme.png"));
         shoot(form, 2, {"Edit10=150", "Edit11=20", "Button1"}, out.filePath("bearing-extreme.png"));
+        shootDiagram(form, 0, {}, out.filePath("diagram-hertz-extreme.png"));
+        shootDiagram(form, 1, {}, out.filePath("diagram-beam-extreme.png"));
+        shootDiagram(form, 2, {"Edit8=1e-6", "Edit25=1e9", "Button1"},
+                     out.filePath("diagram-bearing-extreme.png"));
     }
     {
         // The guide's worked examples: two spheres of the Code_Aster test
@@ -96,6 +113,9 @@ int main(int argc, char *argv[])
               {"Edit8=900", "Edit9=3823.9", "Edit25=6301.8", "Edit10=815.77", "Edit11=407.89", "Button1"},
               out.filePath("example-bearing.png"));
         saveSheetOf(form, "TabSheet2", out.filePath("example-beam-sheet.pdf"));
+        shootDiagram(form, 0, {}, out.filePath("example-hertz-diagram.png"));
+        shootDiagram(form, 1, {}, out.filePath("example-beam-diagram.png"));
+        shootDiagram(form, 2, {}, out.filePath("example-bearing-diagram.png"));
     }
     QPalette dark(QColor(230, 230, 230), QColor(45, 45, 45), QColor(70, 70, 70), QColor(20, 20, 20),
                   QColor(50, 50, 50), QColor(240, 240, 240), QColor(30, 30, 30));
@@ -103,5 +123,19 @@ int main(int argc, char *argv[])
     TForm1 form;
     form.show();
     shoot(form, 1, {"RadioGroup2:2", "Button2"}, out.filePath("beam-dark-desktop.png"));
+    shootDiagram(form, 1, {"RadioGroup1:4", "Button2"}, out.filePath("diagram-dark-desktop.png"));
+    QApplication::setPalette(QPalette());
+    {
+        TForm1 form;
+        form.show();
+        shootDiagram(form, 0, {"Button3"}, out.filePath("diagram-hertz-sphere.png"));
+        shootDiagram(form, 0, {"N5", "Edit7=10", "Edit1=1000", "Button3"},
+                     out.filePath("diagram-hertz-roller.png"));
+        for (int loadCase = 0; loadCase < 5; ++loadCase)
+            shootDiagram(form, 1, {QStringLiteral("RadioGroup1:%1").arg(loadCase), "Button2"},
+                         out.filePath(QStringLiteral("diagram-beam-%1.png").arg(loadCase)));
+        shootDiagram(form, 2, {"Edit10=1000", "Edit11=600", "Button1"}, out.filePath("diagram-bearing.png"));
+        shootDiagram(form, 2, {"Edit11=700"}, out.filePath("diagram-not-current.png"));
+    }
     return 0;
 }
