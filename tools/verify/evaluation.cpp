@@ -19,9 +19,8 @@ Evaluated judge(Model model, const Row &row, ExampleRun run)
         if (!out.failure.isEmpty()) {
             result.verdict = Verdict::Failed;
         } else if (!out.within) {
-            const Difference difference{model,      result.run.inputs,  row.cell(QStringLiteral("kind")),
-                                        out.check,  out.published,      out.tolerance,
-                                        *out.value, out.displayHalfUnit};
+            const Difference difference{model,         result.run.inputs, out.check,          out.published,
+                                        out.tolerance, *out.value,        out.displayHalfUnit};
             proof = factors ? proveModelDifference(difference, *factors)
                             : Proof{false, 0, 0, QStringLiteral("source factors: %1").arg(error)};
             if (!proof->proven)

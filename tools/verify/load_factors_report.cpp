@@ -79,7 +79,12 @@ QString loadFactorSection(const Comparison &full, const Comparison &withinTable,
     QString text;
     QTextStream md(&text);
     md << "\n## Load factors against the catalogue method / 荷重係数の比較\n\n";
-    md << "The program's rows and the catalogue method at the program's keys:\n\n";
+    md << "The catalogue method takes e and Y from the deep-groove ball bearing table keyed by Fa/C0 "
+       << "(Fa/C0 from 0.014 to 0.56, e from 0.19 to 0.44, Y from 2.30 to 1.00), in the form Budynas and "
+       << "Nisbett print it as Table 11-1 of Shigley's Mechanical Engineering Design, the table that the "
+       << "sources of R5 to R7 interpolate: linear between its rows, held at its first and last row "
+       << "outside them, X = 0.56 once Fa/Fr exceeds e. The program's rows and the catalogue method at "
+       << "the program's keys:\n\n";
     rowTable(md);
     md << "\nOver Cor/Fa from 0.5 to 200 and Fa/Fr from 0 to 2, on a grid of step 0.01 in both "
        << "(the ratio is the program's P over the catalogue's; the life goes as the inverse cube):\n\n"

@@ -79,8 +79,9 @@ void resultRows(QTextStream &md, const Evaluated &example)
     for (std::size_t i = 0; i < example.run.outcomes.size(); ++i) {
         const Outcome &out = example.run.outcomes[i];
         md << "| " << id << " | " << out.label << " | " << escaped(publishedText(out)) << " | `"
-           << out.shown.trimmed() << "` | " << (out.value ? percent(out.difference) : QStringLiteral("—"))
-           << " | " << escaped(verdict(out, example.proofs[i])) << " |\n";
+           << out.shown.trimmed() << "` | "
+           << (out.value ? signedPercent(out.difference) : QStringLiteral("—")) << " | "
+           << escaped(verdict(out, example.proofs[i])) << " |\n";
     }
 }
 
