@@ -5,9 +5,13 @@
 // results are drawn narrower to fit their fields; then the whole window on
 // a dark desktop palette, which the window does not take on. The diagram
 // window follows: every load case of the beam, both contact kinds and the
-// bearing, and one on the dark desktop. Run it with QT_SCALE_FACTOR set to
-// see the windows at a high screen scale.
+// bearing, and one on the dark desktop. Last, one calculation sheet a tab
+// as PDF (sheet-*.pdf, dated as in the documentation), which make
+// screenshots turns into PNG. Run it with QT_SCALE_FACTOR set to see the
+// windows at a high screen scale.
+#include "app/calc_tab.h"
 #include "app/form1.h"
+#include "sheet/sheet_save.h"
 
 #include <QAction>
 #include <QApplication>
@@ -54,6 +58,17 @@ void shootDiagram(TForm1 &form, int tab, const QStringList &steps, const QString
     auto *diagram = form.findChild<QWidget *>(QStringLiteral("DiagramWindow"));
     if (!diagram || !diagram->grab().save(path))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+// The same steps, then the calculation sheet of that tab.
+void writeSheet(TForm1 &form, int tab, const QStringList &steps, const QString &path)
+{
+    shoot(form, tab, steps, QString());
+    const auto *pages = form.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    const QDateTime when(QDate(2026, 12, 7), QTime(14, 3));
+    if (const auto failure =
+            tavrel::saveSheet(*qobject_cast<tavrel::CalculatorTab *>(pages->currentWidget()), path, when))
+        std::fprintf(stderr, "%s\n", qPrintable(*failure));
 }
 
 } // namespace
@@ -103,6 +118,14 @@ int main(int argc, char *argv[])
                          out.filePath(QStringLiteral("diagram-beam-%1.png").arg(loadCase)));
         shootDiagram(form, 2, {"Edit10=1000", "Edit11=600", "Button1"}, out.filePath("diagram-bearing.png"));
         shootDiagram(form, 2, {"Edit11=700"}, out.filePath("diagram-not-current.png"));
+    }
+    {
+        TForm1 form;
+        form.show();
+        writeSheet(form, 0, {"Button3"}, out.filePath("sheet-hertz.pdf"));
+        writeSheet(form, 1, {"RadioGroup1:2", "RadioGroup2:1", "Button2"}, out.filePath("sheet-beam.pdf"));
+        writeSheet(form, 2, {"Edit8=1000", "Edit25=10000", "Edit10=1000", "Edit11=1000", "Button1"},
+                   out.filePath("sheet-bearing.pdf"));
     }
     return 0;
 }
