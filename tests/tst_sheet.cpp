@@ -97,9 +97,10 @@ void TestSheet::refusesResultsThatNoLongerMatch()
 {
     const QString path = dir_.filePath("stale.pdf");
     run({"RadioGroup1:1"});
-    QVERIFY(tavrel::saveSheet(currentTab(), path, kWhen)->contains("まだ計算していません"));
+    QCOMPARE(*tavrel::saveSheet(currentTab(), path, kWhen),
+             "結果は未計算です。\n「計算」を押してから計算書を保存してください。");
     run({"Button2", "Edit14=5"});
-    QVERIFY(tavrel::saveSheet(currentTab(), path, kWhen)->startsWith("結果は未計算です"));
+    QVERIFY(tavrel::saveSheet(currentTab(), path, kWhen)->startsWith("結果は未計算です（入力が前回の"));
     // The diagram window's item says so too, for the tab shown.
     static_cast<TForm1 *>(form())->showDiagram();
     QVERIFY(run({"SaveSheet"}).value(0).startsWith("結果は未計算です"));
