@@ -57,17 +57,17 @@ deps:
 	    $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8
 
 # Every tab and the diagram window at screen scale 1, and the same set at
-# scale 2 in scale-2/, on a headless screen of 1280 x 1024 pixels; the
-# worked examples' calculation sheet as a picture for the guide.
+# scale 2 in scale-2/, on a headless screen of 1280 x 1024 pixels; one
+# calculation sheet a tab, and the guide's beam example's, as a page at
+# 80 dpi (sheet-*.png).
 SCREEN_1280 = offscreen:configfile=$(CURDIR)/tests/screen-1280x1024.json
 screenshots: build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target tavrel_screenshots
 	QT_QPA_PLATFORM=$(SCREEN_1280) ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots
-	pdftoppm -png -r 80 -singlefile docs/screenshots/example-beam-sheet.pdf docs/screenshots/example-beam-sheet
-	rm docs/screenshots/example-beam-sheet.pdf
 	mkdir -p docs/screenshots/scale-2
 	QT_QPA_PLATFORM=$(SCREEN_1280) QT_SCALE_FACTOR=2 ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots/scale-2
-	rm docs/screenshots/scale-2/example-beam-sheet.pdf
+	for f in docs/screenshots/sheet-*.pdf; do pdftoppm -png -r 80 -singlefile $$f $${f%.pdf}; done
+	rm -f docs/screenshots/sheet-*.pdf docs/screenshots/scale-2/sheet-*.pdf
 
 # Types the published worked examples of tests/verification/ into the
 # window, compares the shown results and rewrites docs/verification.md;

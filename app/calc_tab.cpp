@@ -20,12 +20,16 @@ bool CalculatorTab::resultsCurrent() const
     return pressed_ && *pressed_ == now();
 }
 
+ResultsState CalculatorTab::resultsState() const
+{
+    return resultsCurrent() ? ResultsState::Current
+           : pressed_       ? ResultsState::Changed
+                            : ResultsState::NotComputed;
+}
+
 QString CalculatorTab::asText() const
 {
-    const ResultsState results = resultsCurrent() ? ResultsState::Current
-                                 : pressed_       ? ResultsState::Changed
-                                                  : ResultsState::NotComputed;
-    return tabAsText(controls_, captions_, selectionsInWords(), results);
+    return tabAsText(controls_, captions_, selectionsInWords(), resultsState());
 }
 
 void CalculatorTab::describe(std::span<const CaptionSpec> captions)

@@ -30,6 +30,19 @@ QString valueOf(const QWidget *control, const QString &unit)
 
 } // namespace
 
+QString notCurrentText(ResultsState results)
+{
+    switch (results) {
+    case ResultsState::Changed:
+        return QStringLiteral("結果は未計算です（入力が前回の計算から変更されています）");
+    case ResultsState::NotComputed:
+        return QStringLiteral("結果は未計算です");
+    case ResultsState::Current:
+        break;
+    }
+    return {};
+}
+
 QList<TabLine> tabLines(const Controls &controls, std::span<const CaptionSpec> captions)
 {
     QList<TabLine> lines;
@@ -54,10 +67,8 @@ QString tabAsText(const Controls &controls, std::span<const CaptionSpec> caption
         if (line.input || results == ResultsState::Current)
             lines << QStringList{line.caption, line.value, line.unit}.join(QLatin1Char('\t'));
     }
-    if (results == ResultsState::Changed)
-        lines << QStringLiteral("結果は未計算です（入力が前回の計算から変更されています）");
-    else if (results == ResultsState::NotComputed)
-        lines << QStringLiteral("結果は未計算です");
+    if (results != ResultsState::Current)
+        lines << notCurrentText(results);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

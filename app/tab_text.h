@@ -21,6 +21,11 @@ enum class ResultsState {
     NotComputed, // nothing pressed yet, or the results were emptied
 };
 
+// What stands in place of results that are not current: that they are not
+// computed, and, after a press, that the inputs changed since. Empty for
+// current results.
+QString notCurrentText(ResultsState results);
+
 // A box or field as the copy gives it: its caption without the unit, its
 // value without the unit text, and the unit.
 struct TabLine {

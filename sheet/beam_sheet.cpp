@@ -1,5 +1,6 @@
 // The beam tab's sheet: the section's I and Z, and the moment, stress and
 // deflection of the selected arrangement.
+#include "diagram/diagrams.h"
 #include "sheet/formula.h"
 #include "sheet/tab_sheets.h"
 
@@ -121,6 +122,9 @@ SheetContent beamSheet(const BeamTab &tab, const BeamPress &press, const TabRows
     const QHash<QString, QString> v = values(press);
     sectionFormulas(press, v, sheet);
     bendingFormulas(tab, press, v, sheet);
+    DiagramContent diagram = beamDiagram(press);
+    sheet.diagrams = std::move(diagram.figure);
+    sheet.marked = diagram.values;
     sheet.assumptions = QStringLiteral(
         "初等はり理論による: 材料は線形弾性、たわみは小さく、せん断変形と自重は考えない。"
         "断面は全長で一定で、荷重は図の位置に静的に加わる。σmax = Mmax/Z は断面の縁の曲げ応力。");

@@ -1,6 +1,7 @@
 #include "sheet/calc_sheet.h"
 
 #include "app/palette.h"
+#include "diagram/plot.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
@@ -27,6 +28,11 @@ constexpr double kResultsWidth = 100;
 // The diagrams get what the text leaves of the page, but at least this
 // much: past it the text is set smaller.
 constexpr double kSmallestDiagrams = 62;
+// The most height a plot of the diagrams takes, in mm.
+constexpr double kTallestPlot = 75;
+// The diagrams' text against the body's.
+constexpr double kDiagramText = 0.9;
+constexpr double kMmPerPoint = 25.4 / 72;
 // Text sizes in points, tried from the first until everything fits.
 constexpr double kBodySizes[] = {9, 8.5, 8, 7.5, 7, 6.5};
 
@@ -130,7 +136,9 @@ private:
 
     void header(const QDateTime &when);
     void heading(const QString &name);
-    double table(double x, double y, double width, const QList<SheetRow> &rows);
+    enum class Columns { Values, Words };
+    double table(double x, double y, double width, const QList<SheetRow> &rows,
+                 Columns columns = Columns::Values);
     double picture(double x, double y, double width, double height);
     void inputs();
     void formulas();
@@ -177,20 +185,24 @@ void SheetLayout::heading(const QString &name)
 }
 
 // Caption, value and unit in three columns, the values right-aligned so
-// that their points line up.
-double SheetLayout::table(double x, double y, double width, const QList<SheetRow> &rows)
+// that their points line up; or, for words, caption and words in two.
+double SheetLayout::table(double x, double y, double width, const QList<SheetRow> &rows, Columns columns)
 {
-    const double captionWidth = width * 0.56, valueWidth = width * 0.27;
+    const bool words = columns == Columns::Words;
+    const double captionWidth = width * (words ? 0.3 : 0.56);
+    const double valueWidth = words ? width - captionWidth : width * 0.27;
     const double unitWidth = width - captionWidth - valueWidth - 2;
+    const Qt::Alignment valueAlign = words ? Qt::AlignLeft : Qt::AlignRight;
     const QFont f = font(1);
     const double top = y;
     for (const SheetRow &row : rows) {
         const double h = std::max({text(x, y, captionWidth, row.caption, f, Qt::AlignLeft, false),
-                                   text(x, y, valueWidth, row.value, f, Qt::AlignRight, false),
-                                   text(x, y, unitWidth, row.unit, f, Qt::AlignLeft, false)});
+                                   text(x, y, valueWidth, row.value, f, valueAlign, false),
+                                   words ? 0 : text(x, y, unitWidth, row.unit, f, Qt::AlignLeft, false)});
         text(x, y + 0.5, captionWidth, row.caption, f);
-        text(x + captionWidth, y + 0.5, valueWidth, row.value, f, Qt::AlignRight);
-        text(x + captionWidth + valueWidth + 2, y + 0.5, unitWidth, row.unit, f);
+        text(x + captionWidth, y + 0.5, valueWidth, row.value, f, valueAlign);
+        if (!words)
+            text(x + captionWidth + valueWidth + 2, y + 0.5, unitWidth, row.unit, f);
         y += h + 1;
         line(x, y, x + width, y, kGrid, 0.15);
     }
@@ -225,7 +237,7 @@ void SheetLayout::inputs()
 {
     heading(QStringLiteral("1. 入力"));
     const double tableWidth = kWidth - kPictureWidth - kGap;
-    double height = table(kLeft, y_, tableWidth, c_.selection);
+    double height = table(kLeft, y_, tableWidth, c_.selection, Columns::Words);
     height += table(kLeft, y_ + height, tableWidth, c_.inputs);
     const double pictureHeight = std::clamp(height, 40.0, 62.0);
     height = std::max(height, picture(kLeft + tableWidth + kGap, y_, kPictureWidth, pictureHeight));
@@ -238,7 +250,9 @@ void SheetLayout::formulas()
     const QFont f = font(1);
     for (const SheetFormula &formula : c_.formulas) {
         y_ += text(kLeft, y_, kWidth, formula.symbolic, f);
-        y_ += text(kLeft + 8, y_, kWidth - 8, formula.withNumbers, f) + 0.9;
+        if (!formula.withNumbers.isEmpty())
+            y_ += text(kLeft + 8, y_, kWidth - 8, formula.withNumbers, f);
+        y_ += 0.9;
     }
     for (const QString &note : c_.notes)
         y_ += text(kLeft, y_, kWidth, note, font(0.92)) + 0.5;
@@ -258,14 +272,22 @@ void SheetLayout::results()
     y_ += std::max(used, marked);
 }
 
+// The diagram window's drawing, its text a little smaller than the body.
+// The drawing sizes its text and lines in pixels: the painter is scaled so
+// that its font comes out at that size on the page.
 void SheetLayout::diagrams()
 {
     heading(QStringLiteral("4. 図"));
-    if (c_.diagrams && draw_) {
-        p_.save();
-        c_.diagrams(p_, dev({kLeft, y_, kWidth, footerTop_ - y_ - 1}));
-        p_.restore();
-    }
+    const double height = std::min(footerTop_ - y_ - 1, kTallestPlot * c_.diagrams.plots.size());
+    const QRectF area = dev({kLeft, y_, kWidth, height});
+    if (c_.diagrams.plots.empty() || area.height() <= 0 || !draw_)
+        return;
+    const double scale = body_ * kDiagramText * kMmPerPoint * dots_ / fontFor(FontRole::Inherit).pixelSize();
+    p_.save();
+    p_.translate(area.topLeft());
+    p_.scale(scale, scale);
+    drawFigure(p_, QRectF(QPointF(), area.size() / scale), c_.diagrams);
+    p_.restore();
 }
 
 double SheetLayout::footer(bool draw)

@@ -1,5 +1,6 @@
 // The Hertz tab's sheet: the compliance, the contact size, the approach and
 // the stresses of the selected contact kind.
+#include "diagram/diagrams.h"
 #include "sheet/formula.h"
 #include "sheet/tab_sheets.h"
 
@@ -98,6 +99,9 @@ SheetContent hertzSheet(const HertzTab &tab, const HertzPress &press, const TabR
         sphereFormulas(tab, press, sheet);
     else
         rollerFormulas(tab, press, sheet);
+    DiagramContent diagram = hertzDiagram(press);
+    sheet.diagrams = std::move(diagram.figure);
+    sheet.marked = diagram.values;
     sheet.assumptions = QStringLiteral(
         "ヘルツの理論による: 二つの物体は均質・等方な線形弾性体で、接触面は滑らかで摩擦がなく、"
         "接触域は曲率半径に比べて十分小さいものとする。降伏や残留変形は考えない。"

@@ -3,14 +3,11 @@
 // gathered from the tab and laid out on the page by calc_sheet.
 #pragma once
 
+#include "diagram/plot.h"
+
 #include <QList>
-#include <QRectF>
 #include <QString>
 #include <QStringList>
-
-#include <functional>
-
-class QPainter;
 
 namespace tavrel
 {
@@ -21,7 +18,7 @@ struct SheetRow {
 };
 
 // A formula as it ran: its symbols, then the same with the numbers put in
-// and the value it gave.
+// and the value it gave (or one line that says both).
 struct SheetFormula {
     QString symbolic;
     QString withNumbers;
@@ -44,8 +41,7 @@ struct SheetContent {
     QStringList notes; // what the formulas leave out, and why
     QList<SheetRow> results;
     QStringList marked; // the diagram window's marked values
-    // Draws the tab's diagrams into a rectangle of the page.
-    std::function<void(QPainter &, const QRectF &)> diagrams;
+    Figure diagrams;    // as the diagram window draws them
     QString assumptions;
 };
 

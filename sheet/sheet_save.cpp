@@ -19,13 +19,10 @@ namespace tavrel
 namespace
 {
 
-const QString kNotPressed =
-    QStringLiteral("まだ計算していません。「計算」を押してから計算書を保存してください。");
-const QString kNotCurrent = QStringLiteral("結果は未計算です（入力が前回の計算から変更されています）。\n"
-                                           "「計算」を押してから計算書を保存してください。");
+const QString kPressFirst = QStringLiteral("「計算」を押してから計算書を保存してください。");
 
 // The tab's own part of the sheet, for its last press.
-std::optional<SheetContent> partOf(const CalculatorTab &tab, const TabRows &rows = {})
+std::optional<SheetContent> partOf(const CalculatorTab &tab, const TabRows &rows)
 {
     if (const auto *hertz = qobject_cast<const HertzTab *>(&tab); hertz && hertz->lastPress())
         return hertzSheet(*hertz, *hertz->lastPress(), rows);
@@ -39,7 +36,7 @@ std::optional<SheetContent> partOf(const CalculatorTab &tab, const TabRows &rows
 // Why the tab has no sheet to write.
 QString refusal(const CalculatorTab &tab)
 {
-    return partOf(tab) ? kNotCurrent : kNotPressed;
+    return notCurrentText(tab.resultsState()) + QStringLiteral("。\n") + kPressFirst;
 }
 
 } // namespace

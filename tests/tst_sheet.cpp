@@ -56,11 +56,11 @@ void TestSheet::writesWhatTheFieldsShow_data()
     row("roller, materials differ", "N5|Edit7=10|Edit1=1000|Edit3=20000|Button3", "Label13|Label15|Label20",
         "接触の種類 円柱と平面|= 1000/10 = 100 kgf/mm|δ と τ_max の式は E1 = E2、ν1 = ν2 = 0.3 のときにだけ成り立つ");
     row("beam, hollow rectangle, point load", "RadioGroup1:2|RadioGroup2:1|Button2", "Edit20|Edit21|Edit22",
-        "はりの曲げ応力|断面 中空長方形|= (20·20³ − 10·10³)/12 = 12500 mm⁴|= min(40, 100 − 40) = 40 mm|= 20·40·(100 − 40)/100 = 480 kgf·mm");
+        "はりの曲げ応力|断面 中空長方形|= (20·20³ − 10·10³)/12 = 12500 mm⁴|= min(40, 100 − 40) = 40 mm|= 20·40·(100 − 40)/100 = 480 kgf·mm|Mmax = 480 kgf·mm（x = 40.000 mm）");
     row("beam, typed I and Z, fixed ends", "RadioGroup1:4|RadioGroup2:4|Edit19=5000|Edit18=10|Button2", "Edit20|Edit21|Edit22",
         "I = 入力値|= 5000 mm⁴|= 20·100²/12 = 16667 kgf·mm|δx: 右の固定端から x の位置のたわみ");
     row("bearing, axial load counts", "Edit8=1000|Edit25=10000|Edit10=1000|Edit11=1000|Button1", "Label38|Label28|Label59",
-        "玉軸受の寿命");
+        "玉軸受の寿命|Fa/Fr = 1000 / 1000 = 1.000 > e = 0.29 → X = 0.56、Y = 1.49|計算した点：P = 2050.0 kgf、Lh = 1934.6 時間");
     // clang-format on
 }
 
@@ -97,9 +97,13 @@ void TestSheet::refusesResultsThatNoLongerMatch()
 {
     const QString path = dir_.filePath("stale.pdf");
     run({"RadioGroup1:1"});
-    QVERIFY(tavrel::saveSheet(currentTab(), path, kWhen)->contains("まだ計算していません"));
+    QCOMPARE(*tavrel::saveSheet(currentTab(), path, kWhen),
+             "結果は未計算です。\n「計算」を押してから計算書を保存してください。");
     run({"Button2", "Edit14=5"});
-    QVERIFY(tavrel::saveSheet(currentTab(), path, kWhen)->startsWith("結果は未計算です"));
+    QVERIFY(tavrel::saveSheet(currentTab(), path, kWhen)->startsWith("結果は未計算です（入力が前回の"));
+    // The diagram window's item says so too, for the tab shown.
+    static_cast<TForm1 *>(form())->showDiagram();
+    QVERIFY(run({"SaveSheet"}).value(0).startsWith("結果は未計算です"));
     run({"Edit14=20", "RadioGroup2:3"});
     QVERIFY(tavrel::saveSheet(currentTab(), path, kWhen)->startsWith("結果は未計算です"));
     QVERIFY(!QFile::exists(path));
@@ -112,10 +116,11 @@ void TestSheet::refusedWriteLeavesNothing()
     run({"Button3"});
     const QTemporaryDir dir;
     const QString missing = dir.filePath("missing/sheet.pdf");
-    QCOMPARE(*tavrel::saveSheet(currentTab(), missing, kWhen),
-             "計算書を保存できませんでした。\n保存先: " + QDir::toNativeSeparators(missing) +
-                 "\n理由: 保存先のフォルダがありません。");
-    QVERIFY(tavrel::saveSheet(currentTab(), dir.path(), kWhen)->endsWith("同じ名前のフォルダがあります。"));
+    QVERIFY(tavrel::saveSheet(currentTab(), missing, kWhen)
+                ->startsWith("計算書を保存できませんでした。\n\n保存先：" +
+                             QDir::toNativeSeparators(missing) + "\n理由：保存先のフォルダがありません"));
+    QVERIFY(
+        tavrel::saveSheet(currentTab(), dir.path(), kWhen)->contains("理由：同じ名前のフォルダがあります"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 

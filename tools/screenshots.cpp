@@ -5,10 +5,11 @@
 // results are drawn narrower to fit their fields; then the whole window on
 // a dark desktop palette, which the window does not take on. The diagram
 // window follows: every load case of the beam, both contact kinds and the
-// bearing, and one on the dark desktop. Last come the published worked
-// examples that the user's guide follows step by step, with their diagrams
-// and the calculation sheet of the beam's. Run it with QT_SCALE_FACTOR set
-// to see the windows at a high screen scale.
+// bearing, and one on the dark desktop. Then the published worked examples
+// that the user's guide follows step by step, with their diagrams. Last,
+// one calculation sheet a tab and the beam example's, as PDF (sheet-*.pdf,
+// dated as in the documentation), which make screenshots turns into PNG.
+// Run it with QT_SCALE_FACTOR set to see the windows at a high screen scale.
 #include "app/calc_tab.h"
 #include "app/form1.h"
 #include "sheet/sheet_save.h"
@@ -60,13 +61,15 @@ void shootDiagram(TForm1 &form, int tab, const QStringList &steps, const QString
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
 
-// Writes the calculation sheet of the named tab's last press as a PDF.
-void saveSheetOf(const TForm1 &form, const char *tab, const QString &path)
+// The same steps, then the calculation sheet of that tab.
+void writeSheet(TForm1 &form, int tab, const QStringList &steps, const QString &path)
 {
-    const auto *calculator = form.findChild<const tavrel::CalculatorTab *>(QString::fromLatin1(tab));
-    const QDateTime when(QDate(2026, 12, 7), QTime(10, 0));
-    if (const std::optional<QString> error = tavrel::saveSheet(*calculator, path, when))
-        std::fprintf(stderr, "%s\n", qPrintable(*error));
+    shoot(form, tab, steps, QString());
+    const auto *pages = form.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
+    const QDateTime when(QDate(2026, 12, 7), QTime(14, 3));
+    if (const auto failure =
+            tavrel::saveSheet(*qobject_cast<tavrel::CalculatorTab *>(pages->currentWidget()), path, when))
+        std::fprintf(stderr, "%s\n", qPrintable(*failure));
 }
 
 } // namespace
@@ -112,7 +115,7 @@ int main(int argc, char *argv[])
         shoot(form, 2,
               {"Edit8=900", "Edit9=3823.9", "Edit25=6301.8", "Edit10=815.77", "Edit11=407.89", "Button1"},
               out.filePath("example-bearing.png"));
-        saveSheetOf(form, "TabSheet2", out.filePath("example-beam-sheet.pdf"));
+        writeSheet(form, 1, {}, out.filePath("sheet-example-beam.pdf"));
         shootDiagram(form, 0, {}, out.filePath("example-hertz-diagram.png"));
         shootDiagram(form, 1, {}, out.filePath("example-beam-diagram.png"));
         shootDiagram(form, 2, {}, out.filePath("example-bearing-diagram.png"));
@@ -136,6 +139,14 @@ int main(int argc, char *argv[])
                          out.filePath(QStringLiteral("diagram-beam-%1.png").arg(loadCase)));
         shootDiagram(form, 2, {"Edit10=1000", "Edit11=600", "Button1"}, out.filePath("diagram-bearing.png"));
         shootDiagram(form, 2, {"Edit11=700"}, out.filePath("diagram-not-current.png"));
+    }
+    {
+        TForm1 form;
+        form.show();
+        writeSheet(form, 0, {"Button3"}, out.filePath("sheet-hertz.pdf"));
+        writeSheet(form, 1, {"RadioGroup1:2", "RadioGroup2:1", "Button2"}, out.filePath("sheet-beam.pdf"));
+        writeSheet(form, 2, {"Edit8=1000", "Edit25=10000", "Edit10=1000", "Edit11=1000", "Button1"},
+                   out.filePath("sheet-bearing.pdf"));
     }
     return 0;
 }
