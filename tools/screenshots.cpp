@@ -6,7 +6,8 @@
 // a dark desktop palette, which the window does not take on. The diagram
 // window follows: every load case of the beam, both contact kinds and the
 // bearing, and one on the dark desktop. Then the published worked examples
-// that the user's guide follows step by step, with their diagrams. Last,
+// that the user's guide follows step by step, with their diagrams, and its
+// roller on a plane. Last,
 // one calculation sheet a tab and the beam example's, as PDF (sheet-*.pdf,
 // dated as in the documentation), which make screenshots turns into PNG.
 // Run it with QT_SCALE_FACTOR set to see the windows at a high screen scale.
@@ -119,6 +120,8 @@ int main(int argc, char *argv[])
         shootDiagram(form, 0, {}, out.filePath("example-hertz-diagram.png"));
         shootDiagram(form, 1, {}, out.filePath("example-beam-diagram.png"));
         shootDiagram(form, 2, {}, out.filePath("example-bearing-diagram.png"));
+        shoot(form, 0, {"N5", "Edit6=40", "Edit7=10", "Edit1=1000", "N21", "Button3"},
+              out.filePath("example-roller.png"));
     }
     QPalette dark(QColor(230, 230, 230), QColor(45, 45, 45), QColor(70, 70, 70), QColor(20, 20, 20),
                   QColor(50, 50, 50), QColor(240, 240, 240), QColor(30, 30, 30));
