@@ -1,6 +1,14 @@
 #include "app/calc_tab.h"
 
+#include "app/tab_text.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QShortcut>
+
+#include <algorithm>
 
 namespace tavrel
 {
@@ -10,6 +18,39 @@ CalculatorTab::CalculatorTab(QWidget *parent) : QWidget(parent) {}
 bool CalculatorTab::resultsCurrent() const
 {
     return pressed_ && *pressed_ == now();
+}
+
+ResultsState CalculatorTab::resultsState() const
+{
+    return resultsCurrent() ? ResultsState::Current
+           : pressed_       ? ResultsState::Changed
+                            : ResultsState::NotComputed;
+}
+
+QString CalculatorTab::asText() const
+{
+    return tabAsText(controls_, captions_, selectionsInWords(), resultsState());
+}
+
+void CalculatorTab::describe(std::span<const CaptionSpec> captions)
+{
+    captions_ = captions;
+    describeFields(controls_, captions);
+    watchInputs();
+    for (const CaptionSpec &row : captions) {
+        QWidget *control = controls_.widget(QString::fromLatin1(row.control));
+        if (std::ranges::find(controls_.inputs(), control) == controls_.inputs().end())
+            results_ << control;
+    }
+    connect(this, &CalculatorTab::pressStateChanged, this, [this] {
+        for (QWidget *field : std::as_const(results_))
+            markCurrent(field, resultsCurrent());
+    });
+    // Window-wide while the tab is shown: it also works right after start
+    // and after a click on a tab header, when the tab bar has the focus.
+    auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    copy->setContext(Qt::WindowShortcut);
+    connect(copy, &QShortcut::activated, this, [this] { QGuiApplication::clipboard()->setText(asText()); });
 }
 
 void CalculatorTab::watchInputs()
@@ -28,6 +69,16 @@ void CalculatorTab::forgetPress()
 {
     pressed_.reset();
     emit pressStateChanged();
+}
+
+QList<QLineEdit *> CalculatorTab::boxesNamed(std::span<const char *const> names) const
+{
+    QList<QLineEdit *> boxes;
+    for (const char *name : names) {
+        if (name)
+            boxes << controls_.edit(QString::fromLatin1(name));
+    }
+    return boxes;
 }
 
 CalculatorTab::Snapshot CalculatorTab::now() const

@@ -4,12 +4,16 @@
 #pragma once
 
 #include "app/controls.h"
+#include "app/describe.h"
+#include "app/tab_text.h"
 
 #include <QList>
 #include <QStringList>
 #include <QWidget>
 
 #include <optional>
+#include <span>
+#include <utility>
 
 namespace tavrel
 {
@@ -25,6 +29,19 @@ public:
     // was at that press; false before the first press, after the results
     // were emptied, and while an input differs.
     bool resultsCurrent() const;
+    // The same, telling a press whose inputs changed from no press at all.
+    ResultsState resultsState() const;
+
+    // The tab's selections in words, each with its heading (断面, 中空長方形),
+    // for the copy of the tab.
+    virtual QList<std::pair<QString, QString>> selectionsInWords() const { return {}; }
+
+    // The tab as text for a report or a spreadsheet (see tabAsText), as
+    // Ctrl+Shift+C copies it: results only while they are current.
+    QString asText() const;
+
+    // The tab's boxes and result fields with their captions, inputs first.
+    std::span<const CaptionSpec> captions() const { return captions_; }
 
 signals:
     // After a successful press, when the results are emptied, and whenever a
@@ -34,6 +51,11 @@ signals:
 protected:
     explicit CalculatorTab(QWidget *parent);
 
+    // Describes the boxes and fields of controls_ (see describeFields) and
+    // watches every number box, once they are built; Ctrl+Shift+C then
+    // copies the tab as text, and the result fields' tooltips say when
+    // their texts are not current.
+    void describe(std::span<const CaptionSpec> captions);
     // Watches every number box of controls_ (call once they are built).
     void watchInputs();
     // Records the boxes and selections as they stand after a press.
@@ -44,6 +66,8 @@ protected:
     void selectionChanged() { emit pressStateChanged(); }
     // The tab's selections, in a form that compares.
     virtual QList<int> selections() const { return {}; }
+    // The named boxes, in order; nullptr names are skipped.
+    QList<QLineEdit *> boxesNamed(std::span<const char *const> names) const;
 
     Controls controls_;
 
@@ -56,6 +80,8 @@ private:
     Snapshot now() const;
 
     std::optional<Snapshot> pressed_;
+    std::span<const CaptionSpec> captions_;
+    QList<QWidget *> results_;
 };
 
 } // namespace tavrel

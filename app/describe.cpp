@@ -3,13 +3,12 @@
 #include "app/controls.h"
 #include "app/numtext.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QShortcut>
+
+#include <algorithm>
+#include <array>
 
 namespace tavrel
 {
@@ -17,15 +16,58 @@ namespace tavrel
 namespace
 {
 
-// Property names: what a control holds, and the label that gives its unit.
+// Property names: what a control holds, the label that says whether a load
+// is per length, and whether a result field's text is not current.
 constexpr const char *kQuantityProperty = "tavrelQuantity";
 constexpr const char *kUnitProperty = "tavrelUnitLabel";
+constexpr const char *kStaleProperty = "tavrelStale";
+
+constexpr double kNewtonsPerKgf = 9.80665;
+
+// Each quantity's unit, and the factor and unit of its value in SI units
+// (none where the unit is one already). A load per length appends "/mm" to
+// both units.
+struct QuantityUnits {
+    Quantity quantity;
+    const char *unit;
+    double siFactor = 0;
+    const char *siUnit = nullptr;
+};
+constexpr std::array kQuantityUnits = {
+    QuantityUnits{Quantity::None, ""},
+    QuantityUnits{Quantity::Length, "mm"},
+    QuantityUnits{Quantity::Force, "kgf", kNewtonsPerKgf, "N"},
+    QuantityUnits{Quantity::Load, "kgf", kNewtonsPerKgf, "N"},
+    QuantityUnits{Quantity::Modulus, "kgf/mm²", kNewtonsPerKgf / 1000, "GPa"},
+    QuantityUnits{Quantity::Stress, "kgf/mm²", kNewtonsPerKgf, "MPa"},
+    QuantityUnits{Quantity::Moment, "kgf·mm", kNewtonsPerKgf, "N·mm"},
+    QuantityUnits{Quantity::SecondMoment, "mm⁴"},
+    QuantityUnits{Quantity::SectionModulus, "mm³"},
+    QuantityUnits{Quantity::Speed, "r/min"},
+    QuantityUnits{Quantity::Hours, "h"},
+    QuantityUnits{Quantity::Days, "日"},
+};
+
+// Every quantity has its row.
+const QuantityUnits &unitsOf(const QWidget *control)
+{
+    const auto quantity = static_cast<Quantity>(control->property(kQuantityProperty).toInt());
+    return *std::find_if(kQuantityUnits.begin(), kQuantityUnits.end(),
+                         [quantity](const QuantityUnits &row) { return row.quantity == quantity; });
+}
+
+// "/mm" for a load per length, as its unit label says.
+QString perLength(const QWidget *control)
+{
+    const auto *unitLabel = qobject_cast<const QLabel *>(control->property(kUnitProperty).value<QObject *>());
+    return unitLabel && unitLabel->text().contains(QLatin1String("/mm")) ? QStringLiteral("/mm") : QString();
+}
 
 // The value of a box or field in SI units, for its tooltip: "= 205.94 GPa".
 QString siValue(const QWidget *control, const QString &text)
 {
-    const auto quantity = static_cast<Quantity>(control->property(kQuantityProperty).toInt());
-    if (quantity == Quantity::None)
+    const QuantityUnits &units = unitsOf(control);
+    if (!units.siUnit)
         return {};
     double value;
     try {
@@ -33,44 +75,13 @@ QString siValue(const QWidget *control, const QString &text)
     } catch (const EConvertError &) {
         return {};
     }
-    constexpr double kNewtonsPerKgf = 9.80665;
-    double si = value * kNewtonsPerKgf;
-    QString unit = QStringLiteral("N");
-    switch (quantity) {
-    case Quantity::Load: {
-        const auto *unitLabel =
-            qobject_cast<const QLabel *>(control->property(kUnitProperty).value<QObject *>());
-        if (unitLabel && unitLabel->text().contains(QLatin1String("/mm")))
-            unit = QStringLiteral("N/mm");
-        break;
-    }
-    case Quantity::Modulus:
-        si /= 1000;
-        unit = QStringLiteral("GPa");
-        break;
-    case Quantity::Stress:
-        unit = QStringLiteral("MPa");
-        break;
-    case Quantity::Moment:
-        unit = QStringLiteral("N·mm");
-        break;
-    case Quantity::None:
-    case Quantity::Force:
-        break;
-    }
-    return QStringLiteral("= %1 %2").arg(QString::number(si, 'g', 6), unit);
-}
-
-QString textOf(const QWidget *control)
-{
-    if (const auto *label = qobject_cast<const QLabel *>(control))
-        return label->text();
-    return static_cast<const QLineEdit *>(control)->text();
+    return QStringLiteral("= %1 %2").arg(QString::number(value * units.siFactor, 'g', 6),
+                                         QString::fromUtf8(units.siUnit) + perLength(control));
 }
 
 } // namespace
 
-void describeFields(QWidget *tab, const Controls &controls, std::span<const CaptionSpec> captions)
+void describeFields(const Controls &controls, std::span<const CaptionSpec> captions)
 {
     for (const CaptionSpec &row : captions) {
         QLabel *caption = controls.label(QString::fromLatin1(row.caption));
@@ -78,36 +89,21 @@ void describeFields(QWidget *tab, const Controls &controls, std::span<const Capt
         Q_ASSERT_X(control, "describeFields", row.control);
         caption->setBuddy(control);
         control->setAccessibleName(accessibleNameFrom(caption->text()));
-        control->setProperty(kQuantityProperty, static_cast<int>(row.quantity));
+        setQuantity(control, row.quantity);
         if (row.unit)
             control->setProperty(
                 kUnitProperty, QVariant::fromValue<QObject *>(controls.label(QString::fromLatin1(row.unit))));
     }
-    // Window-wide while the tab is shown: it also works right after start
-    // and after a click on a tab header, when the tab bar has the focus.
-    auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), tab);
-    copy->setContext(Qt::WindowShortcut);
-    QObject::connect(copy, &QShortcut::activated, tab, [controls, captions] {
-        QGuiApplication::clipboard()->setText(tabAsText(controls, captions));
-    });
 }
 
-QString tabAsText(const Controls &controls, std::span<const CaptionSpec> captions)
+void setQuantity(QWidget *control, Quantity quantity)
 {
-    QString text;
-    for (const CaptionSpec &row : captions) {
-        const QWidget *control = controls.widget(QString::fromLatin1(row.control));
-        if (!control->isEnabled())
-            continue;
-        QString caption = control->accessibleName();
-        if (row.unit) {
-            const QString unit = controls.label(QString::fromLatin1(row.unit))->text().trimmed();
-            caption += unit.startsWith(QLatin1Char('[')) ? QLatin1Char(' ') + unit
-                                                         : QStringLiteral(" [%1]").arg(unit);
-        }
-        text += caption + QLatin1Char('\t') + textOf(control).trimmed() + QLatin1Char('\n');
-    }
-    return text;
+    control->setProperty(kQuantityProperty, static_cast<int>(quantity));
+}
+
+QString unitOf(const QWidget *control)
+{
+    return QString::fromUtf8(unitsOf(control).unit) + perLength(control);
 }
 
 // "球半径  R1[mm] = " is read out as "球半径 R1[mm]", "(日数 =    )" as "日数".
@@ -117,11 +113,26 @@ QString accessibleNameFrom(const QString &caption)
     return caption.simplified().remove(ends);
 }
 
+void markCurrent(QWidget *field, bool current)
+{
+    field->setProperty(kStaleProperty, !current);
+    field->setToolTip(toolTipFor(field, textOf(field)));
+}
+
 QString toolTipFor(const QWidget *control, const QString &text)
 {
     const QString whole = text.trimmed();
+    if (!whole.isEmpty() && control->property(kStaleProperty).toBool())
+        return QStringLiteral("入力が変更されています。計算を押すと更新されます。");
     const QString si = siValue(control, whole);
     return si.isEmpty() ? whole : whole + QLatin1Char('\n') + si;
+}
+
+QString textOf(const QWidget *control)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    return static_cast<const QLineEdit *>(control)->text();
 }
 
 } // namespace tavrel

@@ -1,6 +1,7 @@
 #include "app/fields.h"
 
 #include "app/numtext.h"
+#include "app/paste_text.h"
 #include "app/popups.h"
 #include "app/textlabel.h"
 
@@ -30,16 +31,27 @@ double readNumber(QLineEdit *box)
         return StrToFloat(box->text().toStdString());
     } catch (const EConvertError &e) {
         const QString hint = box->isEnabled() ? QString() : box->property(kEnableHintProperty).toString();
-        throw InputError(conversionMessage(e, box->accessibleName().toStdString(), hint.toStdString()), box);
+        std::string message = conversionMessage(e, box->accessibleName().toStdString(), hint.toStdString());
+        // Full-width digits look like a number but are not read as one.
+        if (hasFullWidth(e.text()))
+            message += "全角の文字が含まれています。半角で入力してください。";
+        throw InputError(message, box);
     }
 }
 
-void refuseInputs(const QString &message, std::initializer_list<QLineEdit *> boxes)
+void refuseInputs(const QString &message, const QList<QLineEdit *> &boxes)
 {
+    QStringList names;
+    for (const QLineEdit *box : boxes)
+        names << QStringLiteral("「%1」").arg(box->accessibleName());
     QString text = message;
-    for (QLineEdit *box : boxes)
-        text = text.arg(QStringLiteral("「%1」").arg(box->accessibleName()));
-    throw InputError(text.toStdString(), *boxes.begin());
+    if (message.contains(QLatin1String("%2"))) {
+        for (const QString &name : names)
+            text = text.arg(name);
+    } else {
+        text = text.arg(names.join(QString()));
+    }
+    throw InputError(text.toStdString(), boxes.first());
 }
 
 QString formatted(const char *pattern, double value)

@@ -2,11 +2,11 @@
 // the shared number rules, and running handlers under the error box.
 #pragma once
 
+#include <QList>
 #include <QPointer>
 #include <QString>
 
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -34,10 +34,14 @@ private:
 // phrase such as 断面で「中空長方形」か「中空円形」).
 void setEnableHint(QLineEdit *box, const QString &hint);
 
+// The refusal of a value that must be above zero, for refuseInputs.
+inline constexpr const char *kMustBePositive = "%1は 0 より大きい値にしてください。";
+
 // Refuses a press whose numbers read but describe nothing real: raises
 // InputError with `message`, in which %1, %2, ... stand for the boxes'
-// names in 「」 brackets; the first box then gets the focus.
-[[noreturn]] void refuseInputs(const QString &message, std::initializer_list<QLineEdit *> boxes);
+// names in 「」 brackets (a message with %1 alone names every box there, as
+// 「b1」「h1」); the first box then gets the focus.
+[[noreturn]] void refuseInputs(const QString &message, const QList<QLineEdit *> &boxes);
 
 // The number in the box; raises InputError, naming the box by its caption,
 // when its text does not read.

@@ -71,6 +71,9 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     QToolTip::setPalette(designedPalette());
     QToolTip::setFont(fontFor(FontRole::Inherit));
     resize(kClientSize);
+    // Nothing is anchored to the window's edges: any smaller and boxes and
+    // the compute buttons would be cut off, with no way to scroll to them.
+    setMinimumSize(kClientSize);
     placeOnScreen();
     buildStrayControls();
     buildFrame();

@@ -115,10 +115,49 @@ Bending bending(LoadCase loadCase, const BeamInput &in, double I)
 
 } // namespace
 
-std::optional<BeamFault> findBeamFault(LoadCase loadCase, SectionKind, const BeamInput &in)
+std::optional<BeamFault> findBeamFault(LoadCase loadCase, SectionKind section, const BeamInput &in)
 {
-    if (loadCase == LoadCase::SupportedPointLoad && (in.L1 < 0.0 || in.L1 > in.L))
-        return BeamFault::LoadOffSpan;
+    if (!(in.E > 0.0))
+        return BeamFault::ModulusNotPositive;
+    if (!(in.L > 0.0))
+        return BeamFault::SpanNotPositive;
+    const auto offSpan = [&in](double at) { return at < 0.0 || at > in.L; };
+    // The point load between supports gives the beam's largest deflection,
+    // wherever x is; every other arrangement gives the one at x.
+    if (loadCase == LoadCase::SupportedPointLoad) {
+        if (offSpan(in.L1))
+            return BeamFault::LoadOffSpan;
+    } else if (offSpan(in.x)) {
+        return BeamFault::PointOffSpan;
+    }
+    // An inner size must lie within the outer one: 0 up to, not including, it.
+    const auto outside = [](double inner, double outer) { return inner < 0.0 || inner >= outer; };
+    switch (section) {
+    case SectionKind::HollowRectangle:
+        if (outside(in.b2, in.b1))
+            return BeamFault::InnerWidthOutside;
+        if (outside(in.h2, in.h1))
+            return BeamFault::InnerHeightOutside;
+        break;
+    case SectionKind::HollowCircle:
+        if (outside(in.b2, in.b1))
+            return BeamFault::InnerDiameterOutside;
+        break;
+    case SectionKind::Typed:
+        if (!(in.typedI > 0.0))
+            return BeamFault::TypedINotPositive;
+        if (!(in.typedZ > 0.0))
+            return BeamFault::TypedZNotPositive;
+        return std::nullopt;
+    case SectionKind::SolidRectangle:
+    case SectionKind::SolidCircle:
+        break;
+    }
+    // A negative dimension of a solid section, or one so small that I or Z
+    // underflows, gives a section that bends the wrong way or not at all.
+    const Section s = sectionProperties(section, in);
+    if (!(s.I > 0.0 && s.Z > 0.0))
+        return BeamFault::SectionNotPositive;
     return std::nullopt;
 }
 

@@ -48,11 +48,22 @@ struct BeamResult {
 };
 
 // Inputs that describe no real beam, refused before anything is computed.
+// A negative load (pointing up) is a real beam and no fault.
 enum class BeamFault {
-    LoadOffSpan, // the point load's L1 lies outside the span, 0 to L
+    ModulusNotPositive,   // E is zero or negative
+    SpanNotPositive,      // L is zero or negative
+    LoadOffSpan,          // the point load's L1 lies outside the span, 0 to L
+    PointOffSpan,         // x lies outside the span where the deflection depends on it
+    InnerWidthOutside,    // b2 of a hollow rectangle below 0 or not below b1
+    InnerHeightOutside,   // h2 of a hollow rectangle below 0 or not below h1
+    InnerDiameterOutside, // d2 of a hollow circle below 0 or not below d1
+    SectionNotPositive,   // the dimensions give an I or a Z of zero or below
+    TypedINotPositive,    // the typed I is zero or negative
+    TypedZNotPositive,    // the typed Z is zero or negative
 };
 
-// The first fault of the inputs for this load case and section, if any.
+// The first fault of the inputs for this load case and section, in the
+// order in which the boxes are read, if any.
 std::optional<BeamFault> findBeamFault(LoadCase loadCase, SectionKind section, const BeamInput &in);
 
 // For inputs without a fault. Throws CalcError when I, Z, Mmax, sigmaMax or

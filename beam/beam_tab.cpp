@@ -63,23 +63,31 @@ constexpr std::array kLayout = {
 
 // Boxes and result fields with their captions, inputs first.
 constexpr CaptionSpec kCaptions[] = {
-    {"Edit23", "Label57", nullptr, Quantity::Modulus},
-    {"Edit12", "Label41", "Label52"},
-    {"Edit24", "Label60", "Label52"},
-    {"Edit13", "Label42", "Label52"},
-    {"Edit14", "Label43", "Label53", Quantity::Load},
-    {"Edit15", "Label44", "Label52"},
-    {"Edit16", "Label45", "Label52"},
-    {"Edit17", "Label46", "Label52"},
-    {"Edit18", "Label47"},
-    {"Edit19", "Label48", "Label54"},
-    {"Edit20", "Label49", nullptr, Quantity::Moment},
-    {"Edit21", "Label50", nullptr, Quantity::Stress},
-    {"Edit22", "Label51", "Label52"},
+    {"Edit23", "Label57", Quantity::Modulus},
+    {"Edit12", "Label41", Quantity::Length},
+    {"Edit24", "Label60", Quantity::Length},
+    {"Edit13", "Label42", Quantity::Length},
+    {"Edit14", "Label43", Quantity::Load, "Label53"},
+    {"Edit15", "Label44", Quantity::Length},
+    {"Edit16", "Label45", Quantity::Length},
+    {"Edit17", "Label46", Quantity::Length},
+    {"Edit18", "Label47", Quantity::Length},
+    {"Edit19", "Label48", Quantity::SecondMoment},
+    {"Edit20", "Label49", Quantity::Moment},
+    {"Edit21", "Label50", Quantity::Stress},
+    {"Edit22", "Label51", Quantity::Length},
 };
 // clang-format on
 
-// What each section kind shows: its name, the captions of the first
+// The names of the load cases, in item order, as the copy of the tab and
+// the radio items give them.
+constexpr std::array kLoadCaseNames = {
+    "片持ちはり・先端集中荷重", "片持ちはり・等分布荷重", "単純支持はり・集中荷重",
+    "単純支持はり・等分布荷重", "両端固定・等分布荷重",
+};
+
+// What each section kind shows: its name (in the copy of the tab, the radio
+// items and the message of a disabled box), the captions of the first
 // dimension, the inner dimension and the inner height (nullptr: left as it
 // is), and which of the dimension boxes Edit15 to Edit18 are enabled.
 struct SectionLook {
@@ -89,31 +97,46 @@ struct SectionLook {
 };
 // clang-format off
 constexpr std::array kSectionLooks = {
-    SectionLook{"長方形",     "b1 =", "b2 =", "h2 =", {true, true, false, false}},
+    SectionLook{"中実長方形", "b1 =", "b2 =", "h2 =", {true, true, false, false}},
     SectionLook{"中空長方形", "b1 =", "b2 =", "h2 =", {true, true, true, true}},
-    SectionLook{"円形",       "d1 =", "d2 =", "h2 =", {true, false, false, false}},
+    SectionLook{"中実円形",   "d1 =", "d2 =", "h2 =", {true, false, false, false}},
     SectionLook{"中空円形",   "d1 =", "d2 =", "h2 =", {true, false, true, false}},
     SectionLook{"数値入力",   nullptr, nullptr, "Z =", {false, false, false, true}},
 };
 // clang-format on
 
 // What the user is told of inputs that describe no real beam, and the
-// boxes concerned, the one to correct first.
+// boxes concerned, first the one to correct (nullptr: none; no box
+// at all: the section's dimension boxes).
 struct FaultLook {
     BeamFault fault;
     const char *message;
     std::array<const char *, 2> boxes;
 };
+constexpr const char *kInnerOutside =
+    "%1は 0 以上で%2より小さい値にしてください。中空断面の内側の寸法は外側より小さくなければなりません。";
+// clang-format off
 constexpr std::array kFaultLooks = {
+    FaultLook{BeamFault::ModulusNotPositive, kMustBePositive, {"Edit23"}},
+    FaultLook{BeamFault::SpanNotPositive, kMustBePositive, {"Edit12"}},
     FaultLook{BeamFault::LoadOffSpan,
-              "%1は 0 以上%2以下の値にしてください。荷重の位置がはりの外にあります。",
-              {"Edit24", "Edit12"}},
+              "%1は 0 以上%2以下の値にしてください。荷重の位置がはりの外にあります。", {"Edit24", "Edit12"}},
+    FaultLook{BeamFault::PointOffSpan,
+              "%1は 0 以上%2以下の値にしてください。たわみを求める位置がはりの外にあります。", {"Edit13", "Edit12"}},
+    FaultLook{BeamFault::InnerWidthOutside, kInnerOutside, {"Edit17", "Edit15"}},
+    FaultLook{BeamFault::InnerHeightOutside, kInnerOutside, {"Edit18", "Edit16"}},
+    FaultLook{BeamFault::InnerDiameterOutside, kInnerOutside, {"Edit17", "Edit15"}},
+    FaultLook{BeamFault::SectionNotPositive,
+              "%1の値では断面二次モーメント I か断面係数 Z が 0 以下になり、断面になりません。", {}},
+    FaultLook{BeamFault::TypedINotPositive, kMustBePositive, {"Edit19"}},
+    FaultLook{BeamFault::TypedZNotPositive, kMustBePositive, {"Edit18"}},
 };
+// clang-format on
 
 constexpr const char *kDimensionBoxes[] = {"Edit15", "Edit16", "Edit17", "Edit18"};
 
 // For a disabled dimension box's message: the sections that enable it, as
-// 断面で「長方形」「中空長方形」か「円形」.
+// 断面で「中実長方形」「中空長方形」か「中実円形」.
 QString enablingSections(std::size_t box)
 {
     QStringList names;
@@ -145,8 +168,7 @@ BeamTab::BeamTab(QWidget *parent) : CalculatorTab(parent)
     setFont(font);
     setFontColour(this, Qt::black);
     controls_ = buildControls(this, kLayout);
-    describeFields(this, controls_, kCaptions);
-    watchInputs();
+    describe(kCaptions);
     for (std::size_t i = 0; i < std::size(kDimensionBoxes); ++i) {
         QLineEdit *box = controls_.edit(QString::fromLatin1(kDimensionBoxes[i]));
         box->setEnabled(kSectionLooks[0].enabled[i]);
@@ -199,6 +221,9 @@ void BeamTab::RadioGroup2Click()
     }
     for (std::size_t i = 0; i < look.enabled.size(); ++i)
         controls_.edit(QString::fromLatin1(kDimensionBoxes[i]))->setEnabled(look.enabled[i]);
+    // With I and Z typed in, the box of the inner height holds Z.
+    setQuantity(controls_.edit(QStringLiteral("Edit18")),
+                sectionKind_ == SectionKind::Typed ? Quantity::SectionModulus : Quantity::Length);
     selectionChanged();
 }
 
@@ -239,13 +264,32 @@ QList<int> BeamTab::selections() const
     return {static_cast<int>(loadCase_), static_cast<int>(sectionKind_)};
 }
 
+QList<std::pair<QString, QString>> BeamTab::selectionsInWords() const
+{
+    return {{QStringLiteral("支持・荷重"),
+             QString::fromUtf8(kLoadCaseNames[static_cast<std::size_t>(loadCase_)])},
+            {QStringLiteral("断面"),
+             QString::fromUtf8(kSectionLooks[static_cast<std::size_t>(sectionKind_)].name)}};
+}
+
 void BeamTab::refuse(BeamFault fault) const
 {
     // Every fault has its row.
     const FaultLook &look = *std::find_if(kFaultLooks.begin(), kFaultLooks.end(),
                                           [fault](const FaultLook &row) { return row.fault == fault; });
-    refuseInputs(QString::fromUtf8(look.message), {controls_.edit(QString::fromLatin1(look.boxes[0])),
-                                                   controls_.edit(QString::fromLatin1(look.boxes[1]))});
+    QList<QLineEdit *> boxes = boxesNamed(look.boxes);
+    if (boxes.isEmpty())
+        boxes = dimensionBoxes();
+    refuseInputs(QString::fromUtf8(look.message), boxes);
+}
+
+QList<QLineEdit *> BeamTab::dimensionBoxes() const
+{
+    const SectionLook &look = kSectionLooks[static_cast<std::size_t>(sectionKind_)];
+    std::array<const char *, std::size(kDimensionBoxes)> names{};
+    for (std::size_t i = 0; i < names.size(); ++i)
+        names[i] = look.enabled[i] ? kDimensionBoxes[i] : nullptr;
+    return boxesNamed(names);
 }
 
 } // namespace tavrel

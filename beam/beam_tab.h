@@ -37,9 +37,13 @@ public:
     // deflection and its caption.
     void Button2Click();
 
+    QList<std::pair<QString, QString>> selectionsInWords() const override;
+
 private:
     // Raises the refusal of inputs that describe no real beam.
     [[noreturn]] void refuse(BeamFault fault) const;
+    // The enabled dimension boxes of the selected section.
+    QList<QLineEdit *> dimensionBoxes() const;
 
     QList<int> selections() const override;
 

@@ -38,42 +38,51 @@ constexpr double kMillionRevsHoursAtOneRpm = 16666.666666666668;
 constexpr long double kOneTwentyFourth = 1.0L / 24;
 
 // Cor/Fa rounded up to a multiple of 5, then clamped onto the keys of the
-// table: 35 to 60 become 50, anything above 60 becomes 70.
+// table: 35 to 60 become 50, anything above 60 becomes 70. Cor is above
+// zero and Fa not below.
 std::int32_t loadRatioKey(double Cor, double Fa)
 {
     // No axial load at all: the ratio is unbounded, so the last row applies
     // (its factors are not used, as Fa/Fr is then 0).
-    if (Fa == 0.0) {
-        if (Cor > 0.0)
-            return kLastRowKey;
-        throw CalcError(kNoLoadFactorMessage);
-    }
-
-    const double ratio = Cor / Fa;
-    if (!(ratio > 0.0)) // zero, negative or NaN
-        throw CalcError(kNoLoadFactorMessage);
+    if (Fa == 0.0)
+        return kLastRowKey;
 
     // A positive ratio so tiny that ratio * 0.2 underflows to zero still
     // belongs to the first row. Beyond 60 the last row applies, also to a
     // multiple of 5 too large for a 32-bit key, or an infinite one, which
     // is therefore never converted.
-    const double multipleOf5 = std::max(std::ceil(ratio * 0.2) * 5.0, 5.0);
+    const double multipleOf5 = std::max(std::ceil(Cor / Fa * 0.2) * 5.0, 5.0);
     if (multipleOf5 > 60)
         return kLastRowKey;
     const auto key = static_cast<std::int32_t>(multipleOf5);
     return key > 30 ? 50 : key;
 }
 
+// Every key that loadRatioKey gives has its row.
 const LoadFactorRow &rowFor(std::int32_t key)
 {
-    const auto it = std::find_if(kLoadFactors.begin(), kLoadFactors.end(),
-                                 [key](const LoadFactorRow &row) { return row.key == key; });
-    if (it == kLoadFactors.end())
-        throw CalcError(kNoLoadFactorMessage);
-    return *it;
+    return *std::find_if(kLoadFactors.begin(), kLoadFactors.end(),
+                         [key](const LoadFactorRow &row) { return row.key == key; });
 }
 
 } // namespace
+
+std::optional<BearingFault> findBearingFault(const BearingInput &in)
+{
+    if (!(in.n > 0.0))
+        return BearingFault::SpeedNotPositive;
+    if (!(in.Cor > 0.0))
+        return BearingFault::StaticRatingNotPositive;
+    if (!(in.Cr > 0.0))
+        return BearingFault::DynamicRatingNotPositive;
+    if (in.Fr < 0.0)
+        return BearingFault::RadialLoadNegative;
+    if (in.Fa < 0.0)
+        return BearingFault::AxialLoadNegative;
+    if (in.Fr == 0.0 && in.Fa == 0.0)
+        return BearingFault::NoLoad;
+    return std::nullopt;
+}
 
 double ratedLife(double Cr, double P, double n)
 {
@@ -93,8 +102,8 @@ BearingResult computeBearingLife(const BearingInput &in)
     const LoadFactorRow &row = rowFor(r.key);
     r.e = row.e;
 
-    // The axial load counts only when its share is strictly above e; a tie or
-    // a NaN share (Fa = Fr = 0) leaves the radial load alone.
+    // The axial load counts only when its share is strictly above e (with no
+    // radial load, always); a tie leaves the radial load alone.
     const double axialShare = in.Fa / in.Fr;
     if (axialShare > row.e) {
         r.X = kRowX;

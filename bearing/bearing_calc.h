@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace tavrel
 {
@@ -21,13 +22,20 @@ struct BearingResult {
     double e, X, Y, P, Lh, days;
 };
 
-// Shown when Cor/Fa is zero, negative or not a number, so that no row of the
-// load-factor table applies.
-inline constexpr const char *kNoLoadFactorMessage = "Cor/Fa が正の値でないため、荷重係数を求められません。";
+// Inputs that describe no running bearing, refused before anything is
+// computed.
+enum class BearingFault {
+    SpeedNotPositive,         // n is zero or negative
+    StaticRatingNotPositive,  // Cor is zero or negative
+    DynamicRatingNotPositive, // Cr is zero or negative
+    RadialLoadNegative,       // Fr below zero
+    AxialLoadNegative,        // Fa below zero
+    NoLoad,                   // Fr and Fa both zero
+};
 
-// The row of the load-factor table for a load-ratio key (5, 10, 15, 20, 25,
-// 30, 50 or 70): its e, and the X and Y that apply when Fa/Fr > e. Throws
-// CalcError with kNoLoadFactorMessage for any other key.
+// The row of the load-factor table for a load-ratio key that a press gave
+// (5, 10, 15, 20, 25, 30, 50 or 70): its e, and the X and Y that apply when
+// Fa/Fr > e.
 struct LoadFactors {
     double e, X, Y;
 };
@@ -37,8 +45,12 @@ LoadFactors loadFactorsFor(std::int32_t key);
 // for the dynamic rating Cr: (Cr/P)³ · 10⁶ / (60·n).
 double ratedLife(double Cr, double P, double n);
 
-// Throws CalcError with kNoLoadFactorMessage when no load-factor row applies,
-// or with kFloatFaultMessage when P, Lh or the days would not be finite.
+// The first fault of the inputs, in the order in which the boxes are read,
+// if any.
+std::optional<BearingFault> findBearingFault(const BearingInput &in);
+
+// For inputs without a fault. Throws CalcError when P, Lh or the days would
+// not be finite.
 BearingResult computeBearingLife(const BearingInput &in);
 
 } // namespace tavrel

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <array>
 
 namespace tavrel
@@ -52,14 +53,34 @@ constexpr std::array kLayout = {
 
 // Boxes and result fields with their captions, inputs first.
 constexpr CaptionSpec kCaptions[] = {
-    {"Edit8", "Label23", "Label29"},
-    {"Edit9", "Label24", "Label30", Quantity::Force},
-    {"Edit25", "Label61", "Label62", Quantity::Force},
-    {"Edit10", "Label25", "Label31", Quantity::Force},
-    {"Edit11", "Label26", "Label32", Quantity::Force},
-    {"Label38", "Label37", "Label39", Quantity::Force},
-    {"Label28", "Label27", "Label33"},
-    {"Label59", "Label58"},
+    {"Edit8", "Label23", Quantity::Speed},
+    {"Edit9", "Label24", Quantity::Force},
+    {"Edit25", "Label61", Quantity::Force},
+    {"Edit10", "Label25", Quantity::Force},
+    {"Edit11", "Label26", Quantity::Force},
+    {"Label38", "Label37", Quantity::Force},
+    {"Label28", "Label27", Quantity::Hours},
+    {"Label59", "Label58", Quantity::Days},
+};
+// clang-format on
+
+// What the user is told of inputs that describe no running bearing, and the
+// boxes concerned, first the one to correct.
+struct FaultLook {
+    BearingFault fault;
+    const char *message;
+    std::array<const char *, 2> boxes;
+};
+constexpr const char *kNotNegative = "%1は 0 以上の値にしてください。";
+// clang-format off
+constexpr std::array kFaultLooks = {
+    FaultLook{BearingFault::SpeedNotPositive, kMustBePositive, {"Edit8"}},
+    FaultLook{BearingFault::StaticRatingNotPositive, kMustBePositive, {"Edit9"}},
+    FaultLook{BearingFault::DynamicRatingNotPositive, kMustBePositive, {"Edit25"}},
+    FaultLook{BearingFault::RadialLoadNegative, kNotNegative, {"Edit10"}},
+    FaultLook{BearingFault::AxialLoadNegative, kNotNegative, {"Edit11"}},
+    FaultLook{BearingFault::NoLoad,
+              "%1と%2がどちらも 0 です。荷重のかからない軸受の寿命は求められません。", {"Edit10", "Edit11"}},
 };
 // clang-format on
 
@@ -71,8 +92,7 @@ BearingTab::BearingTab(QWidget *parent) : CalculatorTab(parent)
     // The tab's font, which its controls inherit.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
-    describeFields(this, controls_, kCaptions);
-    watchInputs();
+    describe(kCaptions);
     // Cr comes last although its box stands between Cor and Fr.
     chainTabOrder(controls_, {"Edit8", "Edit9", "Edit10", "Edit11", "Button1", "Edit25"});
 
@@ -90,6 +110,12 @@ void BearingTab::Button1Click()
     in.Fr = readNumber(controls_.edit(QStringLiteral("Edit10")));
     in.Fa = readNumber(controls_.edit(QStringLiteral("Edit11")));
 
+    if (const std::optional<BearingFault> fault = findBearingFault(in)) {
+        // Every fault has its row.
+        const FaultLook &look = *std::find_if(kFaultLooks.begin(), kFaultLooks.end(),
+                                              [&fault](const FaultLook &row) { return row.fault == *fault; });
+        refuseInputs(QString::fromUtf8(look.message), boxesNamed(look.boxes));
+    }
     const BearingResult r = computeBearingLife(in);
 
     showNumber(controls_.label(QStringLiteral("Label38")), kPatternOneDecimal, r.P);

@@ -25,7 +25,9 @@ QString ratio(double value)
     return std::isfinite(value) ? shown(kPatternThreeDecimals, value) : plain(value);
 }
 
-QStringList courseText(const BearingPress &press)
+} // namespace
+
+QStringList bearingCourse(const BearingPress &press)
 {
     const BearingInput &in = press.in;
     const BearingResult &r = press.r;
@@ -47,8 +49,6 @@ QStringList courseText(const BearingPress &press)
     return lines;
 }
 
-} // namespace
-
 DiagramContent bearingDiagram(const BearingPress &press)
 {
     DiagramContent c;
@@ -66,7 +66,7 @@ DiagramContent bearingDiagram(const BearingPress &press)
         life.marks.push_back({press.r.P, press.r.Lh, point});
         c.figure.plots.push_back(life);
     }
-    c.values << courseText(press);
+    c.values << bearingCourse(press);
     c.values << QStringLiteral("計算した点：%1").arg(point);
     if (c.figure.plots.empty())
         c.values << QStringLiteral("P と Lh が正の値でないため、対数の図は描けません");

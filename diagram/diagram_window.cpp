@@ -7,6 +7,7 @@
 #include "diagram/figure_view.h"
 #include "diagram/image_export.h"
 #include "hertz/hertz_tab.h"
+#include "sheet/sheet_save.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -109,6 +110,11 @@ void DiagramWindow::buildMenus()
     save_ = file->addAction(QStringLiteral("画像を保存(&S)…"), this, &DiagramWindow::saveWithDialog);
     save_->setObjectName(QStringLiteral("SaveImage"));
     save_->setShortcut(QKeySequence::Save);
+    QAction *sheet = file->addAction(QStringLiteral("計算書を保存(&P)…"), this, [this] {
+        saveSheetAs(this, *qobject_cast<CalculatorTab *>(sources_.pages->currentWidget()));
+    });
+    sheet->setObjectName(QStringLiteral("SaveSheet"));
+    sheet->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
     file->addSeparator();
     QAction *close = file->addAction(QStringLiteral("閉じる(&C)"), this, &QWidget::close);
     close->setShortcut(Qt::Key_Escape);

@@ -30,6 +30,10 @@ DiagramContent hertzDiagram(const HertzPress &press);
 // The life against the equivalent load, and the course of the press.
 DiagramContent bearingDiagram(const BearingPress &press);
 
+// The course of a bearing press, a line a step: Cor/Fa and the table row it
+// selects, Fa/Fr against e, then P and Lh with their numbers.
+QStringList bearingCourse(const BearingPress &press);
+
 // A value in one of the fields' patterns, without the pattern's leading
 // blank.
 QString shown(const char *pattern, double value);

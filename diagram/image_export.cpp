@@ -32,7 +32,7 @@ QString reasonFor(const QString &path)
     return QStringLiteral("書き込みに失敗しました。ディスクの空きが足りないおそれがあります");
 }
 
-bool writeSvg(QSaveFile &file, const Figure &figure, const QSize &size, const QString &title)
+bool writeSvg(QIODevice &file, const Figure &figure, const QSize &size, const QString &title)
 {
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
@@ -61,22 +61,25 @@ QImage figureImage(const Figure &figure, const QSize &size, qreal scale)
     return image;
 }
 
-QString saveFigure(const Figure &figure, const QSize &size, const QString &path, const QString &title)
+QString saveWhole(const QString &path, const QString &what, const std::function<bool(QIODevice &)> &write)
 {
     QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        written = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
-                      ? writeSvg(file, figure, size, title)
-                      : figureImage(figure, size, kPngScale).save(&file, "PNG");
-        written = written && file.commit();
-    }
+    const bool written = file.open(QIODevice::WriteOnly) && write(file) && file.commit();
     if (written)
         return {};
     const QString detail = file.errorString();
-    return QStringLiteral("画像を保存できませんでした。\n\n保存先：%1\n理由：%2%3")
-        .arg(QDir::toNativeSeparators(path), reasonFor(path),
+    return QStringLiteral("%1を保存できませんでした。\n\n保存先：%2\n理由：%3%4")
+        .arg(what, QDir::toNativeSeparators(path), reasonFor(path),
              detail.isEmpty() ? QString() : QStringLiteral("（%1）").arg(detail));
+}
+
+QString saveFigure(const Figure &figure, const QSize &size, const QString &path, const QString &title)
+{
+    return saveWhole(path, QStringLiteral("画像"), [&](QIODevice &file) {
+        return path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
+                   ? writeSvg(file, figure, size, title)
+                   : figureImage(figure, size, kPngScale).save(&file, "PNG");
+    });
 }
 
 } // namespace tavrel

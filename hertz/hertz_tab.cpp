@@ -73,23 +73,25 @@ constexpr std::array kLayout = {
 // Boxes and result fields with their captions, inputs first.
 // clang-format off
 constexpr CaptionSpec kCaptions[] = {
-    {"Edit6", "Label11"},
-    {"Edit7", "Label12"},
-    {"Edit1", "Label2", nullptr, Quantity::Force},
-    {"Edit2", "Label3", "Label10", Quantity::Modulus},
-    {"Edit3", "Label4", "Label10", Quantity::Modulus},
+    {"Edit6", "Label11", Quantity::Length},
+    {"Edit7", "Label12", Quantity::Length},
+    {"Edit1", "Label2", Quantity::Force},
+    {"Edit2", "Label3", Quantity::Modulus},
+    {"Edit3", "Label4", Quantity::Modulus},
     {"Edit4", "Label5"},
     {"Edit5", "Label6"},
-    {"Label13", "Label7"},
-    {"Label14", "Label8"},
-    {"Label15", "Label9", nullptr, Quantity::Stress},
-    {"Label20", "Label17", nullptr, Quantity::Stress},
-    {"Label21", "Label18", nullptr, Quantity::Stress},
-    {"Label22", "Label19", nullptr, Quantity::Stress},
+    {"Label13", "Label7", Quantity::Length},
+    {"Label14", "Label8", Quantity::Length},
+    {"Label15", "Label9", Quantity::Stress},
+    {"Label20", "Label17", Quantity::Stress},
+    {"Label21", "Label18", Quantity::Stress},
+    {"Label22", "Label19", Quantity::Stress},
 };
 // clang-format on
 
-// The contact-kind menu, in menu order; only two kinds have a handler.
+// The contact-kind menu, in menu order; only two kinds have a handler. A
+// kind's value is its item's position, and its caption is its name
+// wherever the kind is named.
 struct MenuItemSpec {
     const char *name;
     const char *caption;
@@ -135,8 +137,7 @@ HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
     // The tab's font, which its controls inherit.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
-    describeFields(this, controls_, kCaptions);
-    watchInputs();
+    describe(kCaptions);
     controls_.widget(QStringLiteral("Image5"))->hide();
     chainTabOrder(controls_, {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Button3"});
 
@@ -150,8 +151,11 @@ HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
             connect(action, &QAction::triggered, this,
                     guarded(this, [this, h = item.handler] { (this->*h)(); }));
     }
-    offerMenu(controls_.widget(QStringLiteral("Image1")), PopupMenu1);
-    offerMenu(controls_.widget(QStringLiteral("Image5")), PopupMenu1);
+    for (const char *picture : {"Image1", "Image5"}) {
+        QWidget *image = controls_.widget(QString::fromLatin1(picture));
+        offerMenu(image, PopupMenu1);
+        image->setToolTip(QStringLiteral("右クリックで接触の種類を選べます。"));
+    }
 
     QPushButton *button3 = controls_.button(QStringLiteral("Button3"));
     connect(button3, &QPushButton::clicked, this, guarded(this, [this] { Button3Click(); }));
@@ -211,6 +215,12 @@ void HertzTab::Button3Click()
     showNumberOrEmpty(controls_.label(QStringLiteral("Label22")), pattern, r.tauMax);
     lastPress_ = HertzPress{contactKind_, in, r};
     rememberPress();
+}
+
+QList<std::pair<QString, QString>> HertzTab::selectionsInWords() const
+{
+    const auto item = static_cast<std::size_t>(contactKind_) - 1;
+    return {{QStringLiteral("接触の種類"), QString::fromUtf8(kContactKindMenu[item].caption)}};
 }
 
 QList<int> HertzTab::selections() const

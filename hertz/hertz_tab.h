@@ -38,6 +38,8 @@ public:
     // Compute: reads the seven boxes, then writes the results.
     void Button3Click();
 
+    QList<std::pair<QString, QString>> selectionsInWords() const override;
+
 private:
     // Selects a contact kind: its picture and captions, and empty results.
     void selectContactKind(const ContactLook &look);

@@ -4,6 +4,7 @@
 // results against exact values, and the inputs each calculation refuses.
 #include "app/calc_error.h"
 #include "app/numtext.h"
+#include "app/paste_text.h"
 #include "beam/beam_calc.h"
 #include "bearing/bearing_calc.h"
 #include "hertz/hertz_calc.h"
@@ -39,6 +40,8 @@ private slots:
     void reads();
     void formats_data();
     void formats();
+    void pastes_data();
+    void pastes();
     void calculates_data();
     void calculates();
 };
@@ -70,6 +73,7 @@ void TestPure::reads_data()
         {"\u200B\u300040", 0, kMalformed, "⟨U+200B⟩⟨U+3000⟩40"}, {"\uFEFF1", 0, kMalformed, "⟨U+FEFF⟩1"},
         {"1\xf8\x90\x80\x80\xed\xbf\xbf\xc3", 0, kMalformed, "1⟨0xF8⟩⟨0x90⟩⟨0x80⟩⟨0x80⟩⟨0xED⟩⟨0xBF⟩⟨0xBF⟩⟨0xC3⟩"},
         {"\U0010FFFD\U0001F600", 0, kMalformed}, {"\u03011\u0301", 0, kMalformed, "⟨U+0301⟩1\u0301"},
+        {"\xc2\x80\u0800\U00010000", 0, kMalformed, "⟨U+0080⟩\u0800\U00010000"},
         {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx漢y", 0, kMalformed, "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…"},
         {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx漢", 0, kMalformed},
     };
@@ -128,7 +132,7 @@ void TestPure::formats_data()
         {sci, 9996.0, " 1e4"}, {sci, 0.0, " 0e0"}, {sci, -0.00140763, " -1.41e-3"},
         {sci, 5e-324, " 4.94e-324"}, {sci, -kMax, " -1.79e308"}, {sci, 1.7949e308, " 1.79e308"},
         {"0.00E+00", 12345.0, "1.23E+04"}, {"00.0e-0", 12345.0, "12.3e3"}, {"000.0", 5.25, "005.3"},
-        {"0.0\"#0.\"", 1.25, "1.3#0."},
+        {"0.0\"#0.\"", 1.25, "1.3#0."}, {"0x-0", 5.0, "0x-5"},
         {three, kInf, "INF"}, {sci, -kInf, "-INF"}, {two, std::nan(""), "NAN"}, {nullptr, 21000.0, "21000"},
         {nullptr, -2.25, "-2.25"}, {nullptr, -0.0, "0"}, {nullptr, 1e20, "1E20"}, {nullptr, 0.0001, "0.0001"},
         {nullptr, 1e-5, "1E-5"}, {nullptr, 123456789012345.0, "123456789012345"},
@@ -147,6 +151,37 @@ void TestPure::formats()
     QFETCH(QByteArray, expected);
     QCOMPARE(bytes(pattern.isNull() ? FloatToStr(value) : FormatFloat(pattern.toStdString(), value)),
              expected);
+}
+
+void TestPure::pastes_data()
+{
+    QTest::addColumn<QByteArray>("clip");
+    QTest::addColumn<QByteArray>("box"); // what the box takes; null: refused as several cells
+    QTest::addColumn<bool>("fullWidth"); // the clip holds a full-width character
+    const struct {
+        const char *clip, *box;
+        bool fullWidth;
+    } rows[] = {
+        // clang-format off
+        {"500\n", "500", false}, {"\t500\r\n", "500", false}, {"1\t2", nullptr, false}, {"1\r\n2\r\n", nullptr, false},
+        {"\u3000１２．５ｅ－３\u3000", "12.5e-3", true}, {"＋１Ｅ５", "+1E5", true}, {"１，０", "1，0", true},
+        {" \u3000\n", "", true}, {"ｱ1‐1", "ｱ1‐1", false}, {"\uFF60", "\uFF60", true}, {"\uFFE6", "\uFFE6", true},
+        // clang-format on
+    };
+    for (const auto &row : rows)
+        QTest::newRow(QByteArray(row.clip).toPercentEncoding().constData())
+            << QByteArray(row.clip) << QByteArray(row.box) << row.fullWidth;
+}
+
+void TestPure::pastes()
+{
+    QFETCH(QByteArray, clip);
+    QFETCH(QByteArray, box);
+    QFETCH(bool, fullWidth);
+    const std::optional<std::string> taken = pastedNumberText(clip.toStdString());
+    QCOMPARE(taken.has_value(), !box.isNull());
+    QCOMPARE(QByteArray::fromStdString(taken.value_or("")), box);
+    QCOMPARE(hasFullWidth(clip.toStdString()), fullWidth);
 }
 
 void TestPure::calculates_data()
@@ -201,12 +236,20 @@ void TestPure::calculates_data()
         {"beam 0 1", at(20, {10, 30, 4, 20, 0, 1}), "1.98e4 2000 1.51 1.13e-2 x"},
         {"beam 0 2", at(20, {20, 1, 1, 1, 0, 1}), "7.85e3 2000 2.55 2.85e-2 x"},
         {"beam 0 3", at(20, {20, 1, 10, 1, 0, 1}), "7.36e3 2000 2.72 3.04e-2 x"},
-        {"beam 0 4", at(20, {1, 1, 1, 1, 5000, 10}), "5e3 2000 200 4.47e-2 x"},
-        {"beam 0 1", at(20, {20, 0, 10, 10, 0, 10}), kFloatFaultMessage}, {"beam 0 3", at(20, {0, 20, 10, 10, 0, 10}), kFloatFaultMessage},
-        {"beam 0 4", at(20, {20, 20, 10, 10, 0, 10}), kFloatFaultMessage},
-        {"beam 0 4", at(20, {20, 20, 10, 10, 5000, 0}), kFloatFaultMessage},
-        {"beam 1 0", {21000, 0, 40, 20, 20, 20, 20, 10, 10, 0, 10}, kFloatFaultMessage},
-        {"beam 3 0", {0, 100, 40, 0, 20, 20, 20, 10, 10, 0, 10}, kFloatFaultMessage},
+        {"beam 0 4", at(20, {1, 1, 1, 1, 0.5, 0.5}), "5e-1 2000 4000 4.47e2 x"},
+        // Inputs that describe no beam, refused at their boundaries; a load may point up.
+        {"beam 0 1", at(20, {20, 20, 20, 10, 0, 1}), "refused b2"}, {"beam 0 1", at(20, {20, 20, 19.99, 0, 0, 1}), "1.33e4 2000 1.5 1.68e-2 x"},
+        {"beam 0 1", at(20, {20, 0, 10, 0, 0, 1}), "refused h2"}, {"beam 0 1", at(20, {20, 20, 0, -1e-9, 0, 1}), "refused h2"},
+        {"beam 0 3", at(20, {20, 1, 20, 1, 0, 1}), "refused d2"}, {"beam 0 3", at(20, {20, 1, -1e-9, 1, 0, 1}), "refused d2"},
+        {"beam 0 1", at(20, {20, 20, -1e-9, 10, 0, 1}), "refused b2"},
+        {"beam 0 0", at(20, {-20, 20, 1, 1, 0, 1}), "refused section"}, {"beam 0 0", at(20, {-20, -20, 1, 1, 0, 1}), "refused section"},
+        {"beam 0 2", at(20, {-20, 1, 1, 1, 0, 1}), "refused section"},
+        {"beam 0 4", at(20, {20, 20, 10, 10, 0, 10}), "refused I"}, {"beam 0 4", at(20, {20, 20, 10, 10, 5000, 0}), "refused Z"},
+        {"beam 1 0", {21000, 0, 40, 0, 20, 20, 20, 10, 10, 0, 10}, "refused L"}, {"beam 3 0", {0, 100, 40, 0, 20, 20, 20, 10, 10, 0, 10}, "refused E"},
+        {"beam 3 0", at(100.001), "refused x"}, {"beam 0 0", at(-0.001), "refused x"}, {"beam 2 0", at(-5), "1.33e4 480 0.36 1.41e-3 max"},
+        {"beam 2 0", {21000, 100, -0.01, 50, 20, 20, 20, 10, 10, 0, 10}, "refused L1"}, {"beam 2 0", {21000, 100, 100.01, 0, 20, 20, 20, 10, 10, 0, 10}, "refused L1"},
+        {"beam 0 0", {21000, 100, 40, 20, -20, 20, 20, 10, 10, 0, 10}, "1.33e4 -2000 -1.5 -1.68e-2 x"},
+        {"beam 3 0", {1e-320, 100, 40, 0, 20, 20, 20, 10, 10, 0, 10}, kFloatFaultMessage},
         {"bearing", {100, 6000, 6000, 1500, 200}, "1500.0 10666.7 444 日"},
         {"bearing", {1000, 6000, 10000, 1000, 1000}, "2050.0 1934.6 81 日"},
         {"bearing", {100, 4000, 6000, 800, 200}, "800.0 70312.5 2930 日"},
@@ -218,12 +261,13 @@ void TestPure::calculates_data()
         {"bearing", {100, 12000, 538, 200, 200}, "538.0 166.7 7 日"}, {"bearing", {100, 12100, 568, 200, 200}, "568.0 166.7 7 日"},
         {"bearing", {100, 5e-324, 6000, 1500, 1}, "1500.0 10666.7 444 日"},
         {"bearing", {100, 6000, 6000, 1500, 0}, "1500.0 10666.7 444 日"},
-        {"bearing", {100, 0, 6000, 1500, 0}, kNoLoadFactorMessage},
+        {"bearing", {100, 0, 6000, 1500, 0}, "refused Cor"}, {"bearing", {100, 6000, 6000, 0, 200}, "384.0 635782.9 26491 日"},
         {"bearing", {100, 2147483646, 6000, 1500, 1}, "1500.0 10666.7 444 日"},
         {"bearing", {100, 1e308, 6000, 1500, 1e-10}, "1500.0 10666.7 444 日"},
-        {"bearing", {100, 0, 6000, 1500, 200}, kNoLoadFactorMessage}, {"bearing", {100, -6000, 6000, 1500, 200}, kNoLoadFactorMessage},
-        {"bearing", {100, 6000, 6000, 1500, -200}, kNoLoadFactorMessage}, {"bearing", {100, -6000, 6000, 1500, 0}, kNoLoadFactorMessage},
-        {"bearing", {0, 6000, 6000, 1500, 200}, kFloatFaultMessage}, {"bearing", {100, 6000, 6000, 0, 0}, kFloatFaultMessage},
+        {"bearing", {100, -6000, 6000, 1500, 200}, "refused Cor"}, {"bearing", {100, 6000, 0, 1500, 200}, "refused Cr"},
+        {"bearing", {100, 6000, 6000, 1500, -200}, "refused Fa"}, {"bearing", {100, 6000, 6000, -300, 0}, "refused Fr"},
+        {"bearing", {0, 6000, 6000, 1500, 200}, "refused n"}, {"bearing", {100, 6000, 6000, 0, 0}, "refused Fr Fa"},
+        {"bearing", {1e-320, 6000, 6000, 1500, 200}, kFloatFaultMessage},
     };
     // clang-format on
     for (const auto &row : rows)
@@ -237,24 +281,37 @@ void TestPure::calculates()
     QFETCH(QList<double>, in);
     QFETCH(QByteArray, shown);
     QByteArrayList texts;
+    // The faults by name, in the order of their enumerations.
+    const char *beamFaults[] = {"E", "L", "L1", "x", "b2", "h2", "d2", "section", "I", "Z"};
+    const char *bearingFaults[] = {"n", "Cor", "Cr", "Fr", "Fa", "Fr Fa"};
     const auto show = [&texts](const char *pattern, std::optional<double> value) {
         texts << (value ? bytes(FormatFloat(pattern, *value)).trimmed() : QByteArray("-"));
     };
     try {
         if (calc.startsWith("beam")) {
-            const BeamResult r =
-                computeBeam(LoadCase(calc[5] - '0'), SectionKind(calc[7] - '0'),
-                            {in[0], in[1], in[2], in[3], in[4], in[5], in[6], in[7], in[8], in[9], in[10]});
-            show(kPatternScientific, r.I);
-            show(kPatternWhole, r.Mmax);
-            show(kPatternTwoDecimals, r.sigmaMax);
-            show(kPatternScientific, r.delta);
-            texts << (r.deflection == Deflection::Maximum ? "max" : "x");
+            const BeamInput b{in[0], in[1], in[2], in[3], in[4], in[5], in[6], in[7], in[8], in[9], in[10]};
+            const auto loadCase = LoadCase(calc[5] - '0');
+            const auto section = SectionKind(calc[7] - '0');
+            if (const auto fault = findBeamFault(loadCase, section, b)) {
+                texts << "refused" << beamFaults[int(*fault)];
+            } else {
+                const BeamResult r = computeBeam(loadCase, section, b);
+                show(kPatternScientific, r.I);
+                show(kPatternWhole, r.Mmax);
+                show(kPatternTwoDecimals, r.sigmaMax);
+                show(kPatternScientific, r.delta);
+                texts << (r.deflection == Deflection::Maximum ? "max" : "x");
+            }
         } else if (calc == "bearing") {
-            const BearingResult r = computeBearingLife({in[0], in[1], in[2], in[3], in[4]});
-            show(kPatternOneDecimal, r.P);
-            show(kPatternOneDecimal, r.Lh);
-            show(kPatternDays, r.days);
+            const BearingInput b{in[0], in[1], in[2], in[3], in[4]};
+            if (const auto fault = findBearingFault(b)) {
+                texts << "refused" << bearingFaults[int(*fault)];
+            } else {
+                const BearingResult r = computeBearingLife(b);
+                show(kPatternOneDecimal, r.P);
+                show(kPatternOneDecimal, r.Lh);
+                show(kPatternDays, r.days);
+            }
         } else {
             const auto kind = calc == "sphere" ? ContactKind::SphereOnSphere : ContactKind::CylinderOnPlane;
             const HertzResult r = computeHertz(kind, {in[0], in[1], in[2], in[3], in[4], in[5], in[6]});

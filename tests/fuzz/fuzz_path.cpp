@@ -52,16 +52,25 @@ void press(std::uint8_t selector, const std::vector<double> &v)
     } else if (selector % 4 == 2) {
         const auto loadCase = LoadCase(selector / 4 % 5);
         BeamInput in{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[8]};
-        const BeamResult r = computeBeam(loadCase, SectionKind(selector / 20 % 5), in);
+        // The tab refuses inputs that describe no beam before computing.
+        const auto section = SectionKind(selector / 20 % 5);
+        if (findBeamFault(loadCase, section, in))
+            return;
+        const BeamResult r = computeBeam(loadCase, section, in);
         in.typedI = show(kPatternScientific, r.I);
         show(kPatternWhole, r.Mmax);
         show(kPatternTwoDecimals, r.sigmaMax);
         show(kPatternScientific, r.delta);
+        if (findBeamFault(loadCase, SectionKind::Typed, in))
+            return;
         const BeamResult again = computeBeam(loadCase, SectionKind::Typed, in);
         show(kPatternTwoDecimals, again.sigmaMax);
         show(kPatternScientific, again.delta);
     } else {
-        const BearingResult r = computeBearingLife({v[0], v[1], v[2], v[3], v[4]});
+        const BearingInput in{v[0], v[1], v[2], v[3], v[4]};
+        if (findBearingFault(in))
+            return;
+        const BearingResult r = computeBearingLife(in);
         show(kPatternOneDecimal, r.P);
         show(kPatternOneDecimal, r.Lh);
         show(kPatternDays, r.days);
