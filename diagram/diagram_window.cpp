@@ -9,6 +9,7 @@
 #include "hertz/hertz_tab.h"
 #include "sheet/sheet_save.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -78,6 +79,9 @@ DiagramWindow::DiagramWindow(const DiagramSources &sources, QWidget *owner)
     values_->setObjectName(QStringLiteral("DiagramValues"));
     values_->setAccessibleName(QStringLiteral("図の値"));
     values_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Refitted whenever the text is laid out anew (new values, a new width).
+    connect(values_->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            &DiagramWindow::fitValues);
 
     auto *drawn = new QWidget;
     auto *drawnLayout = new QVBoxLayout(drawn);
@@ -201,8 +205,7 @@ void DiagramWindow::refresh()
 // beyond that they scroll.
 void DiagramWindow::fitValues()
 {
-    QTextDocument *text = values_->document();
-    text->setTextWidth(values_->viewport()->width());
+    const QTextDocument *text = values_->document();
     const int frame = 2 * values_->frameWidth() + static_cast<int>(2 * text->documentMargin());
     const int needed = static_cast<int>(std::ceil(text->size().height())) + frame;
     values_->setFixedHeight(

@@ -35,8 +35,8 @@ std::vector<std::optional<QRectF>> placeLabels(const std::vector<LabelRequest> &
         for (double dy : {-offset - h, offset, -offset - 2 * h, offset + h}) {
             for (double dx : {offset, -offset - w}) {
                 const QRectF box = insideOf(QRectF(r.point + QPointF(dx, dy), r.size), area);
-                if (std::any_of(taken.begin(), taken.end(),
-                                [&](const QRectF &t) { return t.intersects(box); }))
+                if (!area.contains(box) || std::any_of(taken.begin(), taken.end(),
+                                                       [&](const QRectF &t) { return t.intersects(box); }))
                     continue;
                 const bool covers = onCurve(box);
                 if (!best || (bestOnCurve && !covers)) {

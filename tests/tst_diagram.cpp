@@ -74,7 +74,7 @@ void TestDiagram::opens()
     QFETCH(QString, title);
     run(steps);
     QVERIFY(!diagram()); // nothing made before it is asked for
-    for (int request = 0; request < 2; ++request) {
+    const auto request = [&] {
         if (way == "key") {
             pressOnTabBar(Qt::CTRL | Qt::Key_G);
         } else if (way.endsWith("*2")) {
@@ -86,15 +86,21 @@ void TestDiagram::opens()
             menu->actions().constLast()->trigger();
             menu->close();
         }
-    }
-    QCOMPARE(form()->findChildren<DiagramWindow *>().size(), 1);
-    QVERIFY(diagram()->isVisible() && diagram()->isWindow());
+    };
+    request();
+    QVERIFY(diagram() && diagram()->isVisible() && diagram()->isWindow());
     QCOMPARE(diagram()->windowTitle(), title);
     // On the screen, and beside the main window where there is room.
     const QRect screen = form()->screen()->availableGeometry(), owner = form()->frameGeometry();
     QVERIFY(screen.contains(diagram()->frameGeometry()));
     const bool room = screen.right() - owner.right() > diagram()->minimumWidth() + 8;
     QCOMPARE(owner.intersects(diagram()->frameGeometry()), !room);
+    // A second request raises the same window where the user moved it.
+    const QPoint moved = diagram()->pos() + QPoint(-10, 10);
+    diagram()->move(moved);
+    request();
+    QCOMPARE(form()->findChildren<DiagramWindow *>().size(), 1);
+    QCOMPARE(diagram()->pos(), moved);
     QTRY_COMPARE(QApplication::activeWindow(), diagram());
     QTest::keyClick(diagram(), Qt::Key_Escape);
     QVERIFY(!diagram()->isVisible());
@@ -139,6 +145,7 @@ void TestDiagram::marksTheFieldsValues_data()
     row("bearing, axial load counts", "Edit8=1000|Edit25=10000|Edit10=1000|Edit11=1000|Button1", "Cor/Fa = 6000 / 1000 = 6.000 → 表の行 10：e = 0.29（Fa/Fr > e のとき X = 0.56、Y = 1.49）|Fa/Fr = 1000 / 1000 = 1.000 > e = 0.29 → X = 0.56、Y = 1.49|P = X·Fr + Y·Fa = 0.56 × 1000 + 1.49 × 1000 = {Label38} kgf|Lh = (Cr/P)³ × 10⁶/(60·n) = (10000 / {Label38})³ × 10⁶/(60 × 1000) = {Label28} 時間（{Label59}）");
     row("bearing, a tie with e", "Edit9=4000|Edit10=800|Button1", "Fa/Fr = 200 / 800 = 0.250 ≦ e = 0.25 → X = 1、Y = 0");
     row("bearing, no axial load", "Edit11=0|Button1", "Cor/Fa = 6000 / 0 = ∞ → 表の行 70：e = 0.19（Fa/Fr > e のとき X = 0.56、Y = 2.28）");
+    row("bearing, a life too short to draw", "Edit25=1e-200|Edit10=1e200|Button1", "Lh が 0 になるため、対数の図は描けません");
     // clang-format on
 }
 
@@ -149,6 +156,8 @@ void TestDiagram::marksTheFieldsValues()
     run(steps);
     pressOnTabBar(Qt::CTRL | Qt::Key_G);
     const QStringList shown = values().split('\n');
+    // The values are shown whole, without scrolling.
+    QVERIFY(!diagram()->findChild<QTextBrowser *>("DiagramValues")->verticalScrollBar()->isVisible());
     for (QString line : lines) {
         for (const char *name :
              {"Label13", "Label15", "Label22", "Label28", "Label38", "Label59", "Edit20", "Edit22"})
@@ -259,7 +268,7 @@ void TestDiagram::placesLabelsApart()
     const QSizeF size(80, 20);
     const std::vector<tavrel::LabelRequest> requests = {
         {{100, 50}, size}, {{110, 55}, size}, {{290, 140}, size}, {{10, 10}, QSizeF(400, 20)}};
-    const auto onCurve = [](const QRectF &box) { return box.top() < 20; };
+    const auto onCurve = [](const QRectF &box) { return box.top() < 30; };
     const auto boxes = tavrel::placeLabels(requests, area, 6, onCurve);
     QCOMPARE(boxes.size(), requests.size());
     QVERIFY(!boxes[3]);
@@ -270,7 +279,12 @@ void TestDiagram::placesLabelsApart()
             QVERIFY(i == j || !boxes[j] || !boxes[i]->intersects(*boxes[j]));
         }
     }
-    QCOMPARE(*boxes[0], QRectF(QPointF(106, 24), size)); // the nearest place, up and right
+    // Up and right, up and left cover the curve; down and right the second
+    // mark: down and left. The second mark's label goes up and right
+    // beside the first's, the third stays inside the corner.
+    QCOMPARE(*boxes[0], QRectF(QPointF(14, 56), size));
+    QCOMPARE(*boxes[1], QRectF(QPointF(116, 29 + 32), size));
+    QCOMPARE(*boxes[2], QRectF(QPointF(220, 114), size));
 }
 
 // The figures hold the pressed numbers at the places the curves put them.
