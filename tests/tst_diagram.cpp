@@ -38,6 +38,7 @@ class TestDiagram : public GuiTest
 private slots:
     void opens_data();
     void opens();
+    void opensLeftWhereThereIsMoreRoom();
     void saysWhyNothingIsDrawn();
     void marksTheFieldsValues_data();
     void marksTheFieldsValues();
@@ -104,6 +105,17 @@ void TestDiagram::opens()
     QTRY_COMPARE(QApplication::activeWindow(), diagram());
     QTest::keyClick(diagram(), Qt::Key_Escape);
     QVERIFY(!diagram()->isVisible());
+}
+
+void TestDiagram::opensLeftWhereThereIsMoreRoom()
+{
+    const QRect screen = form()->screen()->availableGeometry();
+    form()->move(screen.right() - form()->frameGeometry().width(), screen.top());
+    static_cast<TForm1 *>(form())->showDiagram();
+    const QRect owner = form()->frameGeometry(), placed = diagram()->frameGeometry();
+    QVERIFY(screen.contains(placed));
+    if (owner.left() - screen.left() > diagram()->minimumWidth() + 8)
+        QVERIFY(placed.right() < owner.left());
 }
 
 void TestDiagram::saysWhyNothingIsDrawn()
@@ -285,6 +297,9 @@ void TestDiagram::placesLabelsApart()
     QCOMPARE(*boxes[0], QRectF(QPointF(14, 56), size));
     QCOMPARE(*boxes[1], QRectF(QPointF(116, 29 + 32), size));
     QCOMPARE(*boxes[2], QRectF(QPointF(220, 114), size));
+    // Where every place covers a curve, the nearest.
+    const auto anyway = tavrel::placeLabels({{{50, 50}, size}}, area, 6, [](const QRectF &) { return true; });
+    QCOMPARE(anyway.front(), QRectF(QPointF(56, 24), size));
 }
 
 // The figures hold the pressed numbers at the places the curves put them.
@@ -312,9 +327,11 @@ void TestDiagram::drawsWhatWasPressed()
     const BearingInput g{100, 6000, 6000, 1500, 200};
     const BearingResult gr = computeBearingLife(g);
     const Figure bearing = bearingDiagram({g, gr}).figure;
-    QVERIFY(bearing.plots[0].x.logarithmic && bearing.plots[0].y.logarithmic);
+    QVERIFY(bearing.plots[0].x.logarithmic && bearing.plots[0].y.logarithmic && !bearing.plots[0].x.reversed);
     QCOMPARE(bearing.plots[0].marks[0].x, gr.P);
     QCOMPARE(bearing.plots[0].marks[0].y, gr.Lh);
+    const BearingInput fast{1e7, 6000, 6000, 1500, 200}; // a life of minutes is drawn too
+    QCOMPARE(bearingDiagram({fast, computeBearingLife(fast)}).figure.plots.size(), 1u);
 }
 
 // The beam's sketch spans the plots' horizontal axis, its x = L at the left.
