@@ -4,6 +4,7 @@
 #include "guitest.h"
 
 #include "app/calc_tab.h"
+#include "sheet/calc_sheet.h"
 #include "sheet/sheet_save.h"
 
 namespace
@@ -30,6 +31,8 @@ class TestSheet : public GuiTest
 private slots:
     void writesWhatTheFieldsShow_data();
     void writesWhatTheFieldsShow();
+    void keepsWithinThePage_data();
+    void keepsWithinThePage();
     void refusesResultsThatNoLongerMatch();
     void refusedWriteLeavesNothing();
 
@@ -91,6 +94,38 @@ void TestSheet::writesWhatTheFieldsShow()
     }
     for (const QString &line : lines)
         QVERIFY2(rows.filter(QString(line).remove(' ')).size() == 1, qPrintable(line));
+}
+
+void TestSheet::keepsWithinThePage_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    // clang-format off
+    QTest::newRow("sphere, long typed radius") << QStringList{"Edit6=0." + QString(3000, '0') + "4e3002", "Edit1=1e-7", "Button3"};
+    QTest::newRow("beam, results of 300 digits") << QStringList{"RadioGroup2:4", "Edit14=1e300", "Edit18=1e-5", "Edit19=1e-5", "Button2"};
+    QTest::newRow("bearing, long life") << QStringList{"Edit10=150", "Edit11=20", "Button1"};
+    // clang-format on
+}
+
+void TestSheet::keepsWithinThePage()
+{
+    QFETCH(QStringList, steps);
+    QCOMPARE(run(steps), QStringList());
+    // The page at 60 dots an inch: nothing but paper within 8 mm of its edges.
+    constexpr double dotsPerMm = 60 / 25.4;
+    QImage page(qRound(210 * dotsPerMm), qRound(297 * dotsPerMm), QImage::Format_RGB32);
+    page.setDotsPerMeterX(qRound(dotsPerMm * 1000));
+    page.setDotsPerMeterY(qRound(dotsPerMm * 1000));
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        tavrel::paintSheet(painter, page.rect(), dotsPerMm, *tavrel::sheetOf(currentTab()), kWhen);
+    }
+    const QRect paper = page.rect().adjusted(19, 19, -19, -19);
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); x += paper.contains(x, y) ? paper.width() : 1)
+            QVERIFY2(page.pixel(x, y) == qRgb(255, 255, 255),
+                     qPrintable(QString("ink at %1, %2").arg(x).arg(y)));
+    }
 }
 
 void TestSheet::refusesResultsThatNoLongerMatch()
