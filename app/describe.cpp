@@ -30,22 +30,22 @@ constexpr double kNewtonsPerKgf = 9.80665;
 struct QuantityUnits {
     Quantity quantity;
     const char *unit;
-    double siFactor;
-    const char *siUnit;
+    double siFactor = 0;
+    const char *siUnit = nullptr;
 };
 constexpr std::array kQuantityUnits = {
-    QuantityUnits{Quantity::None, "", 0, nullptr},
-    QuantityUnits{Quantity::Length, "mm", 0, nullptr},
+    QuantityUnits{Quantity::None, ""},
+    QuantityUnits{Quantity::Length, "mm"},
     QuantityUnits{Quantity::Force, "kgf", kNewtonsPerKgf, "N"},
     QuantityUnits{Quantity::Load, "kgf", kNewtonsPerKgf, "N"},
     QuantityUnits{Quantity::Modulus, "kgf/mm²", kNewtonsPerKgf / 1000, "GPa"},
     QuantityUnits{Quantity::Stress, "kgf/mm²", kNewtonsPerKgf, "MPa"},
     QuantityUnits{Quantity::Moment, "kgf·mm", kNewtonsPerKgf, "N·mm"},
-    QuantityUnits{Quantity::SecondMoment, "mm⁴", 0, nullptr},
-    QuantityUnits{Quantity::SectionModulus, "mm³", 0, nullptr},
-    QuantityUnits{Quantity::Speed, "r/min", 0, nullptr},
-    QuantityUnits{Quantity::Hours, "h", 0, nullptr},
-    QuantityUnits{Quantity::Days, "日", 0, nullptr},
+    QuantityUnits{Quantity::SecondMoment, "mm⁴"},
+    QuantityUnits{Quantity::SectionModulus, "mm³"},
+    QuantityUnits{Quantity::Speed, "r/min"},
+    QuantityUnits{Quantity::Hours, "h"},
+    QuantityUnits{Quantity::Days, "日"},
 };
 
 // Every quantity has its row.

@@ -88,13 +88,40 @@ median() { # COLUMN FILE
 
 # Rows "| name | median | goal | verdict |" from a Google Benchmark CSV: the
 # medians of the repetitions, against a goal given in the CSV's time unit.
+# The to_chars baselines have a table of their own (format_ratio_rows).
 benchmark_rows() { # CSV GOAL
     awk -F, -v goal="$2" '
-        /^"/ && $1 ~ /_median"$/ {
+        /^"/ && $1 ~ /_median"$/ && $1 !~ /^"ToChars\// {
             name = $1; gsub(/"/, "", name); sub(/_median$/, "", name)
             unit = ($5 == "us") ? "µs" : $5
             if ($9 == "true") { printf "| %s | error: %s | < %s %s | missed |\n", name, $10, goal, unit; next }
             printf "| %s | %.3g %s | < %s %s | %s |\n", name, $3, unit, goal, unit, ($3 < goal) ? "met" : "missed"
+        }' "$1"
+}
+
+# Rows "| pattern | FormatFloat | to_chars | ratio | goal | verdict |": the
+# median CPU time of each Format benchmark against that of its ToChars
+# baseline (the same value) from the same run. CPU time, as a busy machine
+# stretches the wall-clock time of either at random.
+format_ratio_rows() { # CSV GOAL
+    awk -F, -v goal="$2" '
+        /^"/ && $1 ~ /_median"$/ && $1 ~ /^"(Format|ToChars)\// {
+            name = $1; gsub(/"/, "", name); sub(/_median$/, "", name)
+            kind = name; sub(/\/.*/, "", kind); sub(/^[^\/]*\//, "", name)
+            if (!(name in seen)) { seen[name] = 1; order[++count] = name }
+            median[kind, name] = $4; unit[kind, name] = ($5 == "us") ? "µs" : $5
+            if ($9 == "true") failed[name] = 1
+        }
+        END {
+            for (i = 1; i <= count; ++i) {
+                name = order[i]
+                if (failed[name] || !(("Format", name) in median) || !(("ToChars", name) in median)) {
+                    printf "| %s | error | | | ≤ %s | missed |\n", name, goal; continue
+                }
+                f = median["Format", name]; t = median["ToChars", name]; r = f / t
+                printf "| %s | %.3g %s | %.3g %s | %.2f | ≤ %s | %s |\n", name, f, unit["Format", name],
+                    t, unit["ToChars", name], r, goal, (r <= goal + 1e-9) ? "met" : "missed"
+            }
         }' "$1"
 }
 
@@ -136,6 +163,16 @@ qt=$(dpkg-query -W -f '${Version}' qt6-base-dev 2>/dev/null || echo unknown)
     echo "| benchmark | time | goal | |"
     echo "|---|---|---|---|"
     benchmark_rows "$results/bench_pure.csv" 300
+    echo
+    echo "### FormatFloat against std::to_chars"
+    echo
+    echo "Each pattern with the value of its Format benchmark, against"
+    echo "std::to_chars(value, std::chars_format::scientific, 17) of the same value, the"
+    echo "call that gives FormatFloat its digits; median CPU times of this run."
+    echo
+    echo "| pattern | FormatFloat | to_chars | ratio | goal | |"
+    echo "|---|---|---|---|---|---|"
+    format_ratio_rows "$results/bench_pure.csv" 2
     echo
     echo "### One press of each compute button"
     echo

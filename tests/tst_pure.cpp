@@ -73,6 +73,7 @@ void TestPure::reads_data()
         {"\u200B\u300040", 0, kMalformed, "⟨U+200B⟩⟨U+3000⟩40"}, {"\uFEFF1", 0, kMalformed, "⟨U+FEFF⟩1"},
         {"1\xf8\x90\x80\x80\xed\xbf\xbf\xc3", 0, kMalformed, "1⟨0xF8⟩⟨0x90⟩⟨0x80⟩⟨0x80⟩⟨0xED⟩⟨0xBF⟩⟨0xBF⟩⟨0xC3⟩"},
         {"\U0010FFFD\U0001F600", 0, kMalformed}, {"\u03011\u0301", 0, kMalformed, "⟨U+0301⟩1\u0301"},
+        {"\xc2\x80\u0800\U00010000", 0, kMalformed, "⟨U+0080⟩\u0800\U00010000"},
         {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx漢y", 0, kMalformed, "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…"},
         {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx漢", 0, kMalformed},
     };
@@ -131,7 +132,7 @@ void TestPure::formats_data()
         {sci, 9996.0, " 1e4"}, {sci, 0.0, " 0e0"}, {sci, -0.00140763, " -1.41e-3"},
         {sci, 5e-324, " 4.94e-324"}, {sci, -kMax, " -1.79e308"}, {sci, 1.7949e308, " 1.79e308"},
         {"0.00E+00", 12345.0, "1.23E+04"}, {"00.0e-0", 12345.0, "12.3e3"}, {"000.0", 5.25, "005.3"},
-        {"0.0\"#0.\"", 1.25, "1.3#0."},
+        {"0.0\"#0.\"", 1.25, "1.3#0."}, {"0x-0", 5.0, "0x-5"},
         {three, kInf, "INF"}, {sci, -kInf, "-INF"}, {two, std::nan(""), "NAN"}, {nullptr, 21000.0, "21000"},
         {nullptr, -2.25, "-2.25"}, {nullptr, -0.0, "0"}, {nullptr, 1e20, "1E20"}, {nullptr, 0.0001, "0.0001"},
         {nullptr, 1e-5, "1E-5"}, {nullptr, 123456789012345.0, "123456789012345"},
@@ -164,7 +165,7 @@ void TestPure::pastes_data()
         // clang-format off
         {"500\n", "500", false}, {"\t500\r\n", "500", false}, {"1\t2", nullptr, false}, {"1\r\n2\r\n", nullptr, false},
         {"\u3000１２．５ｅ－３\u3000", "12.5e-3", true}, {"＋１Ｅ５", "+1E5", true}, {"１，０", "1，0", true},
-        {" \u3000\n", "", true}, {"ｱ1", "ｱ1", false}, {"\uFFE52", "\uFFE52", true},
+        {" \u3000\n", "", true}, {"ｱ1‐1", "ｱ1‐1", false}, {"\uFF60", "\uFF60", true}, {"\uFFE6", "\uFFE6", true},
         // clang-format on
     };
     for (const auto &row : rows)
@@ -235,7 +236,7 @@ void TestPure::calculates_data()
         {"beam 0 1", at(20, {10, 30, 4, 20, 0, 1}), "1.98e4 2000 1.51 1.13e-2 x"},
         {"beam 0 2", at(20, {20, 1, 1, 1, 0, 1}), "7.85e3 2000 2.55 2.85e-2 x"},
         {"beam 0 3", at(20, {20, 1, 10, 1, 0, 1}), "7.36e3 2000 2.72 3.04e-2 x"},
-        {"beam 0 4", at(20, {1, 1, 1, 1, 5000, 10}), "5e3 2000 200 4.47e-2 x"},
+        {"beam 0 4", at(20, {1, 1, 1, 1, 0.5, 0.5}), "5e-1 2000 4000 4.47e2 x"},
         // Inputs that describe no beam, refused at their boundaries; a load may point up.
         {"beam 0 1", at(20, {20, 20, 20, 10, 0, 1}), "refused b2"}, {"beam 0 1", at(20, {20, 20, 19.99, 0, 0, 1}), "1.33e4 2000 1.5 1.68e-2 x"},
         {"beam 0 1", at(20, {20, 0, 10, 0, 0, 1}), "refused h2"}, {"beam 0 1", at(20, {20, 20, 0, -1e-9, 0, 1}), "refused h2"},
