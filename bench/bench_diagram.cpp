@@ -6,12 +6,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTabWidget>
 
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <utility>
 
 namespace
 {
@@ -31,6 +33,36 @@ std::unique_ptr<TForm1> pressedWindow(const TabPress &press)
     return form;
 }
 
+// Notes when the diagram's drawing has been painted.
+class PaintWatch : public QObject
+{
+public:
+    PaintWatch() { QApplication::instance()->installEventFilter(this); }
+    ~PaintWatch() override { QApplication::instance()->removeEventFilter(this); }
+
+    // Runs the event loop until the drawing has been painted since the last
+    // call; false if that takes over a second.
+    bool waitForPaint()
+    {
+        QElapsedTimer waited;
+        waited.start();
+        while (!painted_ && waited.elapsed() < 1000)
+            QApplication::processEvents();
+        return std::exchange(painted_, false);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->objectName() == QLatin1String("DiagramView"))
+            painted_ = true;
+        return false;
+    }
+
+private:
+    bool painted_ = false;
+};
+
 bool diagramShown(TForm1 &form)
 {
     auto *diagram = form.findChild<QWidget *>(QStringLiteral("DiagramWindow"));
@@ -39,15 +71,16 @@ bool diagramShown(TForm1 &form)
 
 void open(benchmark::State &state, TabPress press)
 {
+    PaintWatch watch;
     for (auto _ : state) {
         state.PauseTiming();
         std::unique_ptr<TForm1> form = pressedWindow(press);
         state.ResumeTiming();
         form->showDiagram();
-        QApplication::processEvents();
+        const bool painted = watch.waitForPaint();
         state.PauseTiming();
-        if (!diagramShown(*form))
-            state.SkipWithError("the diagram window did not open");
+        if (!painted || !diagramShown(*form))
+            state.SkipWithError("the diagram window did not open and draw");
         form.reset();
         QApplication::processEvents();
         state.ResumeTiming();
@@ -56,16 +89,18 @@ void open(benchmark::State &state, TabPress press)
 
 void redrawAfterPress(benchmark::State &state, TabPress press)
 {
+    PaintWatch watch;
     std::unique_ptr<TForm1> form = pressedWindow(press);
     form->showDiagram();
-    QApplication::processEvents();
+    watch.waitForPaint();
     auto *button = form->findChild<QPushButton *>(QString::fromLatin1(press.button));
     for (auto _ : state) {
         button->click();
-        QApplication::processEvents();
+        if (!watch.waitForPaint()) {
+            state.SkipWithError("the diagram was not drawn again");
+            break;
+        }
     }
-    if (!diagramShown(*form))
-        state.SkipWithError("the diagram window did not open");
 }
 
 } // namespace

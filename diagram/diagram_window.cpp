@@ -11,12 +11,14 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -66,7 +68,6 @@ DiagramWindow::DiagramWindow(const DiagramSources &sources, QWidget *owner)
     // the designed palette and font, whatever the desktop's.
     setPalette(designedPalette());
     setFont(fontFor(FontRole::Inherit));
-    setAttribute(Qt::WA_DeleteOnClose, false);
 
     message_ = new QLabel;
     message_->setObjectName(QStringLiteral("DiagramMessage"));
@@ -77,7 +78,6 @@ DiagramWindow::DiagramWindow(const DiagramSources &sources, QWidget *owner)
     values_->setObjectName(QStringLiteral("DiagramValues"));
     values_->setAccessibleName(QStringLiteral("図の値"));
     values_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    values_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     auto *drawn = new QWidget;
     auto *drawnLayout = new QVBoxLayout(drawn);
@@ -236,6 +236,11 @@ void DiagramWindow::saveWithDialog()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({QStringLiteral("PNG 画像 (*.png)"), QStringLiteral("SVG 画像 (*.svg)")});
     dialog.setDefaultSuffix(QStringLiteral("png"));
+    // In the pictures folder, named after the tab.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    dialog.setDirectory(QDir(pictures).exists() ? pictures : QDir::homePath());
+    dialog.selectFile(
+        QStringLiteral("図-%1.png").arg(sources_.pages->tabText(sources_.pages->currentIndex())));
     adoptWindowLook(&dialog);
     connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
         dialog.setDefaultSuffix(filter.contains(QLatin1String("svg")) ? QStringLiteral("svg")
