@@ -17,10 +17,6 @@ struct BeamPress;
 struct BearingPress;
 struct HertzPress;
 
-// What the named result field or box shows, without the pattern's leading
-// blank.
-QString shownText(const CalculatorTab &tab, const char *field);
-
 // Each tab's sheet of its last press, with the rows of its boxes and fields.
 SheetContent hertzSheet(const HertzTab &tab, const HertzPress &press, const TabRows &rows);
 SheetContent beamSheet(const BeamTab &tab, const BeamPress &press, const TabRows &rows);
