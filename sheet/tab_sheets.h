@@ -9,7 +9,6 @@
 namespace tavrel
 {
 
-class CalculatorTab;
 class BeamTab;
 class BearingTab;
 class HertzTab;
