@@ -26,9 +26,7 @@ std::optional<QString> writeSheet(const QString &path, const SheetContent &conte
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setTitle(QStringLiteral("計算書 %1").arg(content.title));
         pdf.setCreator(QString::fromLatin1(kSheetProgram));
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            return false;
+        QPainter painter(&pdf);
         paintSheet(painter, QRectF(0, 0, pdf.width(), pdf.height()), pdf.resolution() / 25.4, content, when);
         return painter.end();
     });
