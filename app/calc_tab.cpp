@@ -1,5 +1,8 @@
 #include "app/calc_tab.h"
 
+#include "app/describe.h"
+
+#include <QEvent>
 #include <QLineEdit>
 
 namespace tavrel
@@ -18,9 +21,27 @@ void CalculatorTab::watchInputs()
         connect(box, &QLineEdit::textChanged, this, &CalculatorTab::pressStateChanged);
 }
 
+void CalculatorTab::setKeyboardOrder(const QList<const char *> &names)
+{
+    keyboardOrder_ = names;
+    chainTabOrder(controls_, keyboardOrder_);
+}
+
+// The toolkit leaves a pair of controls as they are where Tab already goes
+// from the one to the other, round the end of the tab's own chain; placed in
+// the window, that end leads on to other controls, so the order is set
+// again there.
+bool CalculatorTab::event(QEvent *event)
+{
+    if (event->type() == QEvent::ParentChange)
+        chainTabOrder(controls_, keyboardOrder_);
+    return QWidget::event(event);
+}
+
 void CalculatorTab::rememberPress()
 {
     pressed_ = now();
+    announceResults(controls_.results());
     emit pressStateChanged();
 }
 

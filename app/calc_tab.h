@@ -42,7 +42,12 @@ protected:
 
     // Watches every number box of controls_ (call once they are built).
     void watchInputs();
-    // Records the boxes and selections as they stand after a press.
+    // Sets the keyboard order through the named controls (see
+    // chainTabOrder), now and again once the tab is placed in the window.
+    void setKeyboardOrder(const QList<const char *> &names);
+    bool event(QEvent *event) override;
+    // Records the boxes and selections as they stand after a press, and
+    // tells a screen reader of the new results.
     void rememberPress();
     // The results are gone: nothing is current until the next press.
     void forgetPress();
@@ -64,6 +69,7 @@ private:
     Snapshot now() const;
 
     std::optional<Snapshot> pressed_;
+    QList<const char *> keyboardOrder_;
 };
 
 } // namespace tavrel

@@ -3,6 +3,9 @@
 #include "app/controls.h"
 #include "app/numtext.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -17,9 +20,21 @@ namespace tavrel
 namespace
 {
 
-// Property names: what a control holds, and the label that gives its unit.
+// Property names: what a control holds, the labels that caption it and
+// give its unit, and whether it shows a result.
 constexpr const char *kQuantityProperty = "tavrelQuantity";
+constexpr const char *kCaptionProperty = "tavrelCaptionLabel";
+constexpr const char *kCaptionedProperty = "tavrelCaptioned";
 constexpr const char *kUnitProperty = "tavrelUnitLabel";
+constexpr const char *kResultProperty = "tavrelResult";
+
+// The ditto mark of a caption, standing for the unit of the line above.
+constexpr QLatin1String kDitto("\"");
+
+QLabel *labelOf(const QWidget *control, const char *property)
+{
+    return qobject_cast<QLabel *>(control->property(property).value<QObject *>());
+}
 
 // The value of a box or field in SI units, for its tooltip: "= 205.94 GPa".
 QString siValue(const QWidget *control, const QString &text)
@@ -68,6 +83,28 @@ QString textOf(const QWidget *control)
     return static_cast<const QLineEdit *>(control)->text();
 }
 
+// The unit a result's value is spoken with: that of its unit label, else
+// that of what it holds, else the one in its caption's brackets unless
+// that is the ditto mark.
+QString spokenUnit(const QWidget *control, const QString &bracketed)
+{
+    if (const QLabel *unit = labelOf(control, kUnitProperty))
+        return unit->text().trimmed();
+    switch (static_cast<Quantity>(control->property(kQuantityProperty).toInt())) {
+    case Quantity::Force:
+        return QStringLiteral("kgf");
+    case Quantity::Modulus:
+    case Quantity::Stress:
+        return QStringLiteral("kgf/mm²");
+    case Quantity::Moment:
+        return QStringLiteral("kgf·mm");
+    case Quantity::None:
+    case Quantity::Load:
+        break;
+    }
+    return bracketed == kDitto ? QString() : bracketed;
+}
+
 } // namespace
 
 void describeFields(QWidget *tab, const Controls &controls, std::span<const CaptionSpec> captions)
@@ -76,12 +113,17 @@ void describeFields(QWidget *tab, const Controls &controls, std::span<const Capt
         QLabel *caption = controls.label(QString::fromLatin1(row.caption));
         QWidget *control = controls.widget(QString::fromLatin1(row.control));
         Q_ASSERT_X(control, "describeFields", row.control);
-        caption->setBuddy(control);
-        control->setAccessibleName(accessibleNameFrom(caption->text()));
+        const bool result = controls.results().contains(control);
+        if (!result)
+            caption->setBuddy(control);
+        caption->setProperty(kCaptionedProperty, QVariant::fromValue<QObject *>(control));
+        control->setProperty(kCaptionProperty, QVariant::fromValue<QObject *>(caption));
+        control->setProperty(kResultProperty, result);
         control->setProperty(kQuantityProperty, static_cast<int>(row.quantity));
         if (row.unit)
             control->setProperty(
                 kUnitProperty, QVariant::fromValue<QObject *>(controls.label(QString::fromLatin1(row.unit))));
+        nameControl(control);
     }
     auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), tab);
     copy->setContext(Qt::WidgetWithChildrenShortcut);
@@ -97,7 +139,7 @@ QString tabAsText(const Controls &controls, std::span<const CaptionSpec> caption
         const QWidget *control = controls.widget(QString::fromLatin1(row.control));
         if (!control->isEnabled())
             continue;
-        QString caption = control->accessibleName();
+        QString caption = accessibleNameFrom(controls.label(QString::fromLatin1(row.caption))->text());
         if (row.unit) {
             const QString unit = controls.label(QString::fromLatin1(row.unit))->text().trimmed();
             caption += unit.startsWith(QLatin1Char('[')) ? QLatin1Char(' ') + unit
@@ -106,6 +148,56 @@ QString tabAsText(const Controls &controls, std::span<const CaptionSpec> caption
         text += caption + QLatin1Char('\t') + textOf(control).trimmed() + QLatin1Char('\n');
     }
     return text;
+}
+
+void captionChanged(const QLabel *caption)
+{
+    if (auto *control = qobject_cast<QWidget *>(caption->property(kCaptionedProperty).value<QObject *>()))
+        nameControl(control);
+}
+
+bool captionsResult(const QWidget *label)
+{
+    const auto *control = qobject_cast<QWidget *>(label->property(kCaptionedProperty).value<QObject *>());
+    return control && control->property(kResultProperty).toBool();
+}
+
+void nameControl(QWidget *control)
+{
+    const QLabel *caption = labelOf(control, kCaptionProperty);
+    if (!caption)
+        return;
+    const QString words = caption->text();
+    if (!control->property(kResultProperty).toBool()) {
+        control->setAccessibleName(accessibleNameFrom(words));
+        return;
+    }
+    static const QRegularExpression bracketed(QStringLiteral("\\[([^\\]]*)\\]"));
+    const QString unit = spokenUnit(control, bracketed.match(words).captured(1));
+    const QString value = textOf(control).trimmed();
+    QStringList name{accessibleNameFrom(QString(words).remove(bracketed))};
+    name << (value.isEmpty() ? QStringLiteral("未計算") : value);
+    if (!value.isEmpty() && !unit.isEmpty())
+        name << unit;
+    control->setAccessibleName(name.join(QLatin1Char(' ')));
+}
+
+void announceResults(const QList<QWidget *> &results)
+{
+    for (QWidget *result : results) {
+        QAccessibleValueChangeEvent event(result, textOf(result).trimmed());
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void describeChoices(QButtonGroup *items, const QString &frame, const QStringList &names,
+                     const QStringList &effects)
+{
+    for (QAbstractButton *item : items->buttons()) {
+        item->parentWidget()->setAccessibleName(frame);
+        item->setAccessibleName(names.value(items->id(item)));
+        item->setAccessibleDescription(effects.value(items->id(item)));
+    }
 }
 
 // "球半径  R1[mm] = " is read out as "球半径 R1[mm]", "(日数 =    )" as "日数".

@@ -1,12 +1,16 @@
-// What each box and field of a tab is: its caption as its buddy and its
-// accessible name, its value in SI units in its tooltip, and the tab as
+// What each box and field of a tab is: its caption as its buddy, its name
+// for a screen reader, its value in SI units in its tooltip, and the tab as
 // text for a report.
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <span>
 
+class QButtonGroup;
+class QLabel;
 class QWidget;
 
 namespace tavrel
@@ -33,12 +37,35 @@ struct CaptionSpec {
     Quantity quantity = Quantity::None;
 };
 
-// Makes each caption label the buddy of its control and gives the control
-// an accessible name made from the caption, so a screen reader says what a
-// box is for (the names follow later caption changes made by setCaption),
-// marks what each control holds for its tooltip, and makes Ctrl+Shift+C on
-// `tab` copy the tab as text (see tabAsText).
+// Names each control for a screen reader by its caption (see nameControl;
+// the caption label of a box becomes its buddy), marks what each control
+// holds for its tooltip, and makes Ctrl+Shift+C on `tab` copy the tab as
+// text (see tabAsText).
 void describeFields(QWidget *tab, const Controls &controls, std::span<const CaptionSpec> captions);
+
+// Names again the control that `caption` captions, after its text changed.
+void captionChanged(const QLabel *caption);
+
+// True for the caption label of a result field or box: the result's name
+// says it, with the value, so a screen reader need not find it again.
+bool captionsResult(const QWidget *label);
+
+// Names a described control for a screen reader: a box by its caption
+// (「球半径 R1[mm]」); a result field or box by its caption, its value and its
+// unit (「接触円半径 a 0.618 mm」), or 「未計算」 while it is empty; a unit given
+// by the ditto mark ["] is said as the unit it stands for. setFieldText and
+// a result box call it whenever their result changes.
+void nameControl(QWidget *control);
+
+// After a press: tells a screen reader that every result has a new value,
+// even where the text is as before.
+void announceResults(const QList<QWidget *> &results);
+
+// Names the frame of a radio group and each of its items for what it
+// picks, and says in each item's description what picking it changes on
+// the tab.
+void describeChoices(QButtonGroup *items, const QString &frame, const QStringList &names,
+                     const QStringList &effects);
 
 // The tab as text for a report or a spreadsheet: one line per box and
 // field in table order (the inputs, then the results), each its caption

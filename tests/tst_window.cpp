@@ -38,6 +38,9 @@ private slots:
     void fitsEveryText_data();
     void fitsEveryText();
     void keepsDesignedColoursOnDarkDesktop();
+    void ringsTheFocus_data();
+    void ringsTheFocus();
+    void exposesNamedControlsOnly();
     void keepsPastesWhole();
     void opensAsDesigned();
     void staysConsistentUnderRandomUse();
@@ -49,9 +52,10 @@ void TestWindow::behaves_data()
     QTest::addColumn<QStringList>("messages"); // of the error boxes
     // "Name=text", "Name:on"/":off" (enabled), ":shown"/":hidden", ":focus",
     // "Name#rrggbb" (font colour), "Name?text" (tooltip holds the text),
-    // "Name>A B C" (Tab from Name reaches A, B, C), "clipboard=text",
+    // "Name>A B C" (Tab pressed from Name reaches A, B, C), "clipboard=text",
     // "menu?text" (the open menu offers text, in the window's font; it is
-    // chosen), "Name:selected" (a field's whole text is selected).
+    // chosen), "Name:selected" (a field's whole text is selected),
+    // "Name:readonly"/":editable", "Name@text" (a screen reader's name).
     QTest::addColumn<QStringList>("expected");
     // Steps, expectations and messages are separated by "|".
     const auto row = [](const char *name, const char *steps, const char *expected, QString messages = {}) {
@@ -115,8 +119,22 @@ void TestWindow::behaves_data()
     row("Return in the I box of the beam", "Edit19<Return", "Edit20= 2000");
     row("the tab copied as text", "Button1|Edit9<Ctrl+Shift+C", "clipboard=回 転 数 n [r/min]\t100\n静定格荷重 Cor [kgf]\t6000\n動定格荷重 Cr [kgf]\t6000\nラジアル荷重 Fr [kgf]\t1500\nアキシアル荷重 Fa [kgf]\t200\n動等価荷重 P [kgf]\t1500.0\n定格疲れ寿命 Lh [時間]\t10666.7\n日数\t444 日\n");
     row("disabled boxes left out of the copy", "Edit23=7000|Edit12<Ctrl+Shift+C", "clipboard=E\t7000\nL [mm]\t100\nL1 [mm]\t40\nx [mm]\t20\nP [kgf]\t20\nb1 [mm]\t20\nh1 [mm]\t20\nI [mm^4]\t0\nMmax\t\nσmax\t\nδmax [mm]\t\n");
-    row("keyboard order, Hertz", "", "Edit1>Edit2 Edit3 Edit4 Edit5 Edit6 Edit7 Button3");
+    row("keyboard order, Hertz: designed, then results and picture", "", "Edit1>Edit2 Edit3 Edit4 Edit5 Edit6 Edit7 Button3 Label13 Label14 Label15 Label20 Label21 Label22 Image1");
+    row("keyboard order, the roller's picture", "N5", "Label22>Image5");
     row("keyboard order, beam", "", "Edit12>Edit13 Edit14 Edit15 Edit16 Edit19 Edit20 Edit21 Edit22 Button2 Edit23 Edit24");
+    row("keyboard order, bearing: designed, then results", "", "Button1>Edit25 Label38 Label28 Label59");
+    row("Shift+F10 on the picture chooses the kind", "Image1<Shift+F10", "menu?円柱と平面|Image5:focus|Label1=  円柱と平面  ");
+    row("Space on the picture", "Image1<Space", "menu?円柱と平面");
+    row("Shift+F10 on a modulus box", "Edit2<Shift+F10", "menu?FC30|Edit23=13000");
+    row("Shift+F10 on a result", "Button1|Label28<Shift+F10", "menu?すべてを選択|Label28:selected");
+    row("Ctrl+PageUp from the first tab turns round to the last", "Edit1<Ctrl+PgUp", "Edit8:shown");
+    row("Ctrl+PageDown", "Edit23<Ctrl+PgDown", "Edit8:shown");
+    // Names for a screen reader.
+    row("named choices", "", "RadioGroup1@支持・荷重条件|RadioGroup1Item1@片持ちはり・等分布荷重|RadioGroup2@断面|RadioGroup2Item4@数値入力|Image1@接触の種類: 球と凸球");
+    row("results named with value and unit", "Button3", "Label13@接触円半径 a 0.618 mm|Label20@最大圧縮応力 σz_max 124.898 kgf/mm²");
+    row("results not computed", "Button3|N5", "Label13@接触面半幅 b 未計算|Image5@接触の種類: 円柱と平面");
+    row("beam results read only", "Button2", "Edit20@Mmax 2000 kgf·mm|Edit22@δx 1.68e-2 mm|Edit21:readonly|Edit19:editable|Edit19@I");
+    row("bearing results", "Button1", "Label38@動等価荷重 P 1500.0 kgf|Label59@日数 444 日|Label28@定格疲れ寿命 Lh 10666.7 時間");
     row("a box's own edit menu, in Japanese", "Edit1^", "menu?元に戻す");
     row("the material menu on a modulus box", "Edit23^", "menu?SUS420J2");
     row("the contact-kind menu on the picture", "Image1^", "menu?円柱と平面");
@@ -132,7 +150,7 @@ void TestWindow::behaves()
     QFETCH(QStringList, expected);
     QCOMPARE(run(steps), messages);
     for (const QString &e : expected) {
-        const QString name = e.section(QRegularExpression("[=:#?>]"), 0, 0), value = e.mid(name.size() + 1);
+        const QString name = e.section(QRegularExpression("[=:#?>@]"), 0, 0), value = e.mid(name.size() + 1);
         const QChar kind = e[name.size()];
         if (name == "clipboard") {
             QCOMPARE(QGuiApplication::clipboard()->text(), value);
@@ -148,13 +166,15 @@ void TestWindow::behaves()
         } else if (kind == '=') {
             QCOMPARE(textOf(name), value);
         } else if (QWidget *widget = find<QWidget>(name); kind == '>') {
+            showTabOf(name)->setFocus();
             QStringList reached;
             while (reached.size() < value.count(' ') + 1) {
-                widget = widget->nextInFocusChain();
-                if (widget->focusPolicy() & Qt::TabFocus && widget->isEnabled())
-                    reached << widget->objectName();
+                QTest::keyClick(form()->focusWidget(), Qt::Key_Tab);
+                reached << form()->focusWidget()->objectName();
             }
             QCOMPARE(reached.join(' '), value);
+        } else if (kind == '@') {
+            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), value);
         } else if (kind == '#') {
             QCOMPARE(widget->palette().color(QPalette::WindowText).name(), "#" + value);
         } else if (kind == '?') {
@@ -168,6 +188,7 @@ void TestWindow::behaves()
         } else {
             QVERIFY2(value == (widget->isEnabled() ? "on" : "off") ||
                          value == (widget->isVisible() ? "shown" : "hidden") ||
+                         value == (widget->property("readOnly").toBool() ? "readonly" : "editable") ||
                          (value == "selected" && widget->property("selectedText").toString() == textOf(name)),
                      qPrintable(e));
         }
@@ -276,6 +297,71 @@ void TestWindow::keepsDesignedColoursOnDarkDesktop()
     QCOMPARE(find<QWidget>("Edit20")->palette().base().color().name(), "#ffffb5");
     QCOMPARE(find<QWidget>("Label40")->palette().window().color().name(), "#80ffff");
     QApplication::setPalette(original);
+}
+
+void TestWindow::ringsTheFocus_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("control");
+    for (const auto &[tab, control] : {std::pair{0, "qt_tabwidget_tabbar"},
+                                       {0, "Edit1"},
+                                       {0, "Button3"},
+                                       {0, "Image1"},
+                                       {0, "Label13"},
+                                       {1, "RadioGroup1Item2"},
+                                       {1, "Edit20"},
+                                       {2, "Label59"}})
+        QTest::newRow(control) << tab << QString(control);
+}
+
+// The focus turns pixels around the control into a ring that stands out by
+// 3:1 or more from what they showed before, over at least the length of a
+// ring round the control, counted in the screen's pixels at each scale.
+void TestWindow::ringsTheFocus()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, control);
+    find<QTabWidget>("PageControl1")->setCurrentIndex(tab);
+    QWidget *widget = find<QWidget>(control), *around = widget->parentWidget();
+    const QRect area = widget->geometry().adjusted(-4, -4, 4, 4);
+    form()->setFocus();
+    const QImage before = around->grab(area).toImage();
+    widget->setFocus();
+    const QImage after = around->grab(area).toImage();
+    qreal ringed = 0;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x)
+            ringed += contrast(before.pixelColor(x, y), after.pixelColor(x, y)) >= 3;
+    }
+    const qreal scale = after.devicePixelRatio();
+    QVERIFY2(ringed >= 6 * std::min(widget->width(), widget->height()) * scale * scale,
+             qPrintable(QString::number(ringed)));
+}
+
+// A screen reader finds a name on every control it can reach, and in the
+// window and the tab nothing hidden, nor the captions that the results'
+// names carry.
+void TestWindow::exposesNamedControlsOnly()
+{
+    for (QWidget *widget : form()->findChildren<QWidget *>()) {
+        const bool control = widget->inherits("QAbstractButton") || widget->inherits("QGroupBox") ||
+                             (widget->focusPolicy() & Qt::TabFocus && !widget->inherits("QTabWidget"));
+        if (control && !widget->isHidden() && !widget->objectName().startsWith("qt_"))
+            QVERIFY2(!QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(widget->objectName()));
+    }
+    const auto listed = [](QWidget *parent) {
+        QStringList names;
+        QAccessibleInterface *listing = QAccessible::queryAccessibleInterface(parent);
+        for (int i = 0; i < listing->childCount(); ++i)
+            names << listing->child(i)->object()->objectName();
+        return names;
+    };
+    QCOMPARE(listed(form()), QStringList{"PageControl1"});
+    run({"N5"});
+    const QStringList hertz = listed(find<QWidget>("TabSheet1"));
+    QVERIFY(hertz.contains("Image5") && hertz.contains("Label13") && hertz.contains("Label11"));
+    QVERIFY(!hertz.contains("Image1") && !hertz.contains("Label7"));
 }
 
 void TestWindow::keepsPastesWhole()
