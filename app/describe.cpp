@@ -180,6 +180,8 @@ void nameControl(QWidget *control)
     if (!value.isEmpty() && !unit.isEmpty())
         name << unit;
     control->setAccessibleName(name.join(QLatin1Char(' ')));
+    // Said after the name: the value in SI units, where there is one.
+    control->setAccessibleDescription(siValue(control, value));
 }
 
 void announceResults(const QList<QWidget *> &results)
