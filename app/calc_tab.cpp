@@ -1,9 +1,15 @@
 #include "app/calc_tab.h"
 
-#include "app/describe.h"
+#include "app/tab_text.h"
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QShortcut>
+
+#include <algorithm>
 
 namespace tavrel
 {
@@ -13,6 +19,33 @@ CalculatorTab::CalculatorTab(QWidget *parent) : QWidget(parent) {}
 bool CalculatorTab::resultsCurrent() const
 {
     return pressed_ && *pressed_ == now();
+}
+
+QString CalculatorTab::asText() const
+{
+    const ResultsState results = resultsCurrent() ? ResultsState::Current
+                                 : pressed_       ? ResultsState::Changed
+                                                  : ResultsState::NotComputed;
+    return tabAsText(controls_, captions_, selectionsInWords(), results);
+}
+
+void CalculatorTab::describe(std::span<const CaptionSpec> captions)
+{
+    captions_ = captions;
+    describeFields(controls_, captions);
+    watchInputs();
+    for (const CaptionSpec &row : captions) {
+        QWidget *control = controls_.widget(QString::fromLatin1(row.control));
+        if (std::ranges::find(controls_.inputs(), control) == controls_.inputs().end())
+            results_ << control;
+    }
+    connect(this, &CalculatorTab::pressStateChanged, this, [this] {
+        for (QWidget *field : std::as_const(results_))
+            markCurrent(field, resultsCurrent());
+    });
+    auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    copy->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(copy, &QShortcut::activated, this, [this] { QGuiApplication::clipboard()->setText(asText()); });
 }
 
 void CalculatorTab::watchInputs()
@@ -41,7 +74,7 @@ bool CalculatorTab::event(QEvent *event)
 void CalculatorTab::rememberPress()
 {
     pressed_ = now();
-    announceResults(controls_.results());
+    announceResults(results_);
     emit pressStateChanged();
 }
 

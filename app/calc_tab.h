@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/controls.h"
+#include "app/describe.h"
 
 #include <QList>
 #include <QStringList>
@@ -32,6 +33,10 @@ public:
     // for the copy of the tab.
     virtual QList<std::pair<QString, QString>> selectionsInWords() const { return {}; }
 
+    // The tab as text for a report or a spreadsheet (see tabAsText), as
+    // Ctrl+Shift+C copies it: results only while they are current.
+    QString asText() const;
+
 signals:
     // After a successful press, when the results are emptied, and whenever a
     // box's text or a selection changes.
@@ -40,6 +45,11 @@ signals:
 protected:
     explicit CalculatorTab(QWidget *parent);
 
+    // Describes the boxes and fields of controls_ (see describeFields) and
+    // watches every number box, once they are built; Ctrl+Shift+C then
+    // copies the tab as text, and the result fields' tooltips say when
+    // their texts are not current.
+    void describe(std::span<const CaptionSpec> captions);
     // Watches every number box of controls_ (call once they are built).
     void watchInputs();
     // Sets the keyboard order through the named controls (see
@@ -69,6 +79,8 @@ private:
     Snapshot now() const;
 
     std::optional<Snapshot> pressed_;
+    std::span<const CaptionSpec> captions_;
+    QList<QWidget *> results_;
     QList<const char *> keyboardOrder_;
 };
 

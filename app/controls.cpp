@@ -126,8 +126,6 @@ Controls buildControls(QWidget *parent, std::span<const ControlSpec> table)
         controls.add(widget->objectName(), widget);
         if (row.kind == ControlKind::Edit || row.kind == ControlKind::Shown)
             controls.addInput(static_cast<QLineEdit *>(widget));
-        if (row.kind == ControlKind::Field || row.kind == ControlKind::Output)
-            controls.addResult(widget);
     }
     return controls;
 }

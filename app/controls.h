@@ -56,14 +56,10 @@ public:
     // The number boxes (kinds Edit and Shown) in table order.
     const QList<QLineEdit *> &inputs() const { return inputs_; }
     void addInput(QLineEdit *edit) { inputs_.append(edit); }
-    // The result fields and boxes (kinds Field and Output) in table order.
-    const QList<QWidget *> &results() const { return results_; }
-    void addResult(QWidget *result) { results_.append(result); }
 
 private:
     QHash<QString, QWidget *> widgets_;
     QList<QLineEdit *> inputs_;
-    QList<QWidget *> results_;
 };
 
 // Creates every control of the table on `parent`, in table order, at its

@@ -6,13 +6,12 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QButtonGroup>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
-#include <QShortcut>
+
+#include <algorithm>
+#include <array>
 
 namespace tavrel
 {
@@ -20,27 +19,65 @@ namespace tavrel
 namespace
 {
 
-// Property names: what a control holds, the labels that caption it and
-// give its unit, and whether it shows a result.
+// Property names: what a control holds, the label that says whether a load
+// is per length, whether a result field's text is not current, the label
+// that captions a control and the control a caption names, and whether a
+// control shows a result.
 constexpr const char *kQuantityProperty = "tavrelQuantity";
+constexpr const char *kUnitProperty = "tavrelUnitLabel";
+constexpr const char *kStaleProperty = "tavrelStale";
 constexpr const char *kCaptionProperty = "tavrelCaptionLabel";
 constexpr const char *kCaptionedProperty = "tavrelCaptioned";
-constexpr const char *kUnitProperty = "tavrelUnitLabel";
 constexpr const char *kResultProperty = "tavrelResult";
 
-// The ditto mark of a caption, standing for the unit of the line above.
-constexpr QLatin1String kDitto("\"");
+constexpr const char *kStaleMessage = "入力が変更されています。計算を押すと更新されます。";
 
-QLabel *labelOf(const QWidget *control, const char *property)
+constexpr double kNewtonsPerKgf = 9.80665;
+
+// Each quantity's unit, and the factor and unit of its value in SI units
+// (none where the unit is one already). A load per length appends "/mm" to
+// both units.
+struct QuantityUnits {
+    Quantity quantity;
+    const char *unit;
+    double siFactor = 0;
+    const char *siUnit = nullptr;
+};
+constexpr std::array kQuantityUnits = {
+    QuantityUnits{Quantity::None, ""},
+    QuantityUnits{Quantity::Length, "mm"},
+    QuantityUnits{Quantity::Force, "kgf", kNewtonsPerKgf, "N"},
+    QuantityUnits{Quantity::Load, "kgf", kNewtonsPerKgf, "N"},
+    QuantityUnits{Quantity::Modulus, "kgf/mm²", kNewtonsPerKgf / 1000, "GPa"},
+    QuantityUnits{Quantity::Stress, "kgf/mm²", kNewtonsPerKgf, "MPa"},
+    QuantityUnits{Quantity::Moment, "kgf·mm", kNewtonsPerKgf, "N·mm"},
+    QuantityUnits{Quantity::SecondMoment, "mm⁴"},
+    QuantityUnits{Quantity::SectionModulus, "mm³"},
+    QuantityUnits{Quantity::Speed, "r/min"},
+    QuantityUnits{Quantity::Hours, "h"},
+    QuantityUnits{Quantity::Days, "日"},
+};
+
+// Every quantity has its row.
+const QuantityUnits &unitsOf(const QWidget *control)
 {
-    return qobject_cast<QLabel *>(control->property(property).value<QObject *>());
+    const auto quantity = static_cast<Quantity>(control->property(kQuantityProperty).toInt());
+    return *std::find_if(kQuantityUnits.begin(), kQuantityUnits.end(),
+                         [quantity](const QuantityUnits &row) { return row.quantity == quantity; });
+}
+
+// "/mm" for a load per length, as its unit label says.
+QString perLength(const QWidget *control)
+{
+    const auto *unitLabel = qobject_cast<const QLabel *>(control->property(kUnitProperty).value<QObject *>());
+    return unitLabel && unitLabel->text().contains(QLatin1String("/mm")) ? QStringLiteral("/mm") : QString();
 }
 
 // The value of a box or field in SI units, for its tooltip: "= 205.94 GPa".
 QString siValue(const QWidget *control, const QString &text)
 {
-    const auto quantity = static_cast<Quantity>(control->property(kQuantityProperty).toInt());
-    if (quantity == Quantity::None)
+    const QuantityUnits &units = unitsOf(control);
+    if (!units.siUnit)
         return {};
     double value;
     try {
@@ -48,140 +85,77 @@ QString siValue(const QWidget *control, const QString &text)
     } catch (const EConvertError &) {
         return {};
     }
-    constexpr double kNewtonsPerKgf = 9.80665;
-    double si = value * kNewtonsPerKgf;
-    QString unit = QStringLiteral("N");
-    switch (quantity) {
-    case Quantity::Load: {
-        const auto *unitLabel =
-            qobject_cast<const QLabel *>(control->property(kUnitProperty).value<QObject *>());
-        if (unitLabel && unitLabel->text().contains(QLatin1String("/mm")))
-            unit = QStringLiteral("N/mm");
-        break;
-    }
-    case Quantity::Modulus:
-        si /= 1000;
-        unit = QStringLiteral("GPa");
-        break;
-    case Quantity::Stress:
-        unit = QStringLiteral("MPa");
-        break;
-    case Quantity::Moment:
-        unit = QStringLiteral("N·mm");
-        break;
-    case Quantity::None:
-    case Quantity::Force:
-        break;
-    }
-    return QStringLiteral("= %1 %2").arg(QString::number(si, 'g', 6), unit);
+    return QStringLiteral("= %1 %2").arg(QString::number(value * units.siFactor, 'g', 6),
+                                         QString::fromUtf8(units.siUnit) + perLength(control));
 }
 
-QString textOf(const QWidget *control)
+template <typename T> T *objectIn(const QObject *object, const char *property)
 {
-    if (const auto *label = qobject_cast<const QLabel *>(control))
-        return label->text();
-    return static_cast<const QLineEdit *>(control)->text();
-}
-
-// The unit a result's value is spoken with: that of its unit label, else
-// that of what it holds, else the one in its caption's brackets unless
-// that is the ditto mark.
-QString spokenUnit(const QWidget *control, const QString &bracketed)
-{
-    if (const QLabel *unit = labelOf(control, kUnitProperty))
-        return unit->text().trimmed();
-    switch (static_cast<Quantity>(control->property(kQuantityProperty).toInt())) {
-    case Quantity::Force:
-        return QStringLiteral("kgf");
-    case Quantity::Modulus:
-    case Quantity::Stress:
-        return QStringLiteral("kgf/mm²");
-    case Quantity::Moment:
-        return QStringLiteral("kgf·mm");
-    case Quantity::None:
-    case Quantity::Load:
-        break;
-    }
-    return bracketed == kDitto ? QString() : bracketed;
+    return qobject_cast<T *>(object->property(property).value<QObject *>());
 }
 
 } // namespace
 
-void describeFields(QWidget *tab, const Controls &controls, std::span<const CaptionSpec> captions)
+void describeFields(const Controls &controls, std::span<const CaptionSpec> captions)
 {
     for (const CaptionSpec &row : captions) {
         QLabel *caption = controls.label(QString::fromLatin1(row.caption));
         QWidget *control = controls.widget(QString::fromLatin1(row.control));
         Q_ASSERT_X(control, "describeFields", row.control);
-        const bool result = controls.results().contains(control);
+        // A result's caption is said with its value, so it is no label of
+        // its own.
+        const bool result = std::ranges::find(controls.inputs(), control) == controls.inputs().end();
         if (!result)
             caption->setBuddy(control);
         caption->setProperty(kCaptionedProperty, QVariant::fromValue<QObject *>(control));
         control->setProperty(kCaptionProperty, QVariant::fromValue<QObject *>(caption));
         control->setProperty(kResultProperty, result);
-        control->setProperty(kQuantityProperty, static_cast<int>(row.quantity));
+        setQuantity(control, row.quantity);
         if (row.unit)
             control->setProperty(
                 kUnitProperty, QVariant::fromValue<QObject *>(controls.label(QString::fromLatin1(row.unit))));
         nameControl(control);
     }
-    auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), tab);
-    copy->setContext(Qt::WidgetWithChildrenShortcut);
-    QObject::connect(copy, &QShortcut::activated, tab, [controls, captions] {
-        QGuiApplication::clipboard()->setText(tabAsText(controls, captions));
-    });
-}
-
-QString tabAsText(const Controls &controls, std::span<const CaptionSpec> captions)
-{
-    QString text;
-    for (const CaptionSpec &row : captions) {
-        const QWidget *control = controls.widget(QString::fromLatin1(row.control));
-        if (!control->isEnabled())
-            continue;
-        QString caption = accessibleNameFrom(controls.label(QString::fromLatin1(row.caption))->text());
-        if (row.unit) {
-            const QString unit = controls.label(QString::fromLatin1(row.unit))->text().trimmed();
-            caption += unit.startsWith(QLatin1Char('[')) ? QLatin1Char(' ') + unit
-                                                         : QStringLiteral(" [%1]").arg(unit);
-        }
-        text += caption + QLatin1Char('\t') + textOf(control).trimmed() + QLatin1Char('\n');
-    }
-    return text;
 }
 
 void captionChanged(const QLabel *caption)
 {
-    if (auto *control = qobject_cast<QWidget *>(caption->property(kCaptionedProperty).value<QObject *>()))
+    if (auto *control = objectIn<QWidget>(caption, kCaptionedProperty))
         nameControl(control);
 }
 
 bool captionsResult(const QWidget *label)
 {
-    const auto *control = qobject_cast<QWidget *>(label->property(kCaptionedProperty).value<QObject *>());
+    const auto *control = objectIn<QWidget>(label, kCaptionedProperty);
     return control && control->property(kResultProperty).toBool();
+}
+
+QString captionName(const QWidget *control)
+{
+    const auto *caption = objectIn<QLabel>(control, kCaptionProperty);
+    return caption ? accessibleNameFrom(caption->text()) : QString();
 }
 
 void nameControl(QWidget *control)
 {
-    const QLabel *caption = labelOf(control, kCaptionProperty);
+    const auto *caption = objectIn<QLabel>(control, kCaptionProperty);
     if (!caption)
         return;
-    const QString words = caption->text();
     if (!control->property(kResultProperty).toBool()) {
-        control->setAccessibleName(accessibleNameFrom(words));
+        control->setAccessibleName(captionName(control));
         return;
     }
-    static const QRegularExpression bracketed(QStringLiteral("\\[([^\\]]*)\\]"));
-    const QString unit = spokenUnit(control, bracketed.match(words).captured(1));
-    const QString value = textOf(control).trimmed();
-    QStringList name{accessibleNameFrom(QString(words).remove(bracketed))};
+    // The unit is said after the value, in place of the caption's
+    // bracketed one (or its ditto mark); the days carry theirs already.
+    static const QRegularExpression bracketed(QStringLiteral("\\[[^\\]]*\\]"));
+    const QString value = textOf(control).trimmed(), unit = unitOf(control);
+    QStringList name{accessibleNameFrom(QString(caption->text()).remove(bracketed))};
     name << (value.isEmpty() ? QStringLiteral("未計算") : value);
-    if (!value.isEmpty() && !unit.isEmpty())
+    if (!value.isEmpty() && !value.endsWith(unit))
         name << unit;
     control->setAccessibleName(name.join(QLatin1Char(' ')));
-    // Said after the name: the value in SI units, where there is one.
-    control->setAccessibleDescription(siValue(control, value));
+    const bool stale = !value.isEmpty() && control->property(kStaleProperty).toBool();
+    control->setAccessibleDescription(stale ? QString::fromUtf8(kStaleMessage) : siValue(control, value));
 }
 
 void announceResults(const QList<QWidget *> &results)
@@ -202,6 +176,16 @@ void describeChoices(QButtonGroup *items, const QString &frame, const QStringLis
     }
 }
 
+void setQuantity(QWidget *control, Quantity quantity)
+{
+    control->setProperty(kQuantityProperty, static_cast<int>(quantity));
+}
+
+QString unitOf(const QWidget *control)
+{
+    return QString::fromUtf8(unitsOf(control).unit) + perLength(control);
+}
+
 // "球半径  R1[mm] = " is read out as "球半径 R1[mm]", "(日数 =    )" as "日数".
 QString accessibleNameFrom(const QString &caption)
 {
@@ -209,11 +193,27 @@ QString accessibleNameFrom(const QString &caption)
     return caption.simplified().remove(ends);
 }
 
+void markCurrent(QWidget *field, bool current)
+{
+    field->setProperty(kStaleProperty, !current);
+    field->setToolTip(toolTipFor(field, textOf(field)));
+    nameControl(field);
+}
+
 QString toolTipFor(const QWidget *control, const QString &text)
 {
     const QString whole = text.trimmed();
+    if (!whole.isEmpty() && control->property(kStaleProperty).toBool())
+        return QString::fromUtf8(kStaleMessage);
     const QString si = siValue(control, whole);
     return si.isEmpty() ? whole : whole + QLatin1Char('\n') + si;
+}
+
+QString textOf(const QWidget *control)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    return static_cast<const QLineEdit *>(control)->text();
 }
 
 } // namespace tavrel

@@ -1,6 +1,5 @@
 // What each box and field of a tab is: its caption as its buddy, its name
-// for a screen reader, its value in SI units in its tooltip, and the tab as
-// text for a report.
+// for a screen reader, its unit, and its value in SI units in its tooltip.
 #pragma once
 
 #include <QList>
@@ -18,30 +17,36 @@ namespace tavrel
 
 class Controls;
 
-// What a box or field holds, for the value in SI units that its tooltip adds.
+// What a box or field holds: its unit, and the value in SI units that its
+// tooltip adds where the unit is not one already.
 enum class Quantity {
-    None,
-    Force,   // kgf, shown in N
-    Load,    // kgf or kgf/mm as its unit label says, in N or N/mm
-    Modulus, // kgf/mm^2, in GPa
-    Stress,  // kgf/mm^2, in MPa
-    Moment,  // kgf mm, in N mm
+    None,           // a pure number (Poisson's ratio)
+    Length,         // mm
+    Force,          // kgf, shown in N
+    Load,           // kgf or kgf/mm as its unit label says, in N or N/mm
+    Modulus,        // kgf/mm², in GPa
+    Stress,         // kgf/mm², in MPa
+    Moment,         // kgf·mm, in N·mm
+    SecondMoment,   // mm⁴
+    SectionModulus, // mm³
+    Speed,          // r/min
+    Hours,          // h
+    Days,           // 日
 };
 
-// A box or result field, the label that captions it, the label that gives
-// its unit when the caption does not, and what it holds.
+// A box or result field, the label that captions it, what it holds, and,
+// for a load, the label that says whether it is per length.
 struct CaptionSpec {
     const char *control;
     const char *caption;
-    const char *unit = nullptr;
     Quantity quantity = Quantity::None;
+    const char *unit = nullptr;
 };
 
 // Names each control for a screen reader by its caption (see nameControl;
-// the caption label of a box becomes its buddy), marks what each control
-// holds for its tooltip, and makes Ctrl+Shift+C on `tab` copy the tab as
-// text (see tabAsText).
-void describeFields(QWidget *tab, const Controls &controls, std::span<const CaptionSpec> captions);
+// the caption label of a box becomes its buddy), and marks what each
+// control holds for its tooltip and the copy of the tab.
+void describeFields(const Controls &controls, std::span<const CaptionSpec> captions);
 
 // Names again the control that `caption` captions, after its text changed.
 void captionChanged(const QLabel *caption);
@@ -50,11 +55,16 @@ void captionChanged(const QLabel *caption);
 // says it, with the value, so a screen reader need not find it again.
 bool captionsResult(const QWidget *label);
 
+// A described control's caption as a name (「球半径 R1[mm]」), as a box is
+// named; a result's name says its value too.
+QString captionName(const QWidget *control);
+
 // Names a described control for a screen reader: a box by its caption
 // (「球半径 R1[mm]」); a result field or box by its caption, its value and its
-// unit (「接触円半径 a 0.618 mm」), or 「未計算」 while it is empty; a unit given
-// by the ditto mark ["] is said as the unit it stands for. setFieldText and
-// a result box call it whenever their result changes.
+// unit (「接触円半径 a 0.618 mm」, the unit in words where the caption has the
+// ditto mark ["]), or 「未計算」 while it is empty; after the name it says the
+// value in SI units, or that the result is not current. setFieldText, a
+// result box and markCurrent call it whenever a result changes.
 void nameControl(QWidget *control);
 
 // After a press: tells a screen reader that every result has a new value,
@@ -67,17 +77,24 @@ void announceResults(const QList<QWidget *> &results);
 void describeChoices(QButtonGroup *items, const QString &frame, const QStringList &names,
                      const QStringList &effects);
 
-// The tab as text for a report or a spreadsheet: one line per box and
-// field in table order (the inputs, then the results), each its caption
-// and its value separated by a tab. Boxes that are disabled do not apply
-// and are left out.
-QString tabAsText(const Controls &controls, std::span<const CaptionSpec> captions);
+// Changes what a control holds, where a selection changes it.
+void setQuantity(QWidget *control, Quantity quantity);
+
+// The unit of what a control holds ("kgf/mm", "日"); empty for a pure number.
+QString unitOf(const QWidget *control);
 
 // The name a screen reader gives a control captioned `caption`.
 QString accessibleNameFrom(const QString &caption);
 
+// Marks whether a result field's text still belongs to the inputs. A field
+// whose text does not says so in its tooltip; an empty field says nothing.
+void markCurrent(QWidget *field, bool current);
+
 // A tooltip that holds the whole text of `control` and, for a quantity, its
-// value in SI units.
+// value in SI units; for a result that is not current, that it is not.
 QString toolTipFor(const QWidget *control, const QString &text);
+
+// The text of a label or an edit box.
+QString textOf(const QWidget *control);
 
 } // namespace tavrel

@@ -4,6 +4,7 @@
 #include "app/describe.h"
 #include "app/fitting.h"
 #include "app/palette.h"
+#include "app/paste_text.h"
 #include "app/popups.h"
 
 #include <QClipboard>
@@ -16,6 +17,9 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+
+#include <optional>
+#include <string>
 
 namespace tavrel
 {
@@ -31,7 +35,10 @@ constexpr int kLineEditMargin = 2;
 constexpr int kMaxTextLength = 100000;
 
 // A number box. It keeps a typed or pasted text whole, or refuses a paste
-// whole with a message: never a number cut short into another. Its edit menu
+// whole with a message: never a number cut short into another. A paste
+// (keys, menu, middle click or drop) loses the blanks and line breaks of a
+// spreadsheet cell around it and its full-width digits, so that the box
+// shows what will be read; several cells are refused. Its edit menu
 // is the toolkit's, in the window's look; its tooltip gives the value in SI
 // units where it holds a quantity.
 class NumberBox : public QLineEdit
@@ -70,19 +77,36 @@ protected:
             QLineEdit::mouseReleaseEvent(event);
     }
 
+    // Text moved within the box goes as it is; text dropped from elsewhere
+    // is taken as a paste.
     void dropEvent(QDropEvent *event) override
     {
-        if (fitsWhole(event->mimeData()->text()))
+        if (event->source() == this) {
             QLineEdit::dropEvent(event);
-        else
+            return;
+        }
+        const std::optional<QString> cell = taken(event->mimeData()->text());
+        if (!cell) {
             event->ignore();
+            return;
+        }
+        QMimeData data;
+        data.setText(*cell);
+        QDropEvent drop(event->position(), event->possibleActions(), &data, event->buttons(),
+                        event->modifiers());
+        QLineEdit::dropEvent(&drop);
+        event->setDropAction(drop.dropAction());
+        event->setAccepted(drop.isAccepted());
     }
 
     void contextMenuEvent(QContextMenuEvent *event) override
     {
         QMenu *menu = createStandardContextMenu();
         menu->setAttribute(Qt::WA_DeleteOnClose);
-        if (QAction *paste = menu->findChild<QAction *>(QStringLiteral("edit-paste"))) {
+        // The toolkit names its paste item by its text alone.
+        for (QAction *paste : menu->actions()) {
+            if (paste->text().section(QLatin1Char('\t'), 0, 0) != QLineEdit::tr("&Paste"))
+                continue;
             paste->disconnect(this);
             connect(paste, &QAction::triggered, this, [this] { pasteWhole(QClipboard::Clipboard); });
         }
@@ -106,13 +130,29 @@ private:
         return false;
     }
 
+    // A pasted text as the box takes it (see pastedNumberText), when it
+    // is one value that fits; otherwise says why not in a message.
+    std::optional<QString> taken(const QString &pasted)
+    {
+        const std::optional<std::string> cell = pastedNumberText(pasted.toStdString());
+        if (!cell) {
+            showErrorBox(this,
+                         QStringLiteral("1 つの欄に入る値は 1 つだけです。貼り付けようとした文字列は"
+                                        "タブか改行で区切られた複数の値を含むため、貼り付けませんでした。"));
+            return std::nullopt;
+        }
+        QString text = QString::fromStdString(*cell);
+        if (!fitsWhole(text))
+            return std::nullopt;
+        return text;
+    }
+
     void pasteWhole(QClipboard::Mode mode)
     {
         if (isReadOnly())
             return;
-        const QString clip = QGuiApplication::clipboard()->text(mode);
-        if (fitsWhole(clip))
-            insert(clip);
+        if (const std::optional<QString> cell = taken(QGuiApplication::clipboard()->text(mode)))
+            insert(*cell);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "app/paste_text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace tavrel
@@ -17,15 +18,15 @@ constexpr std::string_view kNumberCharacters = "0123456789.+-eE";
 // A full-width form U+FF01 to U+FF5E lies this far above its ASCII character.
 constexpr char32_t kFullWidthOffset = 0xFEE0;
 
-// The code point of the three-byte UTF-8 sequence at `at`, or 0 where none
-// starts there.
+// The code point of the three-byte UTF-8 sequence at `at`, or none (0)
+// where no such sequence starts there.
 char32_t threeByteCodePoint(std::string_view text, std::size_t at)
 {
     if (at + 3 > text.size())
-        return 0;
+        return {};
     const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(text[at + i]); };
     if ((byte(0) & 0xF0) != 0xE0 || (byte(1) & 0xC0) != 0x80 || (byte(2) & 0xC0) != 0x80)
-        return 0;
+        return {};
     return static_cast<char32_t>((byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F));
 }
 
@@ -56,17 +57,17 @@ std::optional<std::string> pastedNumberText(std::string_view text)
         return std::nullopt;
     std::string out;
     out.reserve(cell.size());
-    for (std::size_t at = 0; at < cell.size(); ++at) {
+    for (std::size_t at = 0; at < cell.size();) {
         const char32_t c = threeByteCodePoint(cell, at);
-        if (c >= U'\uFF01' && c <= U'\uFF5E') {
-            const auto ascii = static_cast<char>(c - kFullWidthOffset);
-            if (kNumberCharacters.find(ascii) != std::string_view::npos) {
-                out += ascii;
-                at += 2;
-                continue;
-            }
+        const auto ascii = std::ranges::find_if(kNumberCharacters, [c](char ascii) {
+            return c == static_cast<char32_t>(ascii) + kFullWidthOffset;
+        });
+        if (ascii != kNumberCharacters.end()) {
+            out += *ascii;
+            at += 3;
+        } else {
+            out += cell[at++];
         }
-        out += cell[at];
     }
     return out;
 }

@@ -63,19 +63,19 @@ constexpr std::array kLayout = {
 
 // Boxes and result fields with their captions, inputs first.
 constexpr CaptionSpec kCaptions[] = {
-    {"Edit23", "Label57", nullptr, Quantity::Modulus},
-    {"Edit12", "Label41", "Label52"},
-    {"Edit24", "Label60", "Label52"},
-    {"Edit13", "Label42", "Label52"},
-    {"Edit14", "Label43", "Label53", Quantity::Load},
-    {"Edit15", "Label44", "Label52"},
-    {"Edit16", "Label45", "Label52"},
-    {"Edit17", "Label46", "Label52"},
-    {"Edit18", "Label47"},
-    {"Edit19", "Label48", "Label54"},
-    {"Edit20", "Label49", nullptr, Quantity::Moment},
-    {"Edit21", "Label50", nullptr, Quantity::Stress},
-    {"Edit22", "Label51", "Label52"},
+    {"Edit23", "Label57", Quantity::Modulus},
+    {"Edit12", "Label41", Quantity::Length},
+    {"Edit24", "Label60", Quantity::Length},
+    {"Edit13", "Label42", Quantity::Length},
+    {"Edit14", "Label43", Quantity::Load, "Label53"},
+    {"Edit15", "Label44", Quantity::Length},
+    {"Edit16", "Label45", Quantity::Length},
+    {"Edit17", "Label46", Quantity::Length},
+    {"Edit18", "Label47", Quantity::Length},
+    {"Edit19", "Label48", Quantity::SecondMoment},
+    {"Edit20", "Label49", Quantity::Moment},
+    {"Edit21", "Label50", Quantity::Stress},
+    {"Edit22", "Label51", Quantity::Length},
 };
 // clang-format on
 
@@ -207,8 +207,7 @@ BeamTab::BeamTab(QWidget *parent) : CalculatorTab(parent)
     setFont(font);
     setFontColour(this, Qt::black);
     controls_ = buildControls(this, kLayout);
-    describeFields(this, controls_, kCaptions);
-    watchInputs();
+    describe(kCaptions);
     for (std::size_t i = 0; i < std::size(kDimensionBoxes); ++i) {
         QLineEdit *box = controls_.edit(QString::fromLatin1(kDimensionBoxes[i]));
         box->setEnabled(kSectionLooks[0].enabled[i]);
@@ -260,6 +259,9 @@ void BeamTab::RadioGroup2Click()
     }
     for (std::size_t i = 0; i < look.enabled.size(); ++i)
         controls_.edit(QString::fromLatin1(kDimensionBoxes[i]))->setEnabled(look.enabled[i]);
+    // With I and Z typed in, the box of the inner height holds Z.
+    setQuantity(controls_.edit(QStringLiteral("Edit18")),
+                sectionKind_ == SectionKind::Typed ? Quantity::SectionModulus : Quantity::Length);
     selectionChanged();
 }
 

@@ -53,14 +53,14 @@ constexpr std::array kLayout = {
 
 // Boxes and result fields with their captions, inputs first.
 constexpr CaptionSpec kCaptions[] = {
-    {"Edit8", "Label23", "Label29"},
-    {"Edit9", "Label24", "Label30", Quantity::Force},
-    {"Edit25", "Label61", "Label62", Quantity::Force},
-    {"Edit10", "Label25", "Label31", Quantity::Force},
-    {"Edit11", "Label26", "Label32", Quantity::Force},
-    {"Label38", "Label37", "Label39", Quantity::Force},
-    {"Label28", "Label27", "Label33"},
-    {"Label59", "Label58"},
+    {"Edit8", "Label23", Quantity::Speed},
+    {"Edit9", "Label24", Quantity::Force},
+    {"Edit25", "Label61", Quantity::Force},
+    {"Edit10", "Label25", Quantity::Force},
+    {"Edit11", "Label26", Quantity::Force},
+    {"Label38", "Label37", Quantity::Force},
+    {"Label28", "Label27", Quantity::Hours},
+    {"Label59", "Label58", Quantity::Days},
 };
 // clang-format on
 
@@ -92,8 +92,7 @@ BearingTab::BearingTab(QWidget *parent) : CalculatorTab(parent)
     // The tab's font, which its controls inherit.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
-    describeFields(this, controls_, kCaptions);
-    watchInputs();
+    describe(kCaptions);
     // Cr comes last although its box stands between Cor and Fr; the
     // results follow, from the top down.
     setKeyboardOrder(

@@ -73,19 +73,19 @@ constexpr std::array kLayout = {
 // Boxes and result fields with their captions, inputs first.
 // clang-format off
 constexpr CaptionSpec kCaptions[] = {
-    {"Edit6", "Label11"},
-    {"Edit7", "Label12"},
-    {"Edit1", "Label2", nullptr, Quantity::Force},
-    {"Edit2", "Label3", "Label10", Quantity::Modulus},
-    {"Edit3", "Label4", "Label10", Quantity::Modulus},
+    {"Edit6", "Label11", Quantity::Length},
+    {"Edit7", "Label12", Quantity::Length},
+    {"Edit1", "Label2", Quantity::Force},
+    {"Edit2", "Label3", Quantity::Modulus},
+    {"Edit3", "Label4", Quantity::Modulus},
     {"Edit4", "Label5"},
     {"Edit5", "Label6"},
-    {"Label13", "Label7"},
-    {"Label14", "Label8"},
-    {"Label15", "Label9", nullptr, Quantity::Stress},
-    {"Label20", "Label17", nullptr, Quantity::Stress},
-    {"Label21", "Label18", nullptr, Quantity::Stress},
-    {"Label22", "Label19", nullptr, Quantity::Stress},
+    {"Label13", "Label7", Quantity::Length},
+    {"Label14", "Label8", Quantity::Length},
+    {"Label15", "Label9", Quantity::Stress},
+    {"Label20", "Label17", Quantity::Stress},
+    {"Label21", "Label18", Quantity::Stress},
+    {"Label22", "Label19", Quantity::Stress},
 };
 // clang-format on
 
@@ -143,8 +143,7 @@ HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
     // The tab's font, which its controls inherit.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
-    describeFields(this, controls_, kCaptions);
-    watchInputs();
+    describe(kCaptions);
     controls_.widget(QStringLiteral("Image5"))->hide();
 
     PopupMenu1 = new QMenu(this);

@@ -36,6 +36,7 @@ protected:
     }
 
     // Does each step as a user would: "Edit6=40" types into a box,
+    // "clipboard=40" puts a text on the clipboard,
     // "RadioGroup2:3" selects an item, "Button3" presses a button, "N5"
     // chooses a menu item, "Edit5<Return" presses keys on a control,
     // "Edit1^" asks a control for its context menu.
@@ -54,7 +55,9 @@ protected:
         answer.start();
         for (const QString &step : steps) {
             const QString name = step.section(QRegularExpression("[=:<^]"), 0, 0);
-            if (step.endsWith('^')) {
+            if (name == "clipboard") {
+                QGuiApplication::clipboard()->setText(step.mid(name.size() + 1));
+            } else if (step.endsWith('^')) {
                 QWidget *control = showTabOf(name);
                 QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
                                         control->mapToGlobal(QPoint(5, 5)));

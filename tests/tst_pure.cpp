@@ -164,7 +164,7 @@ void TestPure::pastes_data()
         // clang-format off
         {"500\n", "500", false}, {"\t500\r\n", "500", false}, {"1\t2", nullptr, false}, {"1\r\n2\r\n", nullptr, false},
         {"\u3000１２．５ｅ－３\u3000", "12.5e-3", true}, {"＋１Ｅ５", "+1E5", true}, {"１，０", "1，0", true},
-        {" \u3000\n", "", true}, {"ｱ1", "ｱ1", false}, {"\uFFE52", "\uFFE52", true},
+        {" \u3000\n", "", true}, {"ｱ1‐1", "ｱ1‐1", false}, {"\uFF60", "\uFF60", true}, {"\uFFE6", "\uFFE6", true},
         // clang-format on
     };
     for (const auto &row : rows)
@@ -235,7 +235,7 @@ void TestPure::calculates_data()
         {"beam 0 1", at(20, {10, 30, 4, 20, 0, 1}), "1.98e4 2000 1.51 1.13e-2 x"},
         {"beam 0 2", at(20, {20, 1, 1, 1, 0, 1}), "7.85e3 2000 2.55 2.85e-2 x"},
         {"beam 0 3", at(20, {20, 1, 10, 1, 0, 1}), "7.36e3 2000 2.72 3.04e-2 x"},
-        {"beam 0 4", at(20, {1, 1, 1, 1, 5000, 10}), "5e3 2000 200 4.47e-2 x"},
+        {"beam 0 4", at(20, {1, 1, 1, 1, 0.5, 0.5}), "5e-1 2000 4000 4.47e2 x"},
         // Inputs that describe no beam, refused at their boundaries; a load may point up.
         {"beam 0 1", at(20, {20, 20, 20, 10, 0, 1}), "refused b2"}, {"beam 0 1", at(20, {20, 20, 19.99, 0, 0, 1}), "1.33e4 2000 1.5 1.68e-2 x"},
         {"beam 0 1", at(20, {20, 0, 10, 0, 0, 1}), "refused h2"}, {"beam 0 1", at(20, {20, 20, 0, -1e-9, 0, 1}), "refused h2"},

@@ -52,16 +52,17 @@ void TestWindow::behaves_data()
     QTest::addColumn<QStringList>("messages"); // of the error boxes
     // "Name=text", "Name:on"/":off" (enabled), ":shown"/":hidden", ":focus",
     // "Name#rrggbb" (font colour), "Name?text" (tooltip holds the text),
-    // "Name>A B C" (Tab pressed from Name reaches A, B, C), "clipboard=text",
+    // "Name>A B C" (Tab pressed from Name reaches A, B, C), "clipboard=text"
+    // ("?text": holds it),
     // "menu?text" (the open menu offers text, in the window's font; it is
     // chosen), "Name:selected" (a field's whole text is selected),
     // "Name:readonly"/":editable", "Name@text" (a screen reader's name).
     QTest::addColumn<QStringList>("expected");
     // Steps, expectations and messages are separated by "|".
-    const auto row = [](const char *name, const char *steps, const char *expected, QString messages = {}) {
+    const auto row = [](const char *name, const char *steps, const QString &expected, QString messages = {}) {
         QTest::newRow(name) << QString(steps).split('|', Qt::SkipEmptyParts)
                             << messages.split('|', Qt::SkipEmptyParts)
-                            << QString(expected).split('|', Qt::SkipEmptyParts);
+                            << expected.split('|', Qt::SkipEmptyParts);
     };
     const QString fault = QString::fromUtf8(tavrel::kFloatFaultMessage);
     // clang-format off
@@ -82,6 +83,9 @@ void TestWindow::behaves_data()
     row("Hertz, empty box named as designed", "Edit6=|Button3", "Label13=|Edit6:focus", "「球半径 R1[mm]」が空欄です。数値を入力してください。");
     row("Hertz, named as the roller renames it, bidi mark shown", "N5|Edit7=\u202E40|Button3", "", "「ﾛｰﾗ幅 B [mm]」の「⟨U+202E⟩40」は正しい数値ではありません。");
     row("Hertz, full-width digits typed", "Edit1=１０|Button3", "Edit1:focus", "「荷 重 P[kg]」の「１０」は正しい数値ではありません。全角の文字が含まれています。半角で入力してください。");
+    row("a spreadsheet cell pasted", "clipboard=\t500\r\n|Edit10=|Edit10<Ctrl+V|Button1", "Edit10=500|Label38= 664.0");
+    row("two cells refused whole", "clipboard=500\t200\r\n|Edit10<Ctrl+V", "Edit10=1500", "1 つの欄に入る値は 1 つだけです。貼り付けようとした文字列はタブか改行で区切られた複数の値を含むため、貼り付けませんでした。");
+    row("a full-width number pasted from the menu", "clipboard=\u3000１２．５\n|Edit6=|Edit6^", "menu?貼り付け|Edit6=12.5");
     row("Hertz, zero modulus", "Button3|Edit3=0|Button3<Space", "Label15= 124.898|Button3:focus", fault);
     row("beam, disabled box says which section enables it", "Edit17=x|Button2<Space", "Button2:focus", "「b2」の「x」は正しい数値ではありません。この欄は断面で「中空長方形」か「中空円形」を選ぶと入力できます。");
     row("beam, disabled empty box", "RadioGroup2:4|Edit15=|Button2", "", "「b1」が空欄です。数値を入力してください。この欄は断面で「中実長方形」「中空長方形」「中実円形」か「中空円形」を選ぶと入力できます。");
@@ -117,8 +121,14 @@ void TestWindow::behaves_data()
     row("Return on a focused button", "Button3<Return", "Label15= 124.898");
     row("keypad Enter in a box", "Edit25<Enter", "Label28= 10666.7");
     row("Return in the I box of the beam", "Edit19<Return", "Edit20= 2000");
-    row("the tab copied as text", "Button1|Edit9<Ctrl+Shift+C", "clipboard=回 転 数 n [r/min]\t100\n静定格荷重 Cor [kgf]\t6000\n動定格荷重 Cr [kgf]\t6000\nラジアル荷重 Fr [kgf]\t1500\nアキシアル荷重 Fa [kgf]\t200\n動等価荷重 P [kgf]\t1500.0\n定格疲れ寿命 Lh [時間]\t10666.7\n日数\t444 日\n");
-    row("disabled boxes left out of the copy", "Edit23=7000|Edit12<Ctrl+Shift+C", "clipboard=E\t7000\nL [mm]\t100\nL1 [mm]\t40\nx [mm]\t20\nP [kgf]\t20\nb1 [mm]\t20\nh1 [mm]\t20\nI [mm^4]\t0\nMmax\t\nσmax\t\nδmax [mm]\t\n");
+    const QString stale = "入力が変更されています。計算を押すと更新されます。";
+    row("the tab copied as text", "Button1|Edit9<Ctrl+Shift+C", "clipboard=回 転 数 n\t100\tr/min\n静定格荷重 Cor\t6000\tkgf\n動定格荷重 Cr\t6000\tkgf\nラジアル荷重 Fr\t1500\tkgf\nアキシアル荷重 Fa\t200\tkgf\n動等価荷重 P\t1500.0\tkgf\n定格疲れ寿命 Lh\t10666.7\th\n日数\t444\t日\n");
+    row("selections, units, disabled boxes left out", "RadioGroup1:4|RadioGroup2:3|N27|Button2|Edit12<Ctrl+Shift+C", "clipboard=支持・荷重\t両端固定・等分布荷重\n断面\t中空円形\nE\t7000\tkgf/mm²\nL\t100\tmm\nL1\t40\tmm\nx\t20\tmm\nP\t20\tkgf/mm\nd1\t20\tmm\nd2\t10\tmm\nI\t7.36e3\tmm⁴\nMmax\t16667\tkgf·mm\nσmax\t22.64\tkgf/mm²\nδx\t4.14e-2\tmm\n");
+    row("nothing computed yet", "Edit8<Ctrl+Shift+C", "clipboard?Fa\t200\tkgf\n結果は未計算です\n");
+    row("copied after an edit: inputs only", "Button3|Edit1=5|Edit1<Ctrl+Shift+C", "Label15?" + stale + "|clipboard=接触の種類\t球と凸球\n球半径 R1\t40\tmm\nR2\t400\tmm\n荷 重 P\t5\tkgf\n縦弾性係数 E1\t21000\tkgf/mm²\nE2\t21000\tkgf/mm²\nポアソン比 ν1\t0.3\t\nν2\t0.3\t\n結果は未計算です（入力が前回の計算から変更されています）\n");
+    row("copied after a selection change", "Button2|RadioGroup2:2|Edit12<Ctrl+Shift+C", "Edit22?" + stale + "|clipboard?断面\t中実円形\n|clipboard?I\t1.33e4\tmm⁴\n結果は未計算です（入力が");
+    row("a material choice, then the pressed one again", "Button2|N27|Edit23<Ctrl+Shift+C|N21", "clipboard?結果は未計算です（|Edit20?2000\n= 19613.3 N·mm");
+    row("current again after a press", "Button3|Edit1=5|Button3|Edit1<Ctrl+Shift+C", "Label15?46.013\n= 451.233 MPa|clipboard?最大圧力 p_max\t46.013\tkgf/mm²\n");
     row("keyboard order, Hertz: designed, then results and picture", "", "Edit1>Edit2 Edit3 Edit4 Edit5 Edit6 Edit7 Button3 Label13 Label14 Label15 Label20 Label21 Label22 Image1");
     row("keyboard order, the roller's picture", "N5", "Label22>Image5");
     row("keyboard order, beam", "", "Edit12>Edit13 Edit14 Edit15 Edit16 Edit19 Edit20 Edit21 Edit22 Button2 Edit23 Edit24");
@@ -134,7 +144,7 @@ void TestWindow::behaves_data()
     row("results named with value and unit", "Button3", "Label13@接触円半径 a 0.618 mm|Label20@最大圧縮応力 σz_max 124.898 kgf/mm²");
     row("results not computed", "Button3|N5", "Label13@接触面半幅 b 未計算|Image5@接触の種類: 円柱と平面");
     row("beam results read only", "Button2", "Edit20@Mmax 2000 kgf·mm|Edit22@δx 1.68e-2 mm|Edit21:readonly|Edit19:editable|Edit19@I");
-    row("bearing results", "Button1", "Label38@動等価荷重 P 1500.0 kgf|Label59@日数 444 日|Label28@定格疲れ寿命 Lh 10666.7 時間");
+    row("bearing results", "Button1", "Label38@動等価荷重 P 1500.0 kgf|Label59@日数 444 日|Label28@定格疲れ寿命 Lh 10666.7 h");
     row("a box's own edit menu, in Japanese", "Edit1^", "menu?元に戻す");
     row("the material menu on a modulus box", "Edit23^", "menu?SUS420J2");
     row("the contact-kind menu on the picture", "Image1^", "menu?円柱と平面");
@@ -153,7 +163,8 @@ void TestWindow::behaves()
         const QString name = e.section(QRegularExpression("[=:#?>@]"), 0, 0), value = e.mid(name.size() + 1);
         const QChar kind = e[name.size()];
         if (name == "clipboard") {
-            QCOMPARE(QGuiApplication::clipboard()->text(), value);
+            const QString clip = QGuiApplication::clipboard()->text();
+            QVERIFY2(kind == '=' ? clip == value : clip.contains(value), qPrintable(clip));
         } else if (name == "menu") {
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
             QVERIFY2(menu && menu->font() == form()->font(), "no menu in the window's font");

@@ -1,0 +1,54 @@
+#include "app/tab_text.h"
+
+#include "app/controls.h"
+
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace tavrel
+{
+
+namespace
+{
+
+// "球半径 R1[mm]" is copied as "球半径 R1": the unit has a column of its own.
+QString captionOf(const QWidget *control)
+{
+    static const QRegularExpression unit(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
+    return captionName(control).remove(unit);
+}
+
+// " 444 日" is copied as "444".
+QString valueOf(const QWidget *control, const QString &unit)
+{
+    const QString value = textOf(control).trimmed();
+    return !unit.isEmpty() && value.endsWith(unit) ? value.chopped(unit.size()).trimmed() : value;
+}
+
+} // namespace
+
+QString tabAsText(const Controls &controls, std::span<const CaptionSpec> captions,
+                  const QList<std::pair<QString, QString>> &selections, ResultsState results)
+{
+    QStringList lines;
+    for (const auto &[heading, name] : selections)
+        lines << heading + QLatin1Char('\t') + name;
+    for (const CaptionSpec &row : captions) {
+        const QWidget *control = controls.widget(QString::fromLatin1(row.control));
+        const bool input = std::ranges::find(controls.inputs(), control) != controls.inputs().end();
+        if (!control->isEnabled() || (!input && results != ResultsState::Current))
+            continue;
+        const QString unit = unitOf(control);
+        lines << QStringList{captionOf(control), valueOf(control, unit), unit}.join(QLatin1Char('\t'));
+    }
+    if (results == ResultsState::Changed)
+        lines << QStringLiteral("結果は未計算です（入力が前回の計算から変更されています）");
+    else if (results == ResultsState::NotComputed)
+        lines << QStringLiteral("結果は未計算です");
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+} // namespace tavrel
