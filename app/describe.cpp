@@ -94,6 +94,16 @@ template <typename T> T *objectIn(const QObject *object, const char *property)
     return qobject_cast<T *>(object->property(property).value<QObject *>());
 }
 
+// Tells a screen reader of a new name or description, and only of a new one:
+// the results are named again at every keystroke in a box.
+void rename(QWidget *control, const QString &name, const QString &description)
+{
+    if (control->accessibleName() != name)
+        control->setAccessibleName(name);
+    if (control->accessibleDescription() != description)
+        control->setAccessibleDescription(description);
+}
+
 } // namespace
 
 void describeFields(const Controls &controls, std::span<const CaptionSpec> captions)
@@ -142,7 +152,7 @@ void nameControl(QWidget *control)
     if (!caption)
         return;
     if (!control->property(kResultProperty).toBool()) {
-        control->setAccessibleName(captionName(control));
+        rename(control, captionName(control), control->accessibleDescription());
         return;
     }
     // The unit is said after the value, in place of the caption's
@@ -153,9 +163,11 @@ void nameControl(QWidget *control)
     name << (value.isEmpty() ? QStringLiteral("未計算") : value);
     if (!value.isEmpty() && !value.endsWith(unit))
         name << unit;
-    control->setAccessibleName(name.join(QLatin1Char(' ')));
+    // Said after the name: that the result is not current, else its value
+    // in SI units where there is one.
     const bool stale = !value.isEmpty() && control->property(kStaleProperty).toBool();
-    control->setAccessibleDescription(stale ? QString::fromUtf8(kStaleMessage) : siValue(control, value));
+    rename(control, name.join(QLatin1Char(' ')),
+           stale ? QString::fromUtf8(kStaleMessage) : siValue(control, value));
 }
 
 void announceResults(const QList<QWidget *> &results)

@@ -56,7 +56,8 @@ void TestWindow::behaves_data()
     // ("?text": holds it),
     // "menu?text" (the open menu offers text, in the window's font; it is
     // chosen), "Name:selected" (a field's whole text is selected),
-    // "Name:readonly"/":editable", "Name@text" (a screen reader's name).
+    // "Name:readonly"/":editable", "Name@text"/"Name~text" (a screen
+    // reader's name or description).
     QTest::addColumn<QStringList>("expected");
     // Steps, expectations and messages are separated by "|".
     const auto row = [](const char *name, const char *steps, const QString &expected, QString messages = {}) {
@@ -141,7 +142,8 @@ void TestWindow::behaves_data()
     row("Ctrl+PageDown", "Edit23<Ctrl+PgDown", "Edit8:shown");
     // Names for a screen reader.
     row("named choices", "", "RadioGroup1@支持・荷重条件|RadioGroup1Item1@片持ちはり・等分布荷重|RadioGroup2@断面|RadioGroup2Item4@数値入力|Image1@接触の種類: 球と凸球");
-    row("results named with value and unit", "Button3", "Label13@接触円半径 a 0.618 mm|Label20@最大圧縮応力 σz_max 124.898 kgf/mm²");
+    row("results named with value and unit", "Button3", "Label13@接触円半径 a 0.618 mm|Label20@最大圧縮応力 σz_max 124.898 kgf/mm²|Label20~= 1224.83 MPa");
+    row("a result not current says so", "Button3|Edit1=5", "Label15@最大圧力 p_max 124.898 kgf/mm²|Label15~" + stale);
     row("results not computed", "Button3|N5", "Label13@接触面半幅 b 未計算|Image5@接触の種類: 円柱と平面");
     row("beam results read only", "Button2", "Edit20@Mmax 2000 kgf·mm|Edit22@δx 1.68e-2 mm|Edit21:readonly|Edit19:editable|Edit19@I");
     row("bearing results", "Button1", "Label38@動等価荷重 P 1500.0 kgf|Label59@日数 444 日|Label28@定格疲れ寿命 Lh 10666.7 h");
@@ -160,7 +162,7 @@ void TestWindow::behaves()
     QFETCH(QStringList, expected);
     QCOMPARE(run(steps), messages);
     for (const QString &e : expected) {
-        const QString name = e.section(QRegularExpression("[=:#?>@]"), 0, 0), value = e.mid(name.size() + 1);
+        const QString name = e.section(QRegularExpression("[=:#?>@~]"), 0, 0), value = e.mid(name.size() + 1);
         const QChar kind = e[name.size()];
         if (name == "clipboard") {
             const QString clip = QGuiApplication::clipboard()->text();
@@ -184,8 +186,9 @@ void TestWindow::behaves()
                 reached << form()->focusWidget()->objectName();
             }
             QCOMPARE(reached.join(' '), value);
-        } else if (kind == '@') {
-            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), value);
+        } else if (kind == '@' || kind == '~') {
+            const auto text = kind == '@' ? QAccessible::Name : QAccessible::Description;
+            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(text), value);
         } else if (kind == '#') {
             QCOMPARE(widget->palette().color(QPalette::WindowText).name(), "#" + value);
         } else if (kind == '?') {
