@@ -10,6 +10,8 @@
 #include <QFocusFrame>
 #include <QMenu>
 
+#include <mutex>
+
 namespace tavrel
 {
 
@@ -73,7 +75,7 @@ public:
 
     int indexOfChild(const QAccessibleInterface *child) const override
     {
-        return child ? static_cast<int>(shown().indexOf(child->object())) : -1;
+        return static_cast<int>(shown().indexOf(child ? child->object() : nullptr));
     }
 
 private:
@@ -105,10 +107,8 @@ QAccessibleInterface *interfaceFor(const QString &, QObject *object)
 
 void useAccessibleInterfaces()
 {
-    static bool installed = false;
-    if (!installed)
-        QAccessible::installFactory(interfaceFor);
-    installed = true;
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(interfaceFor); });
 }
 
 } // namespace tavrel

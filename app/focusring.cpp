@@ -64,9 +64,11 @@ public:
             paintRing(painter, option->rect, option->palette);
             return;
         }
+        // Inside a box's own border, which the style draws in a darker
+        // highlight while the box has the focus.
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         if (element == PE_FrameLineEdit && hasFocus(option))
-            paintRing(painter, option->rect, option->palette);
+            paintRing(painter, option->rect.adjusted(1, 1, -1, -1), option->palette);
     }
 
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
@@ -76,12 +78,17 @@ public:
             paintRing(painter, option->rect, option->palette);
             return;
         }
+        // A captionless radio item's circle stands in the middle of its
+        // slot, with room for the ring around it.
         if (element == CE_RadioButton && captionless(option)) {
             QStyleOptionButton indicator = *qstyleoption_cast<const QStyleOptionButton *>(option);
-            indicator.rect = subElementRect(SE_RadioButtonIndicator, option, widget);
+            indicator.rect = QProxyStyle::subElementRect(SE_RadioButtonIndicator, option, widget);
+            indicator.rect.moveCenter(option->rect.center());
             proxy()->drawPrimitive(PE_IndicatorRadioButton, &indicator, painter, widget);
+            const int around = kRingWidth + kRadioGap;
             if (hasFocus(option))
-                paintRing(painter, subElementRect(SE_RadioButtonFocusRect, option, widget), option->palette);
+                paintRing(painter, indicator.rect.adjusted(-around, -around, around, around),
+                          option->palette);
             return;
         }
         QProxyStyle::drawControl(element, option, painter, widget);
@@ -94,31 +101,12 @@ public:
                       option->palette);
     }
 
-    // A focus frame stands the ring's width outside its control.
-    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
-    {
-        if ((metric == PM_FocusFrameHMargin || metric == PM_FocusFrameVMargin) &&
-            qobject_cast<const QFocusFrame *>(widget))
-            return kRingWidth;
-        return QProxyStyle::pixelMetric(metric, option, widget);
-    }
-
-    // A captionless radio item's circle stands in the middle of its slot,
-    // with room for the ring around it; a click anywhere in the slot picks
-    // the item.
+    // A click anywhere in a captionless radio item's slot picks the item.
     QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override
     {
-        const bool radio = element == SE_RadioButtonIndicator || element == SE_RadioButtonFocusRect ||
-                           element == SE_RadioButtonClickRect;
-        if (!radio || !captionless(option))
-            return QProxyStyle::subElementRect(element, option, widget);
-        if (element == SE_RadioButtonClickRect)
+        if (element == SE_RadioButtonClickRect && captionless(option))
             return option->rect;
-        QRect circle = QProxyStyle::subElementRect(SE_RadioButtonIndicator, option, widget);
-        circle.moveCenter(option->rect.center());
-        const int around = kRingWidth + kRadioGap;
-        return element == SE_RadioButtonIndicator ? circle
-                                                  : circle.adjusted(-around, -around, around, around);
+        return QProxyStyle::subElementRect(element, option, widget);
     }
 };
 

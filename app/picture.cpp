@@ -23,16 +23,15 @@ void Picture::showEvent(QShowEvent *event)
     QSvgWidget::showEvent(event);
 }
 
-// Space and Return open the menu, as they press a menu button.
+// Space and Return open the menu, as they press a menu button. Only a
+// picture that offers a menu takes the focus, and with it the keys.
 void Picture::keyPressEvent(QKeyEvent *event)
 {
     const int key = event->key();
-    if (offersMenu() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
-        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
         openMenuFromKeyboard(this);
-        return;
-    }
-    QSvgWidget::keyPressEvent(event);
+    else
+        QSvgWidget::keyPressEvent(event);
 }
 
 } // namespace tavrel

@@ -136,6 +136,8 @@ void TestWindow::behaves_data()
     row("keyboard order, bearing: designed, then results", "", "Button1>Edit25 Label38 Label28 Label59");
     row("Shift+F10 on the picture chooses the kind", "Image1<Shift+F10", "menu?円柱と平面|Image5:focus|Label1=  円柱と平面  ");
     row("Space on the picture", "Image1<Space", "menu?円柱と平面");
+    row("Return on the picture", "Image1<Return", "menu?円柱と平面");
+    row("keypad Enter on the picture", "Image1<Enter", "menu?円柱と平面");
     row("Shift+F10 on a modulus box", "Edit2<Shift+F10", "menu?FC30|Edit23=13000");
     row("Shift+F10 on a result", "Button1|Label28<Shift+F10", "menu?すべてを選択|Label28:selected");
     row("Ctrl+PageUp from the first tab turns round to the last", "Edit1<Ctrl+PgUp", "Edit8:shown");
@@ -342,14 +344,35 @@ void TestWindow::ringsTheFocus()
     const QImage before = around->grab(area).toImage();
     widget->setFocus();
     const QImage after = around->grab(area).toImage();
+    const auto changed = [&](int x, int y) {
+        return contrast(before.pixelColor(x, y), after.pixelColor(x, y)) >= 3;
+    };
     qreal ringed = 0;
+    QRect ring;
     for (int y = 0; y < after.height(); ++y) {
-        for (int x = 0; x < after.width(); ++x)
-            ringed += contrast(before.pixelColor(x, y), after.pixelColor(x, y)) >= 3;
+        for (int x = 0; x < after.width(); ++x) {
+            if (changed(x, y)) {
+                ++ringed;
+                ring |= QRect(x, y, 1, 1);
+            }
+        }
     }
     const qreal scale = after.devicePixelRatio();
     QVERIFY2(ringed >= 6 * std::min(widget->width(), widget->height()) * scale * scale,
              qPrintable(QString::number(ringed)));
+    // Closed on all four sides, two pixels wide; gone when the focus leaves.
+    const auto side = [&](QPoint at, QPoint inwards) {
+        for (int i = 0; i < 2 * scale; ++i, at += inwards) {
+            if (!changed(at.x(), at.y()))
+                return false;
+        }
+        return true;
+    };
+    const QPoint middle = ring.center();
+    QVERIFY(side({ring.left(), middle.y()}, {1, 0}) && side({ring.right(), middle.y()}, {-1, 0}) &&
+            side({middle.x(), ring.top()}, {0, 1}) && side({middle.x(), ring.bottom()}, {0, -1}));
+    form()->setFocus();
+    QCOMPARE(around->grab(area).toImage(), before);
 }
 
 // A screen reader finds a name on every control it can reach, and in the
@@ -416,7 +439,8 @@ void TestWindow::opensAsDesigned()
     QVERIFY(frame.top() >= free.top() && (frame.bottom() <= free.bottom() || frame.top() == free.top()));
     QVERIFY(frame.left() == designed.left() || frame.right() == free.right() || frame.left() == free.left());
     QVERIFY(frame.top() == designed.top() || frame.bottom() == free.bottom() || frame.top() == free.top());
-    // The five items of each radio group fill equal slots down its frame.
+    // The five items of each radio group fill equal slots down its frame; a
+    // click anywhere in a slot picks its item.
     for (const char *group : {"RadioGroup1", "RadioGroup2"}) {
         const QList<QAbstractButton *> items = find<QButtonGroup>(group)->buttons();
         QCOMPARE(items.size(), 5);
@@ -425,6 +449,9 @@ void TestWindow::opensAsDesigned()
             QCOMPARE(items[i]->geometry().translated(0, -i * items[0]->height()), items[0]->geometry());
             QVERIFY(frame.contains(items[i]->geometry()));
         }
+        QTest::mouseClick(items[4], Qt::LeftButton, {},
+                          QPoint(items[4]->width() - 1, items[4]->height() / 2));
+        QVERIFY(items[4]->isChecked());
     }
 }
 
