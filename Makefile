@@ -6,11 +6,12 @@ JOBS ?= $(shell nproc)
 
 # Debian packages for building, testing and looking at the window, and for
 # building and checking the Debian package (lintian, hardening-check from
-# devscripts, man from man-db).
+# devscripts, man from man-db), and for reading back the calculation
+# sheets the tests write (pdftotext from poppler-utils).
 PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
            fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n \
            xvfb xauth locales desktop-file-utils appstream dpkg-dev \
-           lintian devscripts man-db
+           lintian devscripts man-db poppler-utils
 
 # apt-get directly as root, through sudo otherwise.
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
@@ -55,12 +56,18 @@ deps:
 	@locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$' || \
 	    $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8
 
-# Every tab at screen scale 1, and the same set at scale 2 in scale-2/.
+# Every tab and the diagram window at screen scale 1, and the same set at
+# scale 2 in scale-2/, on a headless screen of 1280 x 1024 pixels; one
+# calculation sheet a tab, and the guide's beam example's, as a page at
+# 80 dpi (sheet-*.png).
+SCREEN_1280 = offscreen:configfile=$(CURDIR)/tests/screen-1280x1024.json
 screenshots: build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target tavrel_screenshots
-	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots
+	QT_QPA_PLATFORM=$(SCREEN_1280) ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots
 	mkdir -p docs/screenshots/scale-2
-	QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots/scale-2
+	QT_QPA_PLATFORM=$(SCREEN_1280) QT_SCALE_FACTOR=2 ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots/scale-2
+	for f in docs/screenshots/sheet-*.pdf; do pdftoppm -png -r 80 -singlefile $$f $${f%.pdf}; done
+	rm -f docs/screenshots/sheet-*.pdf docs/screenshots/scale-2/sheet-*.pdf
 
 # Types the published worked examples of tests/verification/ into the
 # window, compares the shown results and rewrites docs/verification.md;

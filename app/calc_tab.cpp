@@ -21,12 +21,16 @@ bool CalculatorTab::resultsCurrent() const
     return pressed_ && *pressed_ == now();
 }
 
+ResultsState CalculatorTab::resultsState() const
+{
+    return resultsCurrent() ? ResultsState::Current
+           : pressed_       ? ResultsState::Changed
+                            : ResultsState::NotComputed;
+}
+
 QString CalculatorTab::asText() const
 {
-    const ResultsState results = resultsCurrent() ? ResultsState::Current
-                                 : pressed_       ? ResultsState::Changed
-                                                  : ResultsState::NotComputed;
-    return tabAsText(controls_, captions_, selectionsInWords(), results);
+    return tabAsText(controls_, captions_, selectionsInWords(), resultsState());
 }
 
 void CalculatorTab::describe(std::span<const CaptionSpec> captions)
@@ -43,8 +47,10 @@ void CalculatorTab::describe(std::span<const CaptionSpec> captions)
         for (QWidget *field : std::as_const(results_))
             markCurrent(field, resultsCurrent());
     });
+    // Window-wide while the tab is shown: it also works right after start
+    // and after a click on a tab header, when the tab bar has the focus.
     auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
-    copy->setContext(Qt::WidgetWithChildrenShortcut);
+    copy->setContext(Qt::WindowShortcut);
     connect(copy, &QShortcut::activated, this, [this] { QGuiApplication::clipboard()->setText(asText()); });
 }
 

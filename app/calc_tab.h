@@ -5,6 +5,7 @@
 
 #include "app/controls.h"
 #include "app/describe.h"
+#include "app/tab_text.h"
 
 #include <QList>
 #include <QStringList>
@@ -28,6 +29,8 @@ public:
     // was at that press; false before the first press, after the results
     // were emptied, and while an input differs.
     bool resultsCurrent() const;
+    // The same, telling a press whose inputs changed from no press at all.
+    ResultsState resultsState() const;
 
     // The tab's selections in words, each with its heading (断面, 中空長方形),
     // for the copy of the tab.
@@ -36,6 +39,9 @@ public:
     // The tab as text for a report or a spreadsheet (see tabAsText), as
     // Ctrl+Shift+C copies it: results only while they are current.
     QString asText() const;
+
+    // The tab's boxes and result fields with their captions, inputs first.
+    std::span<const CaptionSpec> captions() const { return captions_; }
 
 signals:
     // After a successful press, when the results are emptied, and whenever a

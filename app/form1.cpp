@@ -11,6 +11,7 @@
 #include "app/popups.h"
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
+#include "diagram/diagram_window.h"
 #include "hertz/hertz_tab.h"
 
 #include <QAction>
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QToolTip>
 #include <QTranslator>
@@ -81,6 +83,7 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
     buildStrayControls();
     buildFrame();
     buildMaterialMenu();
+    offerDiagram();
     FormCreate();
 }
 
@@ -156,6 +159,25 @@ void TForm1::placeOnScreen()
     frame.moveTop(
         std::clamp(frame.top(), free.top(), std::max(free.top(), free.bottom() + 1 - frame.height())));
     move(frame.topLeft());
+}
+
+void TForm1::offerDiagram()
+{
+    // Window-wide, so that it works whatever has the focus, the tab bar too.
+    auto *open = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
+    open->setContext(Qt::WindowShortcut);
+    connect(open, &QShortcut::activated, this, &TForm1::showDiagram);
+    setResultAction({QStringLiteral("図を表示"), [](QWidget *field) {
+                         if (auto *form = qobject_cast<TForm1 *>(field->window()))
+                             form->showDiagram();
+                     }});
+}
+
+void TForm1::showDiagram()
+{
+    if (!diagram_)
+        diagram_ = new DiagramWindow({PageControl1, TabSheet1, TabSheet2, TabSheet3}, this);
+    diagram_->present();
 }
 
 void TForm1::FormCreate()

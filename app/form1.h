@@ -15,6 +15,7 @@ namespace tavrel
 {
 class BeamTab;
 class BearingTab;
+class DiagramWindow;
 class HertzTab;
 } // namespace tavrel
 
@@ -29,6 +30,10 @@ public:
     // the screen.
     explicit TForm1(QWidget *parent = nullptr);
 
+    // Opens the diagrams of the current tab's last press in a window beside
+    // this one (made when first asked for), or raises that window.
+    void showDiagram();
+
 private:
     // Runs once when the window is created: fills the material table and
     // selects the sphere-on-sphere contact kind.
@@ -40,6 +45,8 @@ private:
     void buildStrayControls();
     void buildMaterialMenu();
     void placeOnScreen();
+    // Ctrl+G anywhere in the window, and 「図を表示」 on every result field.
+    void offerDiagram();
 
     QTabWidget *PageControl1 = nullptr;
     QMenu *PopupMenu4 = nullptr;
@@ -48,6 +55,7 @@ private:
     tavrel::BeamTab *TabSheet2 = nullptr;
     tavrel::BearingTab *TabSheet3 = nullptr;
     std::array<QLineEdit *, 3> modulusBoxes_{};
+    tavrel::DiagramWindow *diagram_ = nullptr;
     // Young's moduli in kgf/mm^2, in menu order; filled by FormCreate.
     std::array<double, 7> materials_{};
 };

@@ -44,7 +44,8 @@ constexpr int kMaxTextLength = 100000;
 class NumberBox : public QLineEdit
 {
 public:
-    NumberBox(const ControlSpec &row, QWidget *parent) : QLineEdit(QString::fromUtf8(row.text), parent)
+    NumberBox(const ControlSpec &row, QWidget *parent)
+        : QLineEdit(QString::fromUtf8(row.text), parent), result_(row.kind == ControlKind::Output)
     {
         setMaxLength(kMaxTextLength);
         // Numbers are typed half-width: keep a Japanese input method out of
@@ -110,6 +111,8 @@ protected:
             paste->disconnect(this);
             connect(paste, &QAction::triggered, this, [this] { pasteWhole(QClipboard::Clipboard); });
         }
+        if (result_)
+            offerResultAction(menu, this);
         adoptWindowLook(menu);
         menu->popup(event->globalPos());
     }
@@ -154,6 +157,9 @@ private:
         if (const std::optional<QString> cell = taken(QGuiApplication::clipboard()->text(mode)))
             insert(*cell);
     }
+
+    // A box that shows a result offers the result action.
+    bool result_;
 };
 
 // A box into which a press writes a result, named for a screen reader by

@@ -3,6 +3,10 @@
 // These are the only places where text and numbers meet, so every tab reads
 // and shows numbers the same way. No Qt here: the rules build and run
 // without any window, and they never depend on the process locale.
+//
+// Reading lives in numread.cpp; showing in numshow.cpp, with the parsed
+// patterns in numpattern and a value's decimal digits in numdecimal; the
+// message that quotes a refused text in numquote.cpp.
 #pragma once
 
 #include <stdexcept>

@@ -8,6 +8,17 @@
 namespace tavrel
 {
 
+namespace
+{
+
+ResultAction &resultAction()
+{
+    static ResultAction action;
+    return action;
+}
+
+} // namespace
+
 void offerMenu(QWidget *owner, QMenu *menu)
 {
     owner->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -32,6 +43,25 @@ void showErrorBox(QWidget *owner, const QString &message)
     box.setTextFormat(Qt::PlainText);
     adoptWindowLook(&box);
     box.exec();
+}
+
+void setResultAction(ResultAction action)
+{
+    resultAction() = std::move(action);
+}
+
+void offerResultAction(QMenu *menu, QWidget *field)
+{
+    if (!resultAction().run)
+        return;
+    menu->addSeparator();
+    menu->addAction(resultAction().text, field, [field] { runResultAction(field); });
+}
+
+void runResultAction(QWidget *field)
+{
+    if (resultAction().run)
+        resultAction().run(field);
 }
 
 } // namespace tavrel

@@ -2,8 +2,11 @@
 // window's own look.
 #pragma once
 
+#include <QString>
+
+#include <functional>
+
 class QMenu;
-class QString;
 class QWidget;
 
 namespace tavrel
@@ -18,5 +21,21 @@ void adoptWindowLook(QWidget *popup);
 
 // Shows `message` in a modal error box over the window of `owner`.
 void showErrorBox(QWidget *owner, const QString &message);
+
+// What every result field and result box offers beyond its text: an item
+// at the end of its context menu, also run by a double-click on a result
+// field. The main window sets it (to open its diagrams); the builder knows
+// nothing of what it does. None until set.
+struct ResultAction {
+    QString text;
+    std::function<void(QWidget *field)> run;
+};
+void setResultAction(ResultAction action);
+
+// Adds the result action, if set, to the end of a result's context menu.
+void offerResultAction(QMenu *menu, QWidget *field);
+
+// Runs the result action for `field`, if set.
+void runResultAction(QWidget *field);
 
 } // namespace tavrel

@@ -30,24 +30,45 @@ QString valueOf(const QWidget *control, const QString &unit)
 
 } // namespace
 
+QString notCurrentText(ResultsState results)
+{
+    switch (results) {
+    case ResultsState::Changed:
+        return QStringLiteral("結果は未計算です（入力が前回の計算から変更されています）");
+    case ResultsState::NotComputed:
+        return QStringLiteral("結果は未計算です");
+    case ResultsState::Current:
+        break;
+    }
+    return {};
+}
+
+QList<TabLine> tabLines(const Controls &controls, std::span<const CaptionSpec> captions)
+{
+    QList<TabLine> lines;
+    for (const CaptionSpec &row : captions) {
+        const QWidget *control = controls.widget(QString::fromLatin1(row.control));
+        if (!control->isEnabled())
+            continue;
+        const bool input = std::ranges::find(controls.inputs(), control) != controls.inputs().end();
+        const QString unit = unitOf(control);
+        lines << TabLine{captionOf(control), valueOf(control, unit), unit, input};
+    }
+    return lines;
+}
+
 QString tabAsText(const Controls &controls, std::span<const CaptionSpec> captions,
                   const QList<std::pair<QString, QString>> &selections, ResultsState results)
 {
     QStringList lines;
     for (const auto &[heading, name] : selections)
         lines << heading + QLatin1Char('\t') + name;
-    for (const CaptionSpec &row : captions) {
-        const QWidget *control = controls.widget(QString::fromLatin1(row.control));
-        const bool input = std::ranges::find(controls.inputs(), control) != controls.inputs().end();
-        if (!control->isEnabled() || (!input && results != ResultsState::Current))
-            continue;
-        const QString unit = unitOf(control);
-        lines << QStringList{captionOf(control), valueOf(control, unit), unit}.join(QLatin1Char('\t'));
+    for (const TabLine &line : tabLines(controls, captions)) {
+        if (line.input || results == ResultsState::Current)
+            lines << QStringList{line.caption, line.value, line.unit}.join(QLatin1Char('\t'));
     }
-    if (results == ResultsState::Changed)
-        lines << QStringLiteral("結果は未計算です（入力が前回の計算から変更されています）");
-    else if (results == ResultsState::NotComputed)
-        lines << QStringLiteral("結果は未計算です");
+    if (results != ResultsState::Current)
+        lines << notCurrentText(results);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

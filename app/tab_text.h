@@ -21,6 +21,22 @@ enum class ResultsState {
     NotComputed, // nothing pressed yet, or the results were emptied
 };
 
+// What stands in place of results that are not current: that they are not
+// computed, and, after a press, that the inputs changed since. Empty for
+// current results.
+QString notCurrentText(ResultsState results);
+
+// A box or field as the copy gives it: its caption without the unit, its
+// value without the unit text, and the unit.
+struct TabLine {
+    QString caption, value, unit;
+    bool input;
+};
+
+// Every box and field of `captions` that applies (disabled boxes do not),
+// in table order.
+QList<TabLine> tabLines(const Controls &controls, std::span<const CaptionSpec> captions);
+
 // One line each, columns separated by tabs: first the selections in words
 // (heading, name), then every box and field of `captions` in table order,
 // the inputs first, as caption, value and unit, the number without its unit

@@ -128,8 +128,16 @@ protected:
         copy->setEnabled(!text().trimmed().isEmpty());
         menu->addAction(QCoreApplication::translate("QWidgetTextControl", "Select All"), this,
                         [this] { setSelection(0, static_cast<int>(text().size())); });
+        offerResultAction(menu, this);
         adoptWindowLook(menu);
         menu->popup(event->globalPos());
+    }
+
+    void mouseDoubleClickEvent(QMouseEvent *event) override
+    {
+        QLabel::mouseDoubleClickEvent(event);
+        if (kind_ == ControlKind::Field)
+            runResultAction(this);
     }
 
 private:

@@ -84,6 +84,17 @@ std::optional<BearingFault> findBearingFault(const BearingInput &in)
     return std::nullopt;
 }
 
+double ratedLife(double Cr, double P, double n)
+{
+    return std::pow(Cr / P, 3.0) * (kMillionRevsHoursAtOneRpm / n);
+}
+
+LoadFactors loadFactorsFor(std::int32_t key)
+{
+    const LoadFactorRow &row = rowFor(key);
+    return {row.e, kRowX, row.Y};
+}
+
 BearingResult computeBearingLife(const BearingInput &in)
 {
     BearingResult r{};
@@ -103,7 +114,7 @@ BearingResult computeBearingLife(const BearingInput &in)
     }
 
     r.P = r.X * in.Fr + r.Y * in.Fa;
-    r.Lh = std::pow(in.Cr / r.P, 3.0) * (kMillionRevsHoursAtOneRpm / in.n);
+    r.Lh = ratedLife(in.Cr, r.P, in.n);
     r.days = static_cast<double>(r.Lh * kOneTwentyFourth);
 
     requireFinite({r.P, r.Lh, r.days});

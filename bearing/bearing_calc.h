@@ -33,6 +33,18 @@ enum class BearingFault {
     NoLoad,                   // Fr and Fa both zero
 };
 
+// The row of the load-factor table for a load-ratio key that a press gave
+// (5, 10, 15, 20, 25, 30, 50 or 70): its e, and the X and Y that apply when
+// Fa/Fr > e.
+struct LoadFactors {
+    double e, X, Y;
+};
+LoadFactors loadFactorsFor(std::int32_t key);
+
+// The rated life in hours at speed n (r/min) under the equivalent load P
+// for the dynamic rating Cr: (Cr/P)³ · 10⁶ / (60·n).
+double ratedLife(double Cr, double P, double n);
+
 // The first fault of the inputs, in the order in which the boxes are read,
 // if any.
 std::optional<BearingFault> findBearingFault(const BearingInput &in);

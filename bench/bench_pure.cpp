@@ -1,6 +1,7 @@
 // The calculations and the number rules on their own, without any window:
 // each calculation with the default inputs of its tab, reading the texts the
-// boxes hold, and showing results with each of the six patterns.
+// boxes hold, and showing results with each of the six patterns against
+// std::to_chars of the same values.
 #include "app/numtext.h"
 #include "beam/beam_calc.h"
 #include "bearing/bearing_calc.h"
@@ -8,6 +9,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <charconv>
 #include <string>
 
 using namespace tavrel;
@@ -100,9 +102,23 @@ BENCHMARK_CAPTURE(Read, fraction, "0.3");
 
 // Each pattern with a value of the kind it shows after a press with the
 // default inputs.
-void Format(benchmark::State &state, const char *pattern, double (*result)())
+struct FormatCase {
+    const char *name;
+    const char *pattern;
+    double (*result)();
+};
+const FormatCase kFormatCases[] = {
+    {"three_decimals", kPatternThreeDecimals,
+     [] { return computeHertz(ContactKind::SphereOnSphere, kHertzDefaults).pMax; }},
+    {"one_decimal", kPatternOneDecimal, [] { return computeBearingLife(kBearingDefaults).Lh; }},
+    {"days", kPatternDays, [] { return computeBearingLife(kBearingDefaults).days; }},
+    {"scientific", kPatternScientific, [] { return beamDefaults().I; }},
+    {"whole", kPatternWhole, [] { return beamDefaults().Mmax; }},
+    {"two_decimals", kPatternTwoDecimals, [] { return beamDefaults().sigmaMax; }},
+};
+
+void Format(benchmark::State &state, const char *pattern, double value)
 {
-    double value = result();
     for (auto _ : state) {
         benchmark::DoNotOptimize(value);
         std::string shown = FormatFloat(pattern, value);
@@ -110,16 +126,35 @@ void Format(benchmark::State &state, const char *pattern, double (*result)())
     }
     state.SetLabel(kGoal);
 }
-// clang-format off
-BENCHMARK_CAPTURE(Format, three_decimals, kPatternThreeDecimals,
-                  [] { return computeHertz(ContactKind::SphereOnSphere, kHertzDefaults).pMax; });
-BENCHMARK_CAPTURE(Format, one_decimal, kPatternOneDecimal, [] { return computeBearingLife(kBearingDefaults).Lh; });
-BENCHMARK_CAPTURE(Format, days, kPatternDays, [] { return computeBearingLife(kBearingDefaults).days; });
-BENCHMARK_CAPTURE(Format, scientific, kPatternScientific, [] { return beamDefaults().I; });
-BENCHMARK_CAPTURE(Format, whole, kPatternWhole, [] { return beamDefaults().Mmax; });
-BENCHMARK_CAPTURE(Format, two_decimals, kPatternTwoDecimals, [] { return beamDefaults().sigmaMax; });
-// clang-format on
+
+// The baseline of each Format benchmark: the one std::to_chars call that
+// gives FormatFloat its 18 significant digits, for the same value.
+void ToChars(benchmark::State &state, double value)
+{
+    char buf[32];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 17);
+        benchmark::DoNotOptimize(result.ptr);
+        benchmark::ClobberMemory();
+    }
+}
 
 } // namespace
 
-BENCHMARK_MAIN();
+// Each Format benchmark is followed by its baseline, so that the two run
+// close together in time and see the machine alike.
+int main(int argc, char **argv)
+{
+    for (const FormatCase &c : kFormatCases) {
+        const double value = c.result();
+        benchmark::RegisterBenchmark((std::string("Format/") + c.name).c_str(), Format, c.pattern, value);
+        benchmark::RegisterBenchmark((std::string("ToChars/") + c.name).c_str(), ToChars, value);
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every benchmark of a build made with -DTAVREL_BUILD_BENCH=ON and
-# prints a Markdown report: the calculations, number rules and presses
-# against their goals, and the start-up of the calculator against a bare
+# prints a Markdown report: the calculations, number rules, presses and the
+# diagram window against their goals, and the start-up of the calculator against a bare
 # window and a synthetic window of the same mix of controls.
 #
 #   bash bench/run.sh BUILD_DIR
@@ -17,7 +17,7 @@ if [[ $# -ne 1 ]]; then
     exit 2
 fi
 bin=$1/bench
-for program in bench_pure bench_press startup_tavrel startup_synthetic startup_bare; do
+for program in bench_pure bench_press bench_diagram startup_tavrel startup_synthetic startup_bare; do
     if [[ ! -x $bin/$program ]]; then
         echo "$bin/$program is missing: configure with -DTAVREL_BUILD_BENCH=ON and build" >&2
         exit 2
@@ -49,6 +49,7 @@ google_benchmark() { # PROGRAM
 }
 google_benchmark bench_pure
 google_benchmark bench_press
+google_benchmark bench_diagram
 
 # One start-up, from the launch to the first painted frame. Appends
 # "<ms> <peak RSS KiB> <before-main ms> <frame-done ms>" to the program's file.
@@ -87,13 +88,40 @@ median() { # COLUMN FILE
 
 # Rows "| name | median | goal | verdict |" from a Google Benchmark CSV: the
 # medians of the repetitions, against a goal given in the CSV's time unit.
+# The to_chars baselines have a table of their own (format_ratio_rows).
 benchmark_rows() { # CSV GOAL
     awk -F, -v goal="$2" '
-        /^"/ && $1 ~ /_median"$/ {
+        /^"/ && $1 ~ /_median"$/ && $1 !~ /^"ToChars\// {
             name = $1; gsub(/"/, "", name); sub(/_median$/, "", name)
             unit = ($5 == "us") ? "µs" : $5
             if ($9 == "true") { printf "| %s | error: %s | < %s %s | missed |\n", name, $10, goal, unit; next }
             printf "| %s | %.3g %s | < %s %s | %s |\n", name, $3, unit, goal, unit, ($3 < goal) ? "met" : "missed"
+        }' "$1"
+}
+
+# Rows "| pattern | FormatFloat | to_chars | ratio | goal | verdict |": the
+# median CPU time of each Format benchmark against that of its ToChars
+# baseline (the same value) from the same run. CPU time, as a busy machine
+# stretches the wall-clock time of either at random.
+format_ratio_rows() { # CSV GOAL
+    awk -F, -v goal="$2" '
+        /^"/ && $1 ~ /_median"$/ && $1 ~ /^"(Format|ToChars)\// {
+            name = $1; gsub(/"/, "", name); sub(/_median$/, "", name)
+            kind = name; sub(/\/.*/, "", kind); sub(/^[^\/]*\//, "", name)
+            if (!(name in seen)) { seen[name] = 1; order[++count] = name }
+            median[kind, name] = $4; unit[kind, name] = ($5 == "us") ? "µs" : $5
+            if ($9 == "true") failed[name] = 1
+        }
+        END {
+            for (i = 1; i <= count; ++i) {
+                name = order[i]
+                if (failed[name] || !(("Format", name) in median) || !(("ToChars", name) in median)) {
+                    printf "| %s | error | | | ≤ %s | missed |\n", name, goal; continue
+                }
+                f = median["Format", name]; t = median["ToChars", name]; r = f / t
+                printf "| %s | %.3g %s | %.3g %s | %.2f | ≤ %s | %s |\n", name, f, unit["Format", name],
+                    t, unit["ToChars", name], r, goal, (r <= goal + 1e-9) ? "met" : "missed"
+            }
         }' "$1"
 }
 
@@ -136,6 +164,16 @@ qt=$(dpkg-query -W -f '${Version}' qt6-base-dev 2>/dev/null || echo unknown)
     echo "|---|---|---|---|"
     benchmark_rows "$results/bench_pure.csv" 300
     echo
+    echo "### FormatFloat against std::to_chars"
+    echo
+    echo "Each pattern with the value of its Format benchmark, against"
+    echo "std::to_chars(value, std::chars_format::scientific, 17) of the same value, the"
+    echo "call that gives FormatFloat its digits; median CPU times of this run."
+    echo
+    echo "| pattern | FormatFloat | to_chars | ratio | goal | |"
+    echo "|---|---|---|---|---|---|"
+    format_ratio_rows "$results/bench_pure.csv" 2
+    echo
     echo "### One press of each compute button"
     echo
     echo "Read the boxes, calculate, format, write the fields; repaint not included."
@@ -143,6 +181,26 @@ qt=$(dpkg-query -W -f '${Version}' qt6-base-dev 2>/dev/null || echo unknown)
     echo "| benchmark | time | goal | |"
     echo "|---|---|---|---|"
     benchmark_rows "$results/bench_press.csv" 100
+    echo
+    echo "### The diagram window"
+    echo
+    echo "Open: made, laid out and drawn after a press, in a main window that never"
+    echo "opened it. Redraw: a press with the window open, its new curves and repaint."
+    echo
+    echo "Time is wall-clock time; the CPU time beside it shows how much of it was"
+    echo "the program's own work when other processes share the machine."
+    echo
+    echo "| benchmark | time | CPU time | goal | |"
+    echo "|---|---|---|---|---|"
+    diagram_rows() { # PATTERN GOAL_MS
+        awk -F, -v pattern="$1" -v goal="$2" '
+            /^"/ && $1 ~ pattern && $1 ~ /_median"$/ {
+                name = $1; gsub(/"/, "", name); sub(/_median$/, "", name)
+                printf "| %s | %.3g ms | %.3g ms | < %s ms | %s |\n", name, $3, $4, goal, ($3 < goal) ? "met" : "missed"
+            }' "$results/bench_diagram.csv"
+    }
+    diagram_rows 'Diagram/open' 150
+    diagram_rows 'Diagram/redraw' 16
     echo
     echo "### Start-up to the first painted frame"
     echo

@@ -16,7 +16,7 @@ constexpr double kOneThird = 0.3333333333333333;
 
 HertzResult sphereOnSphere(const HertzInput &in, double H)
 {
-    const double R = in.R1 * in.size2 / (in.R1 + in.size2);
+    const double R = combinedRadius(in);
     // The general power function, not a cube root: a negative base (a
     // negative load) gives NaN, which is then refused below.
     const double a = std::pow(3 * in.P * R * H * 0.5, kOneThird);
@@ -30,7 +30,7 @@ HertzResult sphereOnSphere(const HertzInput &in, double H)
 
 HertzResult cylinderOnPlane(const HertzInput &in, double H)
 {
-    const double q = in.P / in.size2;
+    const double q = lineLoad(in);
     const double b = std::sqrt(8 * in.R1 * H * q / kPi);
     const double pMax = 2 * q / (kPi * b);
     HertzResult result{b, pMax, -pMax, std::nullopt, std::nullopt, std::nullopt};
@@ -48,9 +48,24 @@ HertzResult cylinderOnPlane(const HertzInput &in, double H)
 
 } // namespace
 
+double compoundCompliance(const HertzInput &in)
+{
+    return ((1 - in.nu1 * in.nu1) / in.E1 + (1 - in.nu2 * in.nu2) / in.E2) * 0.5;
+}
+
+double combinedRadius(const HertzInput &in)
+{
+    return in.R1 * in.size2 / (in.R1 + in.size2);
+}
+
+double lineLoad(const HertzInput &in)
+{
+    return in.P / in.size2;
+}
+
 HertzResult computeHertz(ContactKind kind, const HertzInput &in)
 {
-    const double H = ((1 - in.nu1 * in.nu1) / in.E1 + (1 - in.nu2 * in.nu2) / in.E2) * 0.5;
+    const double H = compoundCompliance(in);
     return kind == ContactKind::SphereOnSphere ? sphereOnSphere(in, H) : cylinderOnPlane(in, H);
 }
 

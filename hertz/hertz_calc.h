@@ -32,6 +32,14 @@ struct HertzResult {
     std::optional<double> sigmaRMax;
 };
 
+// The quantities the results are worked out from: the compound compliance
+// H = ((1 − ν1²)/E1 + (1 − ν2²)/E2)/2 (mm²/kgf), the combined radius
+// R = R1·R2/(R1 + R2) of the spheres (mm) and the load per width q = P/B
+// of the roller (kgf/mm).
+double compoundCompliance(const HertzInput &in);
+double combinedRadius(const HertzInput &in);
+double lineLoad(const HertzInput &in);
+
 // Throws CalcError when a result would be infinite or NaN (a zero modulus,
 // R1 + R2 = 0, a zero roller width, a negative load under a cube root, ...).
 HertzResult computeHertz(ContactKind kind, const HertzInput &in);

@@ -73,6 +73,7 @@ void TestPure::reads_data()
         {"\u200B\u300040", 0, kMalformed, "⟨U+200B⟩⟨U+3000⟩40"}, {"\uFEFF1", 0, kMalformed, "⟨U+FEFF⟩1"},
         {"1\xf8\x90\x80\x80\xed\xbf\xbf\xc3", 0, kMalformed, "1⟨0xF8⟩⟨0x90⟩⟨0x80⟩⟨0x80⟩⟨0xED⟩⟨0xBF⟩⟨0xBF⟩⟨0xC3⟩"},
         {"\U0010FFFD\U0001F600", 0, kMalformed}, {"\u03011\u0301", 0, kMalformed, "⟨U+0301⟩1\u0301"},
+        {"\xc2\x80\u0800\U00010000", 0, kMalformed, "⟨U+0080⟩\u0800\U00010000"},
         {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx漢y", 0, kMalformed, "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…"},
         {"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx漢", 0, kMalformed},
     };
@@ -131,7 +132,7 @@ void TestPure::formats_data()
         {sci, 9996.0, " 1e4"}, {sci, 0.0, " 0e0"}, {sci, -0.00140763, " -1.41e-3"},
         {sci, 5e-324, " 4.94e-324"}, {sci, -kMax, " -1.79e308"}, {sci, 1.7949e308, " 1.79e308"},
         {"0.00E+00", 12345.0, "1.23E+04"}, {"00.0e-0", 12345.0, "12.3e3"}, {"000.0", 5.25, "005.3"},
-        {"0.0\"#0.\"", 1.25, "1.3#0."},
+        {"0.0\"#0.\"", 1.25, "1.3#0."}, {"0x-0", 5.0, "0x-5"},
         {three, kInf, "INF"}, {sci, -kInf, "-INF"}, {two, std::nan(""), "NAN"}, {nullptr, 21000.0, "21000"},
         {nullptr, -2.25, "-2.25"}, {nullptr, -0.0, "0"}, {nullptr, 1e20, "1E20"}, {nullptr, 0.0001, "0.0001"},
         {nullptr, 1e-5, "1E-5"}, {nullptr, 123456789012345.0, "123456789012345"},

@@ -1,0 +1,256 @@
+#include "diagram/diagram_window.h"
+
+#include "app/palette.h"
+#include "app/popups.h"
+#include "beam/beam_tab.h"
+#include "bearing/bearing_tab.h"
+#include "diagram/figure_view.h"
+#include "diagram/image_export.h"
+#include "hertz/hertz_tab.h"
+#include "sheet/sheet_save.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavrel
+{
+
+namespace
+{
+
+const char *const kPressFirst = "計算ボタンを押すと図が表示されます";
+const char *const kNotCurrent = "結果は未計算です（入力が前回の計算から変更されています）";
+
+// The size the window opens at, and the least it can be made, in font
+// heights; and the gap kept to the main window.
+constexpr QSizeF kOpeningSize(40, 46);
+constexpr QSizeF kLeastSize(22, 18);
+constexpr int kGapToOwner = 8;
+
+// What a tab's last press draws: nothing before the press (or after the
+// results were emptied), and only while the boxes still hold what it read.
+template <typename Tab, typename Build>
+std::optional<DiagramContent> drawnFor(const Tab *tab, Build build, QString &message)
+{
+    if (!tab->lastPress()) {
+        message = QString::fromUtf8(kPressFirst);
+        return std::nullopt;
+    }
+    if (!tab->resultsCurrent()) {
+        message = QString::fromUtf8(kNotCurrent);
+        return std::nullopt;
+    }
+    return build(*tab->lastPress());
+}
+
+} // namespace
+
+DiagramWindow::DiagramWindow(const DiagramSources &sources, QWidget *owner)
+    : QWidget(owner, Qt::Window), sources_(sources)
+{
+    setObjectName(QStringLiteral("DiagramWindow"));
+    // A window of its own takes nothing of its owner's look: it is given
+    // the designed palette and font, whatever the desktop's.
+    setPalette(designedPalette());
+    setFont(fontFor(FontRole::Inherit));
+
+    message_ = new QLabel;
+    message_->setObjectName(QStringLiteral("DiagramMessage"));
+    message_->setAlignment(Qt::AlignCenter);
+    message_->setWordWrap(true);
+    view_ = new FigureView;
+    values_ = new QTextBrowser;
+    values_->setObjectName(QStringLiteral("DiagramValues"));
+    values_->setAccessibleName(QStringLiteral("図の値"));
+    values_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    auto *drawn = new QWidget;
+    auto *drawnLayout = new QVBoxLayout(drawn);
+    drawnLayout->setContentsMargins(0, 0, 0, 0);
+    drawnLayout->addWidget(view_, 1);
+    drawnLayout->addWidget(values_, 0);
+    pages_ = new QStackedWidget;
+    pages_->addWidget(message_);
+    pages_->addWidget(drawn);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pages_);
+    buildMenus();
+
+    const int line = fontMetrics().height();
+    setMinimumSize((kLeastSize * line).toSize());
+    resize((kOpeningSize * line).toSize());
+
+    connect(sources_.pages, &QTabWidget::currentChanged, this, &DiagramWindow::refresh);
+    for (CalculatorTab *tab :
+         std::initializer_list<CalculatorTab *>{sources_.hertz, sources_.beam, sources_.bearing})
+        connect(tab, &CalculatorTab::pressStateChanged, this, &DiagramWindow::refresh);
+}
+
+void DiagramWindow::buildMenus()
+{
+    auto *bar = new QMenuBar(this);
+    layout()->setMenuBar(bar);
+    QMenu *file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    save_ = file->addAction(QStringLiteral("画像を保存(&S)…"), this, &DiagramWindow::saveWithDialog);
+    save_->setObjectName(QStringLiteral("SaveImage"));
+    save_->setShortcut(QKeySequence::Save);
+    QAction *sheet = file->addAction(QStringLiteral("計算書を保存(&P)…"), this, [this] {
+        saveSheetAs(this, *qobject_cast<CalculatorTab *>(sources_.pages->currentWidget()));
+    });
+    sheet->setObjectName(QStringLiteral("SaveSheet"));
+    sheet->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    file->addSeparator();
+    QAction *close = file->addAction(QStringLiteral("閉じる(&C)"), this, &QWidget::close);
+    close->setShortcut(Qt::Key_Escape);
+    QMenu *edit = bar->addMenu(QStringLiteral("編集(&E)"));
+    QAction *copy = edit->addAction(QStringLiteral("コピー(&C)"), this, &DiagramWindow::copy);
+    copy->setObjectName(QStringLiteral("CopyDiagram"));
+    copy->setShortcut(QKeySequence::Copy);
+    for (QMenu *menu : {file, edit})
+        adoptWindowLook(menu);
+}
+
+void DiagramWindow::present()
+{
+    if (!placed_)
+        placeBesideOwner();
+    placed_ = true;
+    show();
+    raise();
+    activateWindow();
+    // The values take the keyboard, for selecting and reading aloud.
+    values_->setFocus();
+}
+
+// Beside the main window where the screen has room, else wherever on the
+// screen it overlaps the main window the least; never larger than the
+// screen.
+void DiagramWindow::placeBesideOwner()
+{
+    const QWidget *owner = parentWidget();
+    const QRect free = owner->screen()->availableGeometry();
+    const QRect frame = owner->frameGeometry();
+    // Room for the window's frame, taken to be as thick as the owner's.
+    const QSize decoration = frame.size() - owner->size();
+    const QSize size = this->size().boundedTo(free.size() - decoration);
+    resize(size.expandedTo(minimumSize().boundedTo(free.size() - decoration)));
+    const QSize outer = this->size() + decoration;
+    int x = frame.right() + 1 + kGapToOwner;
+    if (x + outer.width() > free.right() + 1)
+        x = frame.left() - kGapToOwner - outer.width();
+    if (x < free.left())
+        x = free.right() + 1 - outer.width();
+    const int y =
+        std::clamp(frame.top(), free.top(), std::max(free.top(), free.bottom() + 1 - outer.height()));
+    move(std::max(x, free.left()), y);
+}
+
+void DiagramWindow::showEvent(QShowEvent *event)
+{
+    refresh();
+    QWidget::showEvent(event);
+}
+
+std::optional<DiagramContent> DiagramWindow::contentNow(QString &message) const
+{
+    QWidget *page = sources_.pages->currentWidget();
+    if (page == sources_.hertz)
+        return drawnFor(sources_.hertz, hertzDiagram, message);
+    if (page == sources_.beam)
+        return drawnFor(sources_.beam, beamDiagram, message);
+    return drawnFor(sources_.bearing, bearingDiagram, message);
+}
+
+// Drawn only while shown: a hidden window costs a press nothing.
+void DiagramWindow::refresh()
+{
+    if (!isVisible())
+        return;
+    setWindowTitle(QStringLiteral("図 - %1").arg(sources_.pages->tabText(sources_.pages->currentIndex())));
+    QString message;
+    std::optional<DiagramContent> content = contentNow(message);
+    message_->setText(message);
+    values_->setPlainText(content ? content->values.join(QLatin1Char('\n')) : QString());
+    fitValues();
+    view_->setVisible(content && !content->figure.plots.empty());
+    view_->setFigure(content ? std::move(content->figure) : Figure{});
+    pages_->setCurrentIndex(content ? 1 : 0);
+    save_->setEnabled(view_->isVisibleTo(this));
+}
+
+// The values take the height of their text, up to a third of the window;
+// beyond that they scroll.
+void DiagramWindow::fitValues()
+{
+    QTextDocument *text = values_->document();
+    text->setTextWidth(values_->viewport()->width());
+    const int frame = 2 * values_->frameWidth() + static_cast<int>(2 * text->documentMargin());
+    const int needed = static_cast<int>(std::ceil(text->size().height())) + frame;
+    values_->setFixedHeight(
+        std::clamp(needed, 3 * fontMetrics().height(), std::max(height() / 3, 3 * fontMetrics().height())));
+}
+
+void DiagramWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitValues();
+}
+
+QString DiagramWindow::saveImage(const QString &path) const
+{
+    return saveFigure(view_->figure(), view_->size(), path, windowTitle());
+}
+
+void DiagramWindow::copy() const
+{
+    const QString selected = values_->textCursor().selectedText();
+    if (!selected.isEmpty()) {
+        // The text cursor separates paragraphs with U+2029.
+        QGuiApplication::clipboard()->setText(QString(selected).replace(QChar::ParagraphSeparator, u'\n'));
+        return;
+    }
+    if (pages_->currentIndex() == 1 && view_->isVisible())
+        QGuiApplication::clipboard()->setImage(
+            figureImage(view_->figure(), view_->size(), std::max<qreal>(2, devicePixelRatioF())));
+}
+
+void DiagramWindow::saveWithDialog()
+{
+    QFileDialog dialog(this, QStringLiteral("画像を保存"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("PNG 画像 (*.png)"), QStringLiteral("SVG 画像 (*.svg)")});
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    // In the pictures folder, named after the tab.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    dialog.setDirectory(QDir(pictures).exists() ? pictures : QDir::homePath());
+    dialog.selectFile(
+        QStringLiteral("図-%1.png").arg(sources_.pages->tabText(sources_.pages->currentIndex())));
+    adoptWindowLook(&dialog);
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
+        dialog.setDefaultSuffix(filter.contains(QLatin1String("svg")) ? QStringLiteral("svg")
+                                                                      : QStringLiteral("png"));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString failure = saveImage(dialog.selectedFiles().constFirst());
+    if (!failure.isEmpty())
+        showErrorBox(this, failure);
+}
+
+} // namespace tavrel

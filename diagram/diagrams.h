@@ -1,0 +1,41 @@
+// What the diagram window shows for each tab's last press: the figure and,
+// for copying and reading aloud, every marked value with its place as a
+// line of text, in the fields' patterns and units.
+#pragma once
+
+#include "diagram/plot.h"
+
+#include <QStringList>
+
+namespace tavrel
+{
+
+struct BeamPress;
+struct BearingPress;
+struct HertzPress;
+
+struct DiagramContent {
+    Figure figure;
+    QStringList values;
+};
+
+// Shear force, bending moment and deflection along the beam, under a
+// sketch of its supports and load.
+DiagramContent beamDiagram(const BeamPress &press);
+
+// The pressure across the contact, and the stresses below it on the load
+// axis with the largest shear stress and its depth.
+DiagramContent hertzDiagram(const HertzPress &press);
+
+// The life against the equivalent load, and the course of the press.
+DiagramContent bearingDiagram(const BearingPress &press);
+
+// The course of a bearing press, a line a step: Cor/Fa and the table row it
+// selects, Fa/Fr against e, then P and Lh with their numbers.
+QStringList bearingCourse(const BearingPress &press);
+
+// A value in one of the fields' patterns, without the pattern's leading
+// blank.
+QString shown(const char *pattern, double value);
+
+} // namespace tavrel

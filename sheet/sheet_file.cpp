@@ -1,0 +1,40 @@
+#include "sheet/sheet_file.h"
+
+#include "diagram/image_export.h"
+#include "sheet/calc_sheet.h"
+
+#include <QLocale>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace tavrel
+{
+
+QString proposedSheetName(const SheetContent &content, const QDate &day)
+{
+    return QStringLiteral("tavrel-%1-%2.pdf")
+        .arg(content.fileTag, QLocale::c().toString(day, QStringLiteral("yyyy-MM-dd")));
+}
+
+std::optional<QString> writeSheet(const QString &path, const SheetContent &content, const QDateTime &when)
+{
+    const QString failure = saveWhole(path, QStringLiteral("計算書"), [&](QIODevice &file) {
+        QPdfWriter pdf(&file);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageOrientation(QPageLayout::Portrait);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setTitle(QStringLiteral("計算書 %1").arg(content.title));
+        pdf.setCreator(QStringLiteral("Tavrel Ver. 1.01"));
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return false;
+        paintSheet(painter, QRectF(0, 0, pdf.width(), pdf.height()), pdf.resolution() / 25.4, content, when);
+        return painter.end();
+    });
+    if (failure.isEmpty())
+        return std::nullopt;
+    return failure;
+}
+
+} // namespace tavrel

@@ -1,0 +1,95 @@
+#include "sheet/sheet_save.h"
+
+#include "app/popups.h"
+#include "beam/beam_tab.h"
+#include "bearing/bearing_tab.h"
+#include "hertz/hertz_tab.h"
+#include "sheet/sheet_file.h"
+#include "sheet/sheet_rows.h"
+#include "sheet/tab_sheets.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace tavrel
+{
+
+namespace
+{
+
+const QString kPressFirst = QStringLiteral("「計算」を押してから計算書を保存してください。");
+
+// The tab's own part of the sheet, for its last press.
+std::optional<SheetContent> partOf(const CalculatorTab &tab, const TabRows &rows)
+{
+    if (const auto *hertz = qobject_cast<const HertzTab *>(&tab); hertz && hertz->lastPress())
+        return hertzSheet(*hertz, *hertz->lastPress(), rows);
+    if (const auto *beam = qobject_cast<const BeamTab *>(&tab); beam && beam->lastPress())
+        return beamSheet(*beam, *beam->lastPress(), rows);
+    if (const auto *bearing = qobject_cast<const BearingTab *>(&tab); bearing && bearing->lastPress())
+        return bearingSheet(*bearing, *bearing->lastPress(), rows);
+    return std::nullopt;
+}
+
+// Why the tab has no sheet to write.
+QString refusal(const CalculatorTab &tab)
+{
+    return notCurrentText(tab.resultsState()) + QStringLiteral("。\n") + kPressFirst;
+}
+
+} // namespace
+
+QString shownText(const CalculatorTab &tab, const char *field)
+{
+    const QWidget *control = tab.controls().widget(QString::fromLatin1(field));
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text().trimmed();
+    return static_cast<const QLineEdit *>(control)->text().trimmed();
+}
+
+std::optional<SheetContent> sheetOf(const CalculatorTab &tab)
+{
+    if (!tab.resultsCurrent())
+        return std::nullopt;
+    std::optional<SheetContent> sheet = partOf(tab, rowsOf(tab));
+    if (sheet) {
+        for (const auto &[heading, words] : tab.selectionsInWords())
+            sheet->selection << SheetRow{heading, words, QString()};
+    }
+    return sheet;
+}
+
+std::optional<QString> saveSheet(const CalculatorTab &tab, const QString &path, const QDateTime &when)
+{
+    const std::optional<SheetContent> sheet = sheetOf(tab);
+    if (!sheet)
+        return refusal(tab);
+    return writeSheet(path, *sheet, when);
+}
+
+void saveSheetAs(QWidget *parent, const CalculatorTab &tab)
+{
+    const std::optional<SheetContent> sheet = sheetOf(tab);
+    if (!sheet) {
+        showErrorBox(parent, refusal(tab));
+        return;
+    }
+    // The folder of the last sheet saved in this run, at first the home folder.
+    static QString folder = QDir::homePath();
+    QFileDialog dialog(parent, QStringLiteral("計算書を保存"), folder,
+                       QStringLiteral("PDF ファイル (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(proposedSheetName(*sheet, QDate::currentDate()));
+    adoptWindowLook(&dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    folder = QFileInfo(path).absolutePath();
+    if (const std::optional<QString> error = writeSheet(path, *sheet, QDateTime::currentDateTime()))
+        showErrorBox(parent, *error);
+}
+
+} // namespace tavrel

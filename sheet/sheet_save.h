@@ -1,0 +1,32 @@
+// Saving the calculation sheet of a tab: only of its last press, and only
+// while the boxes still hold what that press read.
+#pragma once
+
+#include "sheet/sheet_content.h"
+
+#include <QDateTime>
+
+#include <optional>
+
+class QWidget;
+
+namespace tavrel
+{
+
+class CalculatorTab;
+
+// The sheet of the tab's last press; empty unless the tab's results are
+// current.
+std::optional<SheetContent> sheetOf(const CalculatorTab &tab);
+
+// Writes the tab's sheet at `path`. Returns the message for the user when
+// nothing was written: the results do not match the boxes, or the file
+// could not be written.
+std::optional<QString> saveSheet(const CalculatorTab &tab, const QString &path, const QDateTime &when);
+
+// Asks for a file name in the standard dialog, offering today's name in the
+// last folder used, and saves the tab's sheet there; says in a message box
+// why when it cannot.
+void saveSheetAs(QWidget *parent, const CalculatorTab &tab);
+
+} // namespace tavrel

@@ -1,0 +1,29 @@
+// The sheet of each tab: the title, the picture of the selection, the
+// formulas with their numbers, the diagrams and the model's limits, around
+// the rows of inputs and results.
+#pragma once
+
+#include "sheet/sheet_content.h"
+#include "sheet/sheet_rows.h"
+
+namespace tavrel
+{
+
+class CalculatorTab;
+class BeamTab;
+class BearingTab;
+class HertzTab;
+struct BeamPress;
+struct BearingPress;
+struct HertzPress;
+
+// What the named result field or box shows, without the pattern's leading
+// blank.
+QString shownText(const CalculatorTab &tab, const char *field);
+
+// Each tab's sheet of its last press, with the rows of its boxes and fields.
+SheetContent hertzSheet(const HertzTab &tab, const HertzPress &press, const TabRows &rows);
+SheetContent beamSheet(const BeamTab &tab, const BeamPress &press, const TabRows &rows);
+SheetContent bearingSheet(const BearingTab &tab, const BearingPress &press, const TabRows &rows);
+
+} // namespace tavrel

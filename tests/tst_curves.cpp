@@ -1,0 +1,221 @@
+// The curves beside the calculations, without any window: the beam's at
+// published handbook points and against the beam results, the largest shear
+// below a Hertz contact at its published depth, the life curve through the
+// pressed point, and every curve drawn within a pixel of its function.
+#include "beam/beam_curves.h"
+#include "bearing/bearing_curve.h"
+#include "hertz/hertz_subsurface.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <functional>
+
+using namespace tavrel;
+
+namespace
+{
+
+using Function = std::function<double(double)>;
+
+// Load 20 over L = 100 with E·I = 21000 · 10000, L1 = 30 (the load nearer
+// the right-hand support) unless given.
+BeamSpan span(int loadCase, double L1 = 30)
+{
+    return {LoadCase(loadCase), 100, L1, 20, 2.1e8};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Function)
+
+class TestCurves : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void beamAtHandbookPoints_data();
+    void beamAtHandbookPoints();
+    void beamAgreesWithResults_data();
+    void beamAgreesWithResults();
+    void shearPeaksAtPublishedDepth_data();
+    void shearPeaksAtPublishedDepth();
+    void lifeCurvePassesThePress();
+    void drawsWithinAPixel_data();
+    void drawsWithinAPixel();
+};
+
+void TestCurves::beamAtHandbookPoints_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("expected");
+    const double p = 20, L = 100, EI = 2.1e8;
+    const BeamSpan fixed = span(4), near = span(2, 30), far = span(2, 70);
+    const double fromFarSupport = std::sqrt((L * L - 30 * 30) / 3);
+    // clang-format off
+    QTest::newRow("fixed ends: M at the end") << momentAt(fixed, 0) << -p * L * L / 12;
+    QTest::newRow("fixed ends: M at the other end") << momentAt(fixed, L) << -p * L * L / 12;
+    QTest::newRow("fixed ends: M at mid-span") << momentAt(fixed, L / 2) << p * L * L / 24;
+    QTest::newRow("fixed ends: M = 0 at 0.2113 L") << momentAt(fixed, 0.21132486540518713 * L) << 0.0;
+    QTest::newRow("fixed ends: largest |M| at the end") << largestMoment(fixed).x << 0.0;
+    QTest::newRow("fixed ends: largest δ") << largestDeflection(fixed).value << p * std::pow(L, 4) / (384 * EI);
+    QTest::newRow("point load: M = P·a·b/L under it") << momentAt(near, 30) << 20 * 30 * 70 / L;
+    QTest::newRow("point load: largest |M| under it") << largestMoment(far).x << 70.0;
+    QTest::newRow("point load near: largest δ from the far support") << largestDeflection(near).x << L - fromFarSupport;
+    QTest::newRow("point load far: largest δ from the far support") << largestDeflection(far).x << fromFarSupport;
+    QTest::newRow("point load: shear beside the near support") << shearAt(near, 10) << -20 * 70 / L;
+    QTest::newRow("point load: shear beside the far support") << shearAt(near, 90) << 20 * 30 / L;
+    QTest::newRow("uniform: shear at the right support") << shearAt(span(3), 0) << -p * L / 2;
+    QTest::newRow("cantilever, end load: shear") << shearAt(span(0), 60) << p;
+    QTest::newRow("cantilever, uniform: M at the fixed end") << momentAt(span(1), L) << -p * L * L / 2;
+    QTest::newRow("cantilever, uniform: fixed end does not deflect") << deflectionAt(span(1), L) << 0.0;
+    QTest::newRow("simply supported: support does not deflect") << deflectionAt(near, L) << 0.0;
+    // clang-format on
+}
+
+void TestCurves::beamAtHandbookPoints()
+{
+    QFETCH(double, value);
+    QFETCH(double, expected);
+    QVERIFY2(std::abs(value - expected) <= 1e-9 * std::max(1.0, std::abs(expected)),
+             qPrintable(QString::number(value, 'g', 17)));
+}
+
+void TestCurves::beamAgreesWithResults_data()
+{
+    QTest::addColumn<int>("loadCase");
+    QTest::addColumn<double>("L1");
+    QTest::addColumn<double>("x");
+    const struct {
+        int loadCase;
+        double L1, x;
+    } rows[] = {{0, 40, 20}, {0, 40, 0},  {1, 40, 20}, {1, 40, 0},  {2, 40, 20}, {2, 75, 10},
+                {2, 50, 50}, {3, 40, 20}, {3, 40, 50}, {4, 40, 20}, {4, 40, 50}, {4, 40, 100}};
+    for (const auto &row : rows)
+        QTest::addRow("load case %d, L1 %g, x %g", row.loadCase, row.L1, row.x)
+            << row.loadCase << row.L1 << row.x;
+}
+
+// The marked values are the fields': the curves must meet them where the
+// marks stand, and nowhere along the beam go beyond the largest values.
+void TestCurves::beamAgreesWithResults()
+{
+    QFETCH(int, loadCase);
+    QFETCH(double, L1);
+    QFETCH(double, x);
+    const BeamInput in{21000, 100, L1, x, -20, 20, 20, 10, 10, 0, 0};
+    const BeamResult r = computeBeam(LoadCase(loadCase), SectionKind::SolidRectangle, in);
+    const BeamSpan s = spanOf(LoadCase(loadCase), in, r);
+    const BeamExtreme moment = largestMoment(s), deflection = largestDeflection(s);
+    QCOMPARE(std::abs(moment.value), std::abs(r.Mmax));
+    QCOMPARE(momentAt(s, moment.x), moment.value);
+    QCOMPARE(deflectionAt(s, deflection.x), deflection.value);
+    QCOMPARE(r.deflection == Deflection::Maximum ? deflection.value : deflectionAt(s, x), r.delta);
+    for (BeamQuantity q : {BeamQuantity::Moment, BeamQuantity::Deflection}) {
+        const double largest = std::abs(q == BeamQuantity::Moment ? moment.value : deflection.value);
+        for (const CurvePoint &point : beamCurve(s, q))
+            QVERIFY(std::abs(point.y) <= largest * (1 + 1e-12));
+    }
+}
+
+void TestCurves::shearPeaksAtPublishedDepth_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("nu");
+    QTest::addColumn<double>("depth"); // of the largest shear, in contact sizes
+    QTest::addColumn<double>("tau");   // in p_max
+    QTest::addColumn<double>("surfaceR");
+    const int sphere = int(ContactKind::SphereOnSphere), roller = int(ContactKind::CylinderOnPlane);
+    QTest::newRow("sphere, ν 0.3") << sphere << 0.3 << 0.4809 << 0.3100 << -0.8;
+    QTest::newRow("sphere, ν 0.5") << sphere << 0.5 << 0.5479 << 0.2663 << -1.0;
+    for (double nu : {0.0, 0.1, 0.25, 0.3, 0.5})
+        QTest::addRow("roller, ν %g", nu) << roller << nu << 0.7862 << 0.3003 << -1.0;
+}
+
+void TestCurves::shearPeaksAtPublishedDepth()
+{
+    QFETCH(int, kind);
+    QFETCH(double, nu);
+    QFETCH(double, depth);
+    QFETCH(double, tau);
+    QFETCH(double, surfaceR);
+    const ShearPeak peak = largestShear(ContactKind(kind), nu, 3);
+    QCOMPARE(std::round(peak.z * 1e4) / 1e4, depth);
+    QCOMPARE(std::round(peak.tau * 1e4) / 1e4, tau);
+    const AxisStresses surface = axisStresses(ContactKind(kind), nu, 0);
+    QCOMPARE(surface.sigmaZ, -1.0);
+    QCOMPARE(surface.sigmaR, surfaceR);
+    // Along the roller's axis, σy = ν·(σx + σz) adds a larger shear only
+    // for a small ν; at the surface it is (1 − 2ν)/2.
+    const std::optional<ShearPeak> outOfPlane = largerOutOfPlaneShear(nu, 3);
+    QCOMPARE(outOfPlane.has_value(), kind == int(ContactKind::CylinderOnPlane) && nu < 0.2);
+    if (outOfPlane)
+        QVERIFY(outOfPlane->tau >= (1 - 2 * nu) / 2 && outOfPlane->tau > peak.tau);
+}
+
+void TestCurves::lifeCurvePassesThePress()
+{
+    const BearingInput in{1000, 6000, 10000, 1000, 1000};
+    const BearingResult r = computeBearingLife(in);
+    const Curve curve = lifeCurve(in, r);
+    QCOMPARE(curve.front().x, r.P / 10);
+    QCOMPARE(curve.back().x, r.P * 10);
+    QCOMPARE(curve[curve.size() / 2].y, r.Lh);
+    QCOMPARE(curve.front().y, r.Lh * 1000);
+    const BearingCourse course = courseOf(in, r);
+    QCOMPARE(course.corOverFa, 6.0);
+    QCOMPARE(course.faOverFr, 1.0);
+    QVERIFY(course.axialCounts);
+    QCOMPARE(course.rowY, r.Y);
+    // A tie with e leaves the axial load out.
+    QVERIFY(
+        !courseOf({100, 4000, 6000, 800, 200}, computeBearingLife({100, 4000, 6000, 800, 200})).axialCounts);
+}
+
+void TestCurves::drawsWithinAPixel_data()
+{
+    QTest::addColumn<Curve>("curve");
+    QTest::addColumn<Function>("f");
+    for (int loadCase = 0; loadCase < 5; ++loadCase) {
+        const BeamSpan s = span(loadCase);
+        QTest::addRow("beam %d, deflection", loadCase)
+            << beamCurve(s, BeamQuantity::Deflection)
+            << Function([s](double x) { return deflectionAt(s, x); });
+        QTest::addRow("beam %d, moment", loadCase)
+            << beamCurve(s, BeamQuantity::Moment) << Function([s](double x) { return momentAt(s, x); });
+    }
+    for (auto kind : {ContactKind::SphereOnSphere, ContactKind::CylinderOnPlane})
+        QTest::addRow("shear, kind %d", int(kind))
+            << axisStressCurve(kind, 0.3, AxisStress::Tau, 3)
+            << Function([kind](double z) { return axisStresses(kind, 0.3, z).tau; });
+    QTest::newRow("pressure") << pressureCurve(1.5) << Function(contactPressure);
+}
+
+// Drawn 10,000 pixels high, the chords stay within half a pixel of the
+// curve, measured across the chord's direction.
+void TestCurves::drawsWithinAPixel()
+{
+    QFETCH(Curve, curve);
+    QFETCH(Function, f);
+    double low = 0, high = 0;
+    for (const CurvePoint &p : curve) {
+        low = std::min(low, p.y);
+        high = std::max(high, p.y);
+    }
+    const double width = curve.back().x - curve.front().x, height = high - low;
+    for (std::size_t i = 1; i < curve.size(); ++i) {
+        const CurvePoint a = curve[i - 1], b = curve[i];
+        if (a.x == b.x)
+            continue;
+        const double dx = (b.x - a.x) / width, dy = (b.y - a.y) / height;
+        for (double t : {0.25, 0.5, 0.75}) {
+            const double x = a.x + t * (b.x - a.x);
+            const double off = ((a.y + t * (b.y - a.y)) - f(x)) / height;
+            QVERIFY2(std::abs(off) * std::abs(dx) / std::hypot(dx, dy) * 1e4 <= 0.5,
+                     qPrintable(QString::number(x)));
+        }
+    }
+}
+
+QTEST_APPLESS_MAIN(TestCurves)
+#include "tst_curves.moc"

@@ -1,0 +1,129 @@
+// The calculation sheet: written after a press of each tab and read back
+// from the PDF as text, refused while the results do not match the boxes,
+// and a refused write that leaves nothing behind.
+#include "guitest.h"
+
+#include "app/calc_tab.h"
+#include "app/describe.h"
+#include "sheet/sheet_save.h"
+
+namespace
+{
+
+const QDateTime kWhen(QDate(2026, 12, 7), QTime(14, 3));
+
+// The page as pdftotext reads it, rows kept on their lines.
+QString pdfText(const QString &path)
+{
+    QProcess reader;
+    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!reader.waitForFinished() || reader.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+} // namespace
+
+class TestSheet : public GuiTest
+{
+    Q_OBJECT
+
+private slots:
+    void writesWhatTheFieldsShow_data();
+    void writesWhatTheFieldsShow();
+    void refusesResultsThatNoLongerMatch();
+    void refusedWriteLeavesNothing();
+
+private:
+    tavrel::CalculatorTab &currentTab()
+    {
+        return *qobject_cast<tavrel::CalculatorTab *>(find<QTabWidget>("PageControl1")->currentWidget());
+    }
+    QTemporaryDir dir_;
+};
+
+void TestSheet::writesWhatTheFieldsShow_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("fields"); // results whose texts the page shows
+    QTest::addColumn<QStringList>("lines");  // texts the page holds, each on a line of its own
+    const auto row = [](const char *name, const char *steps, const char *fields, const char *lines) {
+        QTest::newRow(name) << QString(steps).split('|') << QString(fields).split('|')
+                            << QString(lines).split('|');
+    };
+    // clang-format off
+    row("sphere, negative ν1", "Edit4=-0.5|Button3", "Label13|Label14|Label15|Label20|Label21|Label22",
+        "ヘルツの接触応力|接触の種類 球と凸球|= 40·400/(40 + 400) = 36.3636 mm|= (1 − 2·(-0.5))/3·132.8 = 88.533 kgf/mm²");
+    row("roller, materials differ", "N5|Edit7=10|Edit1=1000|Edit3=20000|Button3", "Label13|Label15|Label20",
+        "接触の種類 円柱と平面|= 1000/10 = 100 kgf/mm|δ と τ_max の式は E1 = E2、ν1 = ν2 = 0.3 のときにだけ成り立つ");
+    row("beam, hollow rectangle, point load", "RadioGroup1:2|RadioGroup2:1|Button2", "Edit20|Edit21|Edit22",
+        "はりの曲げ応力|断面 中空長方形|= (20·20³ − 10·10³)/12 = 12500 mm⁴|= min(40, 100 − 40) = 40 mm|= 20·40·(100 − 40)/100 = 480 kgf·mm|Mmax = 480 kgf·mm（x = 40.000 mm）");
+    row("beam, typed I and Z, fixed ends", "RadioGroup1:4|RadioGroup2:4|Edit19=5000|Edit18=10|Button2", "Edit20|Edit21|Edit22",
+        "I = 入力値|= 5000 mm⁴|= 20·100²/12 = 16667 kgf·mm|δx: 右の固定端から x の位置のたわみ");
+    row("bearing, axial load counts", "Edit8=1000|Edit25=10000|Edit10=1000|Edit11=1000|Button1", "Label38|Label28|Label59",
+        "玉軸受の寿命|Fa/Fr = 1000 / 1000 = 1.000 > e = 0.29 → X = 0.56、Y = 1.49|計算した点：P = 2050.0 kgf、Lh = 1934.6 時間");
+    // clang-format on
+}
+
+void TestSheet::writesWhatTheFieldsShow()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, fields);
+    QFETCH(QStringList, lines);
+    QCOMPARE(run(steps), QStringList());
+    const QString path = dir_.filePath("sheet.pdf");
+    QCOMPARE(tavrel::saveSheet(currentTab(), path, kWhen), std::nullopt);
+    const QString page = pdfText(path);
+    QVERIFY2(page.contains("計算日時 2026-12-07 14:03") && page.contains("Tavrel Ver. 1.01"),
+             qPrintable(page));
+    // Every box that applies and every field, its text beside its caption
+    // (blanks aside, which the reader drops between Japanese characters;
+    // a unit in brackets stands in a column of its own).
+    const QStringList rows = QString(page).remove(' ').split('\n');
+    QList<QWidget *> shown;
+    for (QLineEdit *box : currentTab().controls().inputs())
+        shown << box;
+    for (const QString &field : fields)
+        shown << find<QWidget>(field);
+    for (QWidget *control : shown) {
+        const QString caption = tavrel::captionName(control).remove(QRegularExpression("\\[.*\\]$"));
+        const QString pair = QString(caption + textOf(control->objectName())).remove(' ');
+        QVERIFY2(!control->isEnabled() || rows.filter(pair).size() == 1, qPrintable(pair));
+    }
+    for (const QString &line : lines)
+        QVERIFY2(rows.filter(QString(line).remove(' ')).size() == 1, qPrintable(line));
+}
+
+void TestSheet::refusesResultsThatNoLongerMatch()
+{
+    const QString path = dir_.filePath("stale.pdf");
+    run({"RadioGroup1:1"});
+    QCOMPARE(*tavrel::saveSheet(currentTab(), path, kWhen),
+             "結果は未計算です。\n「計算」を押してから計算書を保存してください。");
+    run({"Button2", "Edit14=5"});
+    QVERIFY(tavrel::saveSheet(currentTab(), path, kWhen)->startsWith("結果は未計算です（入力が前回の"));
+    // The diagram window's item says so too, for the tab shown.
+    static_cast<TForm1 *>(form())->showDiagram();
+    QVERIFY(run({"SaveSheet"}).value(0).startsWith("結果は未計算です"));
+    run({"Edit14=20", "RadioGroup2:3"});
+    QVERIFY(tavrel::saveSheet(currentTab(), path, kWhen)->startsWith("結果は未計算です"));
+    QVERIFY(!QFile::exists(path));
+    run({"RadioGroup2:0"});
+    QCOMPARE(tavrel::saveSheet(currentTab(), path, kWhen), std::nullopt);
+}
+
+void TestSheet::refusedWriteLeavesNothing()
+{
+    run({"Button3"});
+    const QTemporaryDir dir;
+    const QString missing = dir.filePath("missing/sheet.pdf");
+    QVERIFY(tavrel::saveSheet(currentTab(), missing, kWhen)
+                ->startsWith("計算書を保存できませんでした。\n\n保存先：" +
+                             QDir::toNativeSeparators(missing) + "\n理由：保存先のフォルダがありません"));
+    QVERIFY(
+        tavrel::saveSheet(currentTab(), dir.path(), kWhen)->contains("理由：同じ名前のフォルダがあります"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+QTEST_MAIN(TestSheet)
+#include "tst_sheet.moc"
