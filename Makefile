@@ -58,7 +58,8 @@ deps:
 
 # Every tab and the diagram window at screen scale 1, and the same set at
 # scale 2 in scale-2/, on a headless screen of 1280 x 1024 pixels; one
-# calculation sheet a tab as a page at 80 dpi (sheet-*.png).
+# calculation sheet a tab, and the guide's beam example's, as a page at
+# 80 dpi (sheet-*.png).
 SCREEN_1280 = offscreen:configfile=$(CURDIR)/tests/screen-1280x1024.json
 screenshots: build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target tavrel_screenshots

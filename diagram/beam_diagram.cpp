@@ -52,7 +52,6 @@ DiagramContent beamDiagram(const BeamPress &press)
     const BeamSpan span = spanOf(press.loadCase, press.in, press.r);
     const BeamExtreme moment = largestMoment(span), deflection = largestDeflection(span);
     const bool atX = press.r.deflection == Deflection::AtX;
-    const bool xOnBeam = atX && press.in.x >= 0 && press.in.x <= span.L;
     DiagramContent c;
 
     c.figure.plots.push_back(
@@ -72,11 +71,13 @@ DiagramContent beamDiagram(const BeamPress &press)
     const QString dmax = shown(kPatternScientific, atX ? deflection.value : press.r.delta);
     d.marks.push_back({deflection.x, deflection.value, QStringLiteral("δmax = %1").arg(dmax)});
     const QString dx = shown(kPatternScientific, press.r.delta);
-    if (xOnBeam)
+    // Where the deflection depends on x, x lies on the beam: the tab refuses
+    // any other.
+    if (atX)
         d.marks.push_back({press.in.x, deflectionAt(span, press.in.x), QStringLiteral("δx = %1").arg(dx)});
     c.figure.plots.push_back(d);
 
-    const std::optional<double> sketchX = xOnBeam ? std::optional(press.in.x) : std::nullopt;
+    const std::optional<double> sketchX = atX ? std::optional(press.in.x) : std::nullopt;
     c.figure.header = {[span, sketchX](QPainter &painter, const QRectF &area, const XPlacement &at) {
                            drawBeamSketch(painter, area, at, span, sketchX);
                        },
@@ -88,8 +89,7 @@ DiagramContent beamDiagram(const BeamPress &press)
                              : QStringLiteral("%1 kgf·mm（x = %2 mm）").arg(mmax, place(moment.x)));
     c.values << QStringLiteral("δmax = %1 mm（x = %2 mm）").arg(dmax, place(deflection.x));
     if (atX)
-        c.values << QStringLiteral("δx = %1 mm（x = %2 mm%3）")
-                        .arg(dx, place(press.in.x), xOnBeam ? QString() : QStringLiteral("、はりの外"));
+        c.values << QStringLiteral("δx = %1 mm（x = %2 mm）").arg(dx, place(press.in.x));
     return c;
 }
 

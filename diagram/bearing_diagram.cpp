@@ -55,9 +55,9 @@ DiagramContent bearingDiagram(const BearingPress &press)
     const QString point =
         QStringLiteral("P = %1 kgf、Lh = %2 時間")
             .arg(shown(kPatternOneDecimal, press.r.P), shown(kPatternOneDecimal, press.r.Lh));
-    // Logarithmic axes need positive values: a negative speed or rating
-    // leaves the course without its drawing.
-    if (press.r.P > 0 && press.r.Lh > 0) {
+    // The tab refuses what would make P or Lh negative; a life too short for
+    // a double is 0, which no logarithmic axis holds.
+    if (press.r.Lh > 0) {
         Plot life;
         life.title = QStringLiteral("定格疲れ寿命 Lh [時間]");
         life.x = {QStringLiteral("P [kgf]"), true, false};
@@ -69,7 +69,7 @@ DiagramContent bearingDiagram(const BearingPress &press)
     c.values << bearingCourse(press);
     c.values << QStringLiteral("計算した点：%1").arg(point);
     if (c.figure.plots.empty())
-        c.values << QStringLiteral("P と Lh が正の値でないため、対数の図は描けません");
+        c.values << QStringLiteral("Lh が 0 になるため、対数の図は描けません");
     return c;
 }
 

@@ -9,6 +9,7 @@
 #include "hertz/hertz_tab.h"
 #include "sheet/sheet_save.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -78,6 +79,9 @@ DiagramWindow::DiagramWindow(const DiagramSources &sources, QWidget *owner)
     values_->setObjectName(QStringLiteral("DiagramValues"));
     values_->setAccessibleName(QStringLiteral("図の値"));
     values_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Refitted whenever the text is laid out anew (new values, a new width).
+    connect(values_->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+            &DiagramWindow::fitValues);
 
     auto *drawn = new QWidget;
     auto *drawnLayout = new QVBoxLayout(drawn);
@@ -138,8 +142,9 @@ void DiagramWindow::present()
     values_->setFocus();
 }
 
-// Beside the main window where the screen has room, else wherever on the
-// screen it overlaps the main window the least; never larger than the
+// Beside the main window, on the side with more room, narrowed to that room
+// down to the least readable width; where neither side has that much, at
+// the screen's right edge over the main window. Never larger than the
 // screen.
 void DiagramWindow::placeBesideOwner()
 {
@@ -148,16 +153,18 @@ void DiagramWindow::placeBesideOwner()
     const QRect frame = owner->frameGeometry();
     // Room for the window's frame, taken to be as thick as the owner's.
     const QSize decoration = frame.size() - owner->size();
-    const QSize size = this->size().boundedTo(free.size() - decoration);
-    resize(size.expandedTo(minimumSize().boundedTo(free.size() - decoration)));
-    const QSize outer = this->size() + decoration;
-    int x = frame.right() + 1 + kGapToOwner;
-    if (x + outer.width() > free.right() + 1)
-        x = frame.left() - kGapToOwner - outer.width();
-    if (x < free.left())
-        x = free.right() + 1 - outer.width();
-    const int y =
-        std::clamp(frame.top(), free.top(), std::max(free.top(), free.bottom() + 1 - outer.height()));
+    const int right = free.right() - frame.right() - kGapToOwner - decoration.width();
+    const int left = frame.left() - free.left() - kGapToOwner - decoration.width();
+    QSize size = this->size().expandedTo(minimumSize()).boundedTo(free.size() - decoration);
+    int x = free.right() + 1 - size.width() - decoration.width();
+    if (std::max(right, left) >= minimumWidth()) {
+        size.setWidth(std::min(size.width(), std::max(right, left)));
+        x = right >= left ? frame.right() + 1 + kGapToOwner
+                          : frame.left() - kGapToOwner - decoration.width() - size.width();
+    }
+    resize(size);
+    const int y = std::clamp(frame.top(), free.top(),
+                             std::max(free.top(), free.bottom() + 1 - size.height() - decoration.height()));
     move(std::max(x, free.left()), y);
 }
 
@@ -198,8 +205,7 @@ void DiagramWindow::refresh()
 // beyond that they scroll.
 void DiagramWindow::fitValues()
 {
-    QTextDocument *text = values_->document();
-    text->setTextWidth(values_->viewport()->width());
+    const QTextDocument *text = values_->document();
     const int frame = 2 * values_->frameWidth() + static_cast<int>(2 * text->documentMargin());
     const int needed = static_cast<int>(std::ceil(text->size().height())) + frame;
     values_->setFixedHeight(

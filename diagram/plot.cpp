@@ -1,6 +1,7 @@
 #include "diagram/plot.h"
 
 #include "app/palette.h"
+#include "diagram/labels.h"
 #include "diagram/ticks.h"
 
 #include <QFontMetricsF>
@@ -33,7 +34,7 @@ constexpr double kGap = 0.5;
 constexpr double kRoom = 20;
 // Least distance between labelled ticks up the vertical axis, in font
 // heights.
-constexpr double kTickSpacing = 1.3;
+constexpr double kTickSpacing = 2.2;
 // How far, in pixels, a drawn curve may stray from its points.
 constexpr double kTolerance = 0.2;
 // Share of the data range left free above and below the curves.
@@ -293,53 +294,32 @@ bool coversCurve(const Plot &plot, const Layout &l, const QRectF &box)
     return false;
 }
 
-// Each mark's label beside its point, inside the plot and clear of the
-// labels placed before it where it can be.
+// Each mark's point, and its label where there is room for it.
 void drawMarks(QPainter &painter, const QFontMetricsF &fm, const Plot &plot, const Layout &l)
 {
-    std::vector<QRectF> taken;
-    const double line = fm.height(), off = 0.4 * line;
+    const double off = 0.4 * fm.height();
+    std::vector<LabelRequest> requests;
+    std::vector<const Mark *> shown;
     for (const Mark &m : plot.marks) {
         const QPointF at(l.x(m.x), l.y(m.y));
         if (!l.area.adjusted(-1, -1, 1, 1).contains(at))
             continue;
+        requests.push_back({at, QSizeF(fm.horizontalAdvance(m.label) + off, fm.height())});
+        shown.push_back(&m);
+    }
+    const std::vector<std::optional<QRectF>> boxes =
+        placeLabels(requests, l.area, off, [&](const QRectF &box) { return coversCurve(plot, l, box); });
+    for (std::size_t i = 0; i < requests.size(); ++i) {
         painter.setPen(QPen(kGround, 1.5));
         painter.setBrush(kInk);
-        painter.drawEllipse(at, 4, 4);
-        const QSizeF size(fm.horizontalAdvance(m.label) + off, line);
-        // Beside the point, nearest first, kept inside the plot; the first
-        // that covers no other label and not the point, and where it can,
-        // no curve. A label with no such place is left to the values text.
-        const QRectF dot(at - QPointF(5, 5), QSizeF(10, 10));
-        std::optional<QRectF> box;
-        bool onCurve = true;
-        for (double dy : {-off - size.height(), off, -off - 2 * size.height(), off + size.height()}) {
-            for (double dx : {off, -off - size.width()}) {
-                QRectF candidate(at + QPointF(dx, dy), size);
-                candidate.moveLeft(std::clamp(candidate.left(), l.area.left(),
-                                              std::max(l.area.left(), l.area.right() - size.width())));
-                candidate.moveTop(std::clamp(candidate.top(), l.area.top(),
-                                             std::max(l.area.top(), l.area.bottom() - size.height())));
-                const bool clear = !candidate.intersects(dot) &&
-                                   std::none_of(taken.begin(), taken.end(),
-                                                [&](const QRectF &t) { return t.intersects(candidate); });
-                if (!clear)
-                    continue;
-                const bool covers = coversCurve(plot, l, candidate);
-                if (!box || (onCurve && !covers)) {
-                    box = candidate;
-                    onCurve = covers;
-                }
-            }
-        }
-        if (!box)
+        painter.drawEllipse(requests[i].point, 4, 4);
+        if (!boxes[i])
             continue;
-        taken.push_back(*box);
         painter.setPen(Qt::NoPen);
         painter.setBrush(kLabelGround);
-        painter.drawRect(*box);
+        painter.drawRect(*boxes[i]);
         painter.setPen(kInk);
-        painter.drawText(*box, Qt::AlignCenter, m.label);
+        painter.drawText(*boxes[i], Qt::AlignCenter, shown[i]->label);
     }
 }
 
@@ -350,7 +330,7 @@ double leftEdge(const QFontMetricsF &fm, const Figure &figure, const QRectF &are
     for (const Plot &plot : figure.plots) {
         const Range yr = axisRange(plot, false);
         const int most =
-            std::max(2, static_cast<int>((slotHeight - 3.7 * fm.height()) / (2.2 * fm.height())));
+            std::max(2, static_cast<int>((slotHeight - 3.7 * fm.height()) / (kTickSpacing * fm.height())));
         widest = std::max(widest, widestLabel(fm, ticksFor(plot.y, yr, most)));
         const double xLabel = widestLabel(fm, ticksFor(plot.x, axisRange(plot, true), 10));
         widest = std::max(widest, fm.horizontalAdvance(plot.x.title) + xLabel / 2 + fm.height());

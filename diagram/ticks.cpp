@@ -12,15 +12,16 @@ namespace
 constexpr double kLargest = 1e6;
 constexpr double kSmallestStep = 1e-3;
 
-// The step of 1, 2 or 5 times a power of ten nearest above `raw`.
+// The step of 1, 2 or 5 times a power of ten nearest to `raw` (by ratio).
 double roundStep(double raw)
 {
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double factor : {1.0, 2.0, 5.0}) {
-        if (factor * power >= raw * (1 - 1e-9))
-            return factor * power;
+    double best = power;
+    for (double factor : {2.0, 5.0, 10.0}) {
+        if (std::abs(std::log(factor * power / raw)) < std::abs(std::log(best / raw)))
+            best = factor * power;
     }
-    return 10 * power;
+    return best;
 }
 
 // "10⁶", "10⁻²".

@@ -15,7 +15,7 @@ struct Tick {
     QString label; // empty for a tick without a label
 };
 
-// At most about `most` labelled ticks between lo and hi.
+// About `most` labelled ticks between lo and hi, at a round step.
 std::vector<Tick> linearTicks(double lo, double hi, int most);
 
 // Decades between lo and hi (both positive), labelled; the values 2 to 9

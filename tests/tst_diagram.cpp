@@ -4,7 +4,13 @@
 // refused save; and the tab's copy shortcut from anywhere in the window.
 #include "guitest.h"
 
+#include "beam/beam_tab.h"
+#include "bearing/bearing_tab.h"
 #include "diagram/diagram_window.h"
+#include "diagram/labels.h"
+#include "diagram/ticks.h"
+#include "hertz/hertz_subsurface.h"
+#include "hertz/hertz_tab.h"
 
 #include <QSvgRenderer>
 
@@ -39,6 +45,11 @@ private slots:
     void refusesAWrite_data();
     void refusesAWrite();
     void copiesTheTabFromTheTabBar();
+    void labelsTicks_data();
+    void labelsTicks();
+    void placesLabelsApart();
+    void drawsWhatWasPressed();
+    void alignsTheSketchWithThePlots();
 };
 
 void TestDiagram::opens_data()
@@ -63,7 +74,7 @@ void TestDiagram::opens()
     QFETCH(QString, title);
     run(steps);
     QVERIFY(!diagram()); // nothing made before it is asked for
-    for (int request = 0; request < 2; ++request) {
+    const auto request = [&] {
         if (way == "key") {
             pressOnTabBar(Qt::CTRL | Qt::Key_G);
         } else if (way.endsWith("*2")) {
@@ -75,10 +86,21 @@ void TestDiagram::opens()
             menu->actions().constLast()->trigger();
             menu->close();
         }
-    }
-    QCOMPARE(form()->findChildren<DiagramWindow *>().size(), 1);
-    QVERIFY(diagram()->isVisible() && diagram()->isWindow());
+    };
+    request();
+    QVERIFY(diagram() && diagram()->isVisible() && diagram()->isWindow());
     QCOMPARE(diagram()->windowTitle(), title);
+    // On the screen, and beside the main window where there is room.
+    const QRect screen = form()->screen()->availableGeometry(), owner = form()->frameGeometry();
+    QVERIFY(screen.contains(diagram()->frameGeometry()));
+    const bool room = screen.right() - owner.right() > diagram()->minimumWidth() + 8;
+    QCOMPARE(owner.intersects(diagram()->frameGeometry()), !room);
+    // A second request raises the same window where the user moved it.
+    const QPoint moved = diagram()->pos() + QPoint(-10, 10);
+    diagram()->move(moved);
+    request();
+    QCOMPARE(form()->findChildren<DiagramWindow *>().size(), 1);
+    QCOMPARE(diagram()->pos(), moved);
     QTRY_COMPARE(QApplication::activeWindow(), diagram());
     QTest::keyClick(diagram(), Qt::Key_Escape);
     QVERIFY(!diagram()->isVisible());
@@ -123,6 +145,7 @@ void TestDiagram::marksTheFieldsValues_data()
     row("bearing, axial load counts", "Edit8=1000|Edit25=10000|Edit10=1000|Edit11=1000|Button1", "Cor/Fa = 6000 / 1000 = 6.000 → 表の行 10：e = 0.29（Fa/Fr > e のとき X = 0.56、Y = 1.49）|Fa/Fr = 1000 / 1000 = 1.000 > e = 0.29 → X = 0.56、Y = 1.49|P = X·Fr + Y·Fa = 0.56 × 1000 + 1.49 × 1000 = {Label38} kgf|Lh = (Cr/P)³ × 10⁶/(60·n) = (10000 / {Label38})³ × 10⁶/(60 × 1000) = {Label28} 時間（{Label59}）");
     row("bearing, a tie with e", "Edit9=4000|Edit10=800|Button1", "Fa/Fr = 200 / 800 = 0.250 ≦ e = 0.25 → X = 1、Y = 0");
     row("bearing, no axial load", "Edit11=0|Button1", "Cor/Fa = 6000 / 0 = ∞ → 表の行 70：e = 0.19（Fa/Fr > e のとき X = 0.56、Y = 2.28）");
+    row("bearing, a life too short to draw", "Edit25=1e-200|Edit10=1e200|Button1", "Lh が 0 になるため、対数の図は描けません");
     // clang-format on
 }
 
@@ -133,6 +156,8 @@ void TestDiagram::marksTheFieldsValues()
     run(steps);
     pressOnTabBar(Qt::CTRL | Qt::Key_G);
     const QStringList shown = values().split('\n');
+    // The values are shown whole, without scrolling.
+    QVERIFY(!diagram()->findChild<QTextBrowser *>("DiagramValues")->verticalScrollBar()->isVisible());
     for (QString line : lines) {
         for (const char *name :
              {"Label13", "Label15", "Label22", "Label28", "Label38", "Label59", "Edit20", "Edit22"})
@@ -162,6 +187,11 @@ void TestDiagram::copiesAndSaves()
     QSvgRenderer read(svg);
     QVERIFY(read.isValid());
     QCOMPARE(read.viewBox().size(), size);
+    // Its width in mm is that many CSS pixels (96 an inch).
+    QFile svgFile(svg);
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    const auto width = QRegularExpression(R"(width="([\d.]+)mm")").match(svgFile.readAll());
+    QCOMPARE(qRound(width.captured(1).toDouble() / 25.4 * 96), size.width());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2); // no temporary file left
 }
 
@@ -197,6 +227,115 @@ void TestDiagram::copiesTheTabFromTheTabBar()
     QGuiApplication::clipboard()->clear();
     pressOnTabBar(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     QVERIFY(QGuiApplication::clipboard()->text().endsWith("日数\t444\t日\n"));
+}
+
+void TestDiagram::labelsTicks_data()
+{
+    QTest::addColumn<QString>("labels");
+    QTest::addColumn<QString>("expected");
+    const auto labels = [](const std::vector<tavrel::Tick> &ticks) {
+        QStringList texts;
+        for (const tavrel::Tick &t : ticks)
+            texts << (t.label.isEmpty() ? "." : t.label);
+        return texts.join(' ');
+    };
+    using tavrel::linearTicks, tavrel::logTicks, tavrel::tickLabel;
+    QTest::newRow("span") << labels(linearTicks(0, 100, 5)) << "0 20 40 60 80 100";
+    QTest::newRow("moments") << labels(linearTicks(-17500, 9200, 5)) << "-15000 -10000 -5000 0 5000";
+    QTest::newRow("small deflections") << labels(linearTicks(-0.0001, 0.0017, 4)) << "0 5e-4 1e-3 1.5e-3";
+    QTest::newRow("large") << labels(linearTicks(0, 3.2e6, 3)) << "0 1e6 2e6 3e6";
+    QTest::newRow("fractions") << labels(linearTicks(-0.93, 0.93, 4)) << "-0.5 0 0.5";
+    QTest::newRow("two decades") << labels(logTicks(150, 15000))
+                                 << ". . . . . . . . 1000 . . . . . . . . 10000";
+    QTest::newRow("many decades") << labels(logTicks(10, 1e7)).remove(" .") << "10¹ 10² 10³ 10⁴ 10⁵ 10⁶ 10⁷";
+    QTest::newRow("small decades") << labels(logTicks(1e-5, 1e-3)).remove(" .") << "10⁻⁵ 10⁻⁴ 10⁻³";
+    QTest::newRow("near zero") << tickLabel(1e-17, 0.1) << "0";
+}
+
+void TestDiagram::labelsTicks()
+{
+    QFETCH(QString, labels);
+    QFETCH(QString, expected);
+    QCOMPARE(labels, expected);
+}
+
+// Three marks close together in a small plot, a curve along its top: the
+// labels stay inside, clear of each other, of every mark and of the curve
+// where they can; one with no room is left out.
+void TestDiagram::placesLabelsApart()
+{
+    const QRectF area(0, 0, 300, 150);
+    const QSizeF size(80, 20);
+    const std::vector<tavrel::LabelRequest> requests = {
+        {{100, 50}, size}, {{110, 55}, size}, {{290, 140}, size}, {{10, 10}, QSizeF(400, 20)}};
+    const auto onCurve = [](const QRectF &box) { return box.top() < 30; };
+    const auto boxes = tavrel::placeLabels(requests, area, 6, onCurve);
+    QCOMPARE(boxes.size(), requests.size());
+    QVERIFY(!boxes[3]);
+    for (std::size_t i = 0; i < 3; ++i) {
+        QVERIFY(boxes[i] && area.contains(*boxes[i]) && !onCurve(*boxes[i]));
+        for (std::size_t j = 0; j < requests.size(); ++j) {
+            QVERIFY(!boxes[i]->contains(requests[j].point));
+            QVERIFY(i == j || !boxes[j] || !boxes[i]->intersects(*boxes[j]));
+        }
+    }
+    // Up and right, up and left cover the curve; down and right the second
+    // mark: down and left. The second mark's label goes up and right
+    // beside the first's, the third stays inside the corner.
+    QCOMPARE(*boxes[0], QRectF(QPointF(14, 56), size));
+    QCOMPARE(*boxes[1], QRectF(QPointF(116, 29 + 32), size));
+    QCOMPARE(*boxes[2], QRectF(QPointF(220, 114), size));
+}
+
+// The figures hold the pressed numbers at the places the curves put them.
+void TestDiagram::drawsWhatWasPressed()
+{
+    using namespace tavrel;
+    const HertzInput h{40, 100, 21000, 21000, 0.3, 0.3, 400};
+    const HertzResult hr = computeHertz(ContactKind::SphereOnSphere, h);
+    const Figure hertz = hertzDiagram({ContactKind::SphereOnSphere, h, hr}).figure;
+    const Curve &pressure = hertz.plots[0].series[0].points;
+    QCOMPARE(pressure.front().x, -1.5 * hr.contactSize);
+    QCOMPARE(pressure[pressure.size() / 2].y, hr.pMax);
+    QCOMPARE(hertz.plots[1].series[2].points.back().x, 3 * hr.contactSize);
+    const ShearPeak peak = largestShear(ContactKind::SphereOnSphere, 0.3, 3);
+    QCOMPARE(hertz.plots[1].marks[0].x, peak.z * hr.contactSize);
+    QCOMPARE(hertz.plots[1].marks[0].y, peak.tau * hr.pMax);
+
+    const BeamInput b{21000, 100, 40, 100, 20, 20, 20, 10, 10, 0, 0};
+    const BeamResult br = computeBeam(LoadCase::SupportedUniform, SectionKind::SolidRectangle, b);
+    const Figure beam = beamDiagram({LoadCase::SupportedUniform, SectionKind::SolidRectangle, b, br}).figure;
+    QVERIFY(beam.plots[2].x.reversed && beam.plots[2].y.reversed); // x from the right, δ downwards
+    QCOMPARE(beam.plots[2].marks.size(), 2u);                      // x = L is on the beam
+    QCOMPARE(beam.plots[2].marks[1].x, 100.0);
+
+    const BearingInput g{100, 6000, 6000, 1500, 200};
+    const BearingResult gr = computeBearingLife(g);
+    const Figure bearing = bearingDiagram({g, gr}).figure;
+    QVERIFY(bearing.plots[0].x.logarithmic && bearing.plots[0].y.logarithmic);
+    QCOMPARE(bearing.plots[0].marks[0].x, gr.P);
+    QCOMPARE(bearing.plots[0].marks[0].y, gr.Lh);
+}
+
+// The beam's sketch spans the plots' horizontal axis, its x = L at the left.
+void TestDiagram::alignsTheSketchWithThePlots()
+{
+    tavrel::Figure figure;
+    figure.plots.push_back(
+        {"M", {"x [mm]", false, true}, {}, {{"", Qt::black, Qt::SolidLine, {{0, 0}, {100, 5}}}}, {}});
+    figure.plots.push_back(figure.plots.front());
+    QRectF header, plots;
+    figure.header = {[&](QPainter &, const QRectF &area, const tavrel::XPlacement &at) {
+                         header = area;
+                         plots = QRectF(QPointF(at(100), 0), QPointF(at(0), 1));
+                     },
+                     3};
+    QImage image(500, 400, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    tavrel::drawFigure(painter, image.rect(), figure);
+    QVERIFY(header.width() > 300 && header.top() < 20);
+    QCOMPARE(plots.left(), header.left());
+    QCOMPARE(plots.right(), header.right());
 }
 
 QTEST_MAIN(TestDiagram)

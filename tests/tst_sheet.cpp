@@ -4,6 +4,7 @@
 #include "guitest.h"
 
 #include "app/calc_tab.h"
+#include "app/describe.h"
 #include "sheet/sheet_save.h"
 
 namespace
@@ -97,7 +98,7 @@ void TestSheet::writesWhatTheFieldsShow()
     for (const QString &field : fields)
         shown << find<QWidget>(field);
     for (QWidget *control : shown) {
-        const QString caption = control->accessibleName().remove(QRegularExpression("\\[.*\\]$"));
+        const QString caption = tavrel::captionName(control).remove(QRegularExpression("\\[.*\\]$"));
         const QString pair = QString(caption + textOf(control->objectName())).remove(' ');
         const bool result = fields.contains(control->objectName());
         const QStringList part = result ? rows.mid(results) : rows.mid(0, results);

@@ -5,10 +5,12 @@
 // results are drawn narrower to fit their fields; then the whole window on
 // a dark desktop palette, which the window does not take on. The diagram
 // window follows: every load case of the beam, both contact kinds and the
-// bearing, and one on the dark desktop. Last, one calculation sheet a tab
-// as PDF (sheet-*.pdf, dated as in the documentation), which make
-// screenshots turns into PNG. Run it with QT_SCALE_FACTOR set to see the
-// windows at a high screen scale.
+// bearing, and one on the dark desktop. Then the published worked examples
+// that the user's guide follows step by step, with their diagrams, and its
+// roller on a plane. Last,
+// one calculation sheet a tab and the beam example's, as PDF (sheet-*.pdf,
+// dated as in the documentation), which make screenshots turns into PNG.
+// Run it with QT_SCALE_FACTOR set to see the windows at a high screen scale.
 #include "app/calc_tab.h"
 #include "app/form1.h"
 #include "sheet/sheet_save.h"
@@ -98,6 +100,28 @@ int main(int argc, char *argv[])
         shootDiagram(form, 1, {}, out.filePath("diagram-beam-extreme.png"));
         shootDiagram(form, 2, {"Edit8=1e-6", "Edit25=1e9", "Button1"},
                      out.filePath("diagram-bearing-extreme.png"));
+    }
+    {
+        // The guide's worked examples: two spheres of the Code_Aster test
+        // SSNV104, a simply supported beam of the femorph-solver manual, and
+        // Shigley's problem 11-6, typed in kgf and mm.
+        TForm1 form;
+        form.show();
+        shoot(form, 0, {"Edit6=50", "Edit7=50", "Edit1=59763", "Edit2=2039.43", "Edit3=2039.43", "Button3"},
+              out.filePath("example-hertz.png"));
+        shoot(form, 1,
+              {"RadioGroup1:2", "Edit23=20394.3", "Edit12=1000", "Edit24=500", "Edit13=500", "Edit14=101.972",
+               "Edit15=50", "Edit16=50", "Button2"},
+              out.filePath("example-beam.png"));
+        shoot(form, 2,
+              {"Edit8=900", "Edit9=3823.9", "Edit25=6301.8", "Edit10=815.77", "Edit11=407.89", "Button1"},
+              out.filePath("example-bearing.png"));
+        writeSheet(form, 1, {}, out.filePath("sheet-example-beam.pdf"));
+        shootDiagram(form, 0, {}, out.filePath("example-hertz-diagram.png"));
+        shootDiagram(form, 1, {}, out.filePath("example-beam-diagram.png"));
+        shootDiagram(form, 2, {}, out.filePath("example-bearing-diagram.png"));
+        shoot(form, 0, {"N5", "Edit6=40", "Edit7=10", "Edit1=1000", "N21", "Button3"},
+              out.filePath("example-roller.png"));
     }
     QPalette dark(QColor(230, 230, 230), QColor(45, 45, 45), QColor(70, 70, 70), QColor(20, 20, 20),
                   QColor(50, 50, 50), QColor(240, 240, 240), QColor(30, 30, 30));
