@@ -9,7 +9,7 @@ JOBS ?= $(shell nproc)
 # devscripts, man from man-db), and for reading back the calculation
 # sheets the tests write (pdftotext from poppler-utils).
 PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
-           fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n \
+           fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core qt6-translations-l10n \
            xvfb xauth locales desktop-file-utils appstream dpkg-dev \
            lintian devscripts man-db poppler-utils
 

@@ -3,6 +3,7 @@
 #include "app/tab_text.h"
 
 #include <QClipboard>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -59,9 +60,27 @@ void CalculatorTab::watchInputs()
         connect(box, &QLineEdit::textChanged, this, &CalculatorTab::pressStateChanged);
 }
 
+void CalculatorTab::setKeyboardOrder(const QList<const char *> &names)
+{
+    keyboardOrder_ = names;
+    chainTabOrder(controls_, keyboardOrder_);
+}
+
+// The toolkit leaves a pair of controls as they are where Tab already goes
+// from the one to the other, round the end of the tab's own chain; placed in
+// the window, that end leads on to other controls, so the order is set
+// again there.
+bool CalculatorTab::event(QEvent *event)
+{
+    if (event->type() == QEvent::ParentChange)
+        chainTabOrder(controls_, keyboardOrder_);
+    return QWidget::event(event);
+}
+
 void CalculatorTab::rememberPress()
 {
     pressed_ = now();
+    announceResults(results_);
     emit pressStateChanged();
 }
 

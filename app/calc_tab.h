@@ -58,7 +58,12 @@ protected:
     void describe(std::span<const CaptionSpec> captions);
     // Watches every number box of controls_ (call once they are built).
     void watchInputs();
-    // Records the boxes and selections as they stand after a press.
+    // Sets the keyboard order through the named controls (see
+    // chainTabOrder), now and again once the tab is placed in the window.
+    void setKeyboardOrder(const QList<const char *> &names);
+    bool event(QEvent *event) override;
+    // Records the boxes and selections as they stand after a press, and
+    // tells a screen reader of the new results.
     void rememberPress();
     // The results are gone: nothing is current until the next press.
     void forgetPress();
@@ -82,6 +87,7 @@ private:
     std::optional<Snapshot> pressed_;
     std::span<const CaptionSpec> captions_;
     QList<QWidget *> results_;
+    QList<const char *> keyboardOrder_;
 };
 
 } // namespace tavrel

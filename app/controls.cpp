@@ -1,6 +1,7 @@
 #include "app/controls.h"
 
 #include "app/numberbox.h"
+#include "app/picture.h"
 #include "app/textlabel.h"
 
 #include <QAbstractButton>
@@ -10,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSvgWidget>
 
 namespace tavrel
 {
@@ -29,30 +29,6 @@ void fillBackground(QWidget *widget, QPalette::ColorRole role, const QColor &col
     widget->setPalette(palette);
     widget->setAutoFillBackground(role == QPalette::Window);
 }
-
-// An SVG picture that reads its file when first shown: pictures on tabs not
-// yet opened, or of a contact kind not selected, cost nothing at start-up.
-class Picture : public QSvgWidget
-{
-public:
-    Picture(const QString &file, QWidget *parent) : QSvgWidget(parent), file_(file)
-    {
-        setFocusPolicy(Qt::NoFocus);
-    }
-
-protected:
-    void showEvent(QShowEvent *event) override
-    {
-        if (!file_.isEmpty()) {
-            load(file_);
-            file_.clear();
-        }
-        QSvgWidget::showEvent(event);
-    }
-
-private:
-    QString file_;
-};
 
 // A frame with five radio items in equal slots down its height, inside its
 // border, so that each can stand level with a row of the picture beside
@@ -154,7 +130,7 @@ Controls buildControls(QWidget *parent, std::span<const ControlSpec> table)
     return controls;
 }
 
-void chainTabOrder(const Controls &controls, std::initializer_list<const char *> names)
+void chainTabOrder(const Controls &controls, const QList<const char *> &names)
 {
     QWidget *previous = nullptr;
     auto chain = [&previous](QWidget *next) {

@@ -8,7 +8,6 @@
 #include <QList>
 #include <QString>
 
-#include <initializer_list>
 #include <span>
 
 class QButtonGroup;
@@ -22,13 +21,13 @@ namespace tavrel
 
 enum class ControlKind {
     Caption, // label that sizes itself to its text
-    Field,   // label of fixed size (result fields)
+    Field,   // label of fixed size (result fields), reached by Tab
     Note,    // label of fixed size that wraps its text at blanks
     Edit,    // number input box
     Shown,   // number input box into which a press also writes a result
-    Output,  // edit box that shows a result
+    Output,  // read-only edit box that shows a result
     Button,
-    Picture,    // SVG drawing; text holds its resource path
+    Picture,    // SVG drawing; text holds its resource path (see Picture)
     RadioGroup, // framed group of five caption-less radio items, item 0 selected
 };
 
@@ -72,7 +71,7 @@ Controls buildControls(QWidget *parent, std::span<const ControlSpec> table);
 
 // Chains the keyboard order through the named controls (through every item
 // of a radio group).
-void chainTabOrder(const Controls &controls, std::initializer_list<const char *> names);
+void chainTabOrder(const Controls &controls, const QList<const char *> &names);
 
 // Makes Return or Enter in any number box of the tab press `button`.
 void pressOnReturn(const Controls &controls, QPushButton *button);

@@ -3,6 +3,9 @@
 #include "app/controls.h"
 #include "app/numtext.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -17,10 +20,17 @@ namespace
 {
 
 // Property names: what a control holds, the label that says whether a load
-// is per length, and whether a result field's text is not current.
+// is per length, whether a result field's text is not current, the label
+// that captions a control and the control a caption names, and whether a
+// control shows a result.
 constexpr const char *kQuantityProperty = "tavrelQuantity";
 constexpr const char *kUnitProperty = "tavrelUnitLabel";
 constexpr const char *kStaleProperty = "tavrelStale";
+constexpr const char *kCaptionProperty = "tavrelCaptionLabel";
+constexpr const char *kCaptionedProperty = "tavrelCaptioned";
+constexpr const char *kResultProperty = "tavrelResult";
+
+constexpr const char *kStaleMessage = "入力が変更されています。計算を押すと更新されます。";
 
 constexpr double kNewtonsPerKgf = 9.80665;
 
@@ -79,6 +89,21 @@ QString siValue(const QWidget *control, const QString &text)
                                          QString::fromUtf8(units.siUnit) + perLength(control));
 }
 
+template <typename T> T *objectIn(const QObject *object, const char *property)
+{
+    return qobject_cast<T *>(object->property(property).value<QObject *>());
+}
+
+// Tells a screen reader of a new name or description, and only of a new one:
+// the results are named again at every keystroke in a box.
+void rename(QWidget *control, const QString &name, const QString &description)
+{
+    if (control->accessibleName() != name)
+        control->setAccessibleName(name);
+    if (control->accessibleDescription() != description)
+        control->setAccessibleDescription(description);
+}
+
 } // namespace
 
 void describeFields(const Controls &controls, std::span<const CaptionSpec> captions)
@@ -87,12 +112,79 @@ void describeFields(const Controls &controls, std::span<const CaptionSpec> capti
         QLabel *caption = controls.label(QString::fromLatin1(row.caption));
         QWidget *control = controls.widget(QString::fromLatin1(row.control));
         Q_ASSERT_X(control, "describeFields", row.control);
-        caption->setBuddy(control);
-        control->setAccessibleName(accessibleNameFrom(caption->text()));
+        // A result's caption is said with its value, so it is no label of
+        // its own.
+        const bool result = std::ranges::find(controls.inputs(), control) == controls.inputs().end();
+        if (!result)
+            caption->setBuddy(control);
+        caption->setProperty(kCaptionedProperty, QVariant::fromValue<QObject *>(control));
+        control->setProperty(kCaptionProperty, QVariant::fromValue<QObject *>(caption));
+        control->setProperty(kResultProperty, result);
         setQuantity(control, row.quantity);
         if (row.unit)
             control->setProperty(
                 kUnitProperty, QVariant::fromValue<QObject *>(controls.label(QString::fromLatin1(row.unit))));
+        nameControl(control);
+    }
+}
+
+void captionChanged(const QLabel *caption)
+{
+    if (auto *control = objectIn<QWidget>(caption, kCaptionedProperty))
+        nameControl(control);
+}
+
+bool captionsResult(const QWidget *label)
+{
+    const auto *control = objectIn<QWidget>(label, kCaptionedProperty);
+    return control && control->property(kResultProperty).toBool();
+}
+
+QString captionName(const QWidget *control)
+{
+    const auto *caption = objectIn<QLabel>(control, kCaptionProperty);
+    return caption ? accessibleNameFrom(caption->text()) : QString();
+}
+
+void nameControl(QWidget *control)
+{
+    const auto *caption = objectIn<QLabel>(control, kCaptionProperty);
+    if (!caption)
+        return;
+    if (!control->property(kResultProperty).toBool()) {
+        rename(control, captionName(control), control->accessibleDescription());
+        return;
+    }
+    // The unit is said after the value, in place of the caption's
+    // bracketed one (or its ditto mark); the days carry theirs already.
+    static const QRegularExpression bracketed(QStringLiteral("\\[[^\\]]*\\]"));
+    const QString value = textOf(control).trimmed(), unit = unitOf(control);
+    QStringList name{accessibleNameFrom(QString(caption->text()).remove(bracketed))};
+    name << (value.isEmpty() ? QStringLiteral("未計算") : value);
+    if (!value.isEmpty() && !value.endsWith(unit))
+        name << unit;
+    // Said after the name: that the result is not current, else its value
+    // in SI units where there is one.
+    const bool stale = !value.isEmpty() && control->property(kStaleProperty).toBool();
+    rename(control, name.join(QLatin1Char(' ')),
+           stale ? QString::fromUtf8(kStaleMessage) : siValue(control, value));
+}
+
+void announceResults(const QList<QWidget *> &results)
+{
+    for (QWidget *result : results) {
+        QAccessibleValueChangeEvent event(result, textOf(result).trimmed());
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void describeChoices(QButtonGroup *items, const QString &frame, const QStringList &names,
+                     const QStringList &effects)
+{
+    for (QAbstractButton *item : items->buttons()) {
+        item->parentWidget()->setAccessibleName(frame);
+        item->setAccessibleName(names.value(items->id(item)));
+        item->setAccessibleDescription(effects.value(items->id(item)));
     }
 }
 
@@ -117,13 +209,14 @@ void markCurrent(QWidget *field, bool current)
 {
     field->setProperty(kStaleProperty, !current);
     field->setToolTip(toolTipFor(field, textOf(field)));
+    nameControl(field);
 }
 
 QString toolTipFor(const QWidget *control, const QString &text)
 {
     const QString whole = text.trimmed();
     if (!whole.isEmpty() && control->property(kStaleProperty).toBool())
-        return QStringLiteral("入力が変更されています。計算を押すと更新されます。");
+        return QString::fromUtf8(kStaleMessage);
     const QString si = siValue(control, whole);
     return si.isEmpty() ? whole : whole + QLatin1Char('\n') + si;
 }

@@ -1,11 +1,15 @@
-// What each box and field of a tab is: its caption as its buddy and its
-// accessible name, its unit, and its value in SI units in its tooltip.
+// What each box and field of a tab is: its caption as its buddy, its name
+// for a screen reader, its unit, and its value in SI units in its tooltip.
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <span>
 
+class QButtonGroup;
+class QLabel;
 class QWidget;
 
 namespace tavrel
@@ -39,11 +43,39 @@ struct CaptionSpec {
     const char *unit = nullptr;
 };
 
-// Makes each caption label the buddy of its control and gives the control
-// an accessible name made from the caption, so a screen reader says what a
-// box is for (the names follow later caption changes made by setCaption),
-// and marks what each control holds for its tooltip and the copy of the tab.
+// Names each control for a screen reader by its caption (see nameControl;
+// the caption label of a box becomes its buddy), and marks what each
+// control holds for its tooltip and the copy of the tab.
 void describeFields(const Controls &controls, std::span<const CaptionSpec> captions);
+
+// Names again the control that `caption` captions, after its text changed.
+void captionChanged(const QLabel *caption);
+
+// True for the caption label of a result field or box: the result's name
+// says it, with the value, so a screen reader need not find it again.
+bool captionsResult(const QWidget *label);
+
+// A described control's caption as a name (「球半径 R1[mm]」), as a box is
+// named; a result's name says its value too.
+QString captionName(const QWidget *control);
+
+// Names a described control for a screen reader: a box by its caption
+// (「球半径 R1[mm]」); a result field or box by its caption, its value and its
+// unit (「接触円半径 a 0.618 mm」, the unit in words where the caption has the
+// ditto mark ["]), or 「未計算」 while it is empty; after the name it says the
+// value in SI units, or that the result is not current. setFieldText, a
+// result box and markCurrent call it whenever a result changes.
+void nameControl(QWidget *control);
+
+// After a press: tells a screen reader that every result has a new value,
+// even where the text is as before.
+void announceResults(const QList<QWidget *> &results);
+
+// Names the frame of a radio group and each of its items for what it
+// picks, and says in each item's description what picking it changes on
+// the tab.
+void describeChoices(QButtonGroup *items, const QString &frame, const QStringList &names,
+                     const QStringList &effects);
 
 // Changes what a control holds, where a selection changes it.
 void setQuantity(QWidget *control, Quantity quantity);

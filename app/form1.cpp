@@ -1,7 +1,10 @@
 #include "app/form1.h"
 
+#include "app/access.h"
 #include "app/controls.h"
 #include "app/fields.h"
+#include "app/focusring.h"
+#include "app/keyboard.h"
 #include "app/materials.h"
 #include "app/numtext.h"
 #include "app/palette.h"
@@ -64,6 +67,8 @@ void useToolkitTranslations()
 TForm1::TForm1(QWidget *parent) : QWidget(parent)
 {
     useToolkitTranslations();
+    useFocusRings();
+    useAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tavrel Ver. 1.01"));
     setPalette(designedPalette());
@@ -84,10 +89,11 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
 
 void TForm1::buildStrayControls()
 {
+    // Nobody can see them under the page control: hidden, they are reached
+    // neither by Tab nor by a screen reader, and keep their geometry.
     const Controls stray = buildControls(this, kStrayControls);
-    // The unnamed box lies under the page control where nobody can see it:
-    // keyboard focus must never land there.
-    stray.widget(QString())->setFocusPolicy(Qt::NoFocus);
+    for (const ControlSpec &row : kStrayControls)
+        stray.widget(QString::fromLatin1(row.name))->hide();
 }
 
 void TForm1::buildFrame()
@@ -99,9 +105,14 @@ void TForm1::buildFrame()
     TabSheet1 = new HertzTab;
     TabSheet2 = new BeamTab;
     TabSheet3 = new BearingTab;
-    PageControl1->addTab(TabSheet1, QStringLiteral("Hertz応力"));
-    PageControl1->addTab(TabSheet2, QStringLiteral("応力計算"));
-    PageControl1->addTab(TabSheet3, QStringLiteral("ﾍﾞｱﾘﾝｸﾞ"));
+    // Each page is named as its tab, so that a screen reader says which
+    // calculation a control belongs to.
+    for (auto [page, caption] : {std::pair<QWidget *, const char *>{TabSheet1, "Hertz応力"},
+                                 {TabSheet2, "応力計算"},
+                                 {TabSheet3, "ﾍﾞｱﾘﾝｸﾞ"}}) {
+        PageControl1->addTab(page, QString::fromUtf8(caption));
+        page->setAccessibleName(QString::fromUtf8(caption));
+    }
     PageControl1->setCurrentIndex(0);
 
     // Save and print are offered but not available.
@@ -115,6 +126,7 @@ void TForm1::buildFrame()
     offerMenu(PageControl1, PopupMenu4);
     offerMenu(TabSheet1, PopupMenu4);
     PageControl1->raise();
+    addWindowKeys(this, PageControl1);
 }
 
 void TForm1::buildMaterialMenu()

@@ -162,7 +162,8 @@ private:
     bool result_;
 };
 
-// A box into which a press writes a result. Like a result field, it draws
+// A box into which a press writes a result, named for a screen reader by
+// its caption, value and unit. Like a result field, it draws
 // its text condensed or smaller so that it fits, and shows the beginning of
 // a text that the program wrote; only past the smallest font is the text
 // cut with "…", and then only while the box does not have the focus.
@@ -171,7 +172,13 @@ class ResultBox : public NumberBox
 public:
     ResultBox(const ControlSpec &row, QWidget *parent) : NumberBox(row, parent), base_(fontFor(row.font))
     {
-        connect(this, &QLineEdit::textChanged, this, [this] { fit(); });
+        // A box that only shows a result takes no typing; it can still be
+        // reached by Tab, selected and copied.
+        setReadOnly(row.kind == ControlKind::Output);
+        connect(this, &QLineEdit::textChanged, this, [this] {
+            fit();
+            nameControl(this);
+        });
     }
 
     void fit()

@@ -18,7 +18,7 @@ namespace
 QString captionOf(const QWidget *control)
 {
     static const QRegularExpression unit(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
-    return control->accessibleName().remove(unit);
+    return captionName(control).remove(unit);
 }
 
 // " 444 日" is copied as "444".

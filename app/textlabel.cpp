@@ -3,6 +3,7 @@
 #include "app/controls.h"
 #include "app/describe.h"
 #include "app/fitting.h"
+#include "app/focusring.h"
 #include "app/palette.h"
 #include "app/popups.h"
 
@@ -45,8 +46,13 @@ public:
         setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setTextFormat(Qt::PlainText);
         setWordWrap(kind_ == ControlKind::Note);
-        if (kind_ == ControlKind::Field)
-            setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // A result field is reached by Tab too, so that a keyboard or screen
+        // reader user can read, select and copy it.
+        if (kind_ == ControlKind::Field) {
+            setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            setFocusPolicy(Qt::StrongFocus);
+            ringOnFocus(this);
+        }
     }
 
     void fit()
@@ -156,13 +162,13 @@ void setCaption(QLabel *label, const QString &text)
     label->setText(text);
     if (auto *fitting = dynamic_cast<TextLabel *>(label))
         fitting->fit();
-    if (QWidget *control = label->buddy())
-        control->setAccessibleName(accessibleNameFrom(text));
+    captionChanged(label);
 }
 
 void setFieldText(QLabel *field, const QString &text)
 {
     setCaption(field, text);
+    nameControl(field);
 }
 
 } // namespace tavrel

@@ -149,6 +149,45 @@ QString enablingSections(std::size_t box)
            (names.isEmpty() ? last : names.join(QString()) + QStringLiteral("か") + last);
 }
 
+// The unit of the load: kg for a point load, kg/mm for a load per length.
+QString loadUnit(LoadCase loadCase)
+{
+    const bool pointLoad =
+        loadCase == LoadCase::CantileverEndLoad || loadCase == LoadCase::SupportedPointLoad;
+    return pointLoad ? QStringLiteral("kg") : QStringLiteral("kg/mm");
+}
+
+// Names the items of the two selections for a screen reader, and says
+// what each changes elsewhere on the tab: captions and boxes that have no
+// focus, so that nothing else would say it.
+void describeSelections(const Controls &controls)
+{
+    QStringList loadCases, units;
+    for (std::size_t i = 0; i < kLoadCaseNames.size(); ++i) {
+        loadCases << QString::fromUtf8(kLoadCaseNames[i]);
+        units << QStringLiteral("荷重 P の単位: %1").arg(loadUnit(static_cast<LoadCase>(i)));
+    }
+    describeChoices(controls.radioItems(QStringLiteral("RadioGroup1")), QStringLiteral("支持・荷重条件"),
+                    loadCases, units);
+    QStringList sections, inputs;
+    for (std::size_t kind = 0; kind < kSectionLooks.size(); ++kind) {
+        const SectionLook &look = kSectionLooks[kind];
+        const char *captions[] = {look.label44, "h1", look.label46, look.label47};
+        QStringList typed;
+        for (std::size_t i = 0; i < look.enabled.size(); ++i) {
+            if (look.enabled[i])
+                typed << accessibleNameFrom(QString::fromUtf8(captions[i]));
+        }
+        // I is typed too, not computed.
+        if (static_cast<SectionKind>(kind) == SectionKind::Typed)
+            typed << QStringLiteral("I");
+        sections << QString::fromUtf8(look.name);
+        inputs << QStringLiteral("入力する値: %1").arg(typed.join(QStringLiteral("、")));
+    }
+    describeChoices(controls.radioItems(QStringLiteral("RadioGroup2")), QStringLiteral("断面"), sections,
+                    inputs);
+}
+
 // The deflection's caption; the blanks line its "=" up with the captions
 // above it (one blank fewer for the cantilever with an end load).
 QString deflectionCaption(LoadCase loadCase, Deflection deflection)
@@ -174,9 +213,11 @@ BeamTab::BeamTab(QWidget *parent) : CalculatorTab(parent)
         box->setEnabled(kSectionLooks[0].enabled[i]);
         setEnableHint(box, enablingSections(i));
     }
-    chainTabOrder(controls_,
-                  {"RadioGroup1", "RadioGroup2", "Edit12", "Edit13", "Edit14", "Edit15", "Edit16", "Edit17",
-                   "Edit18", "Edit19", "Edit20", "Edit21", "Edit22", "Button2", "Edit23", "Edit24"});
+    describeSelections(controls_);
+    controls_.widget(QStringLiteral("Image2"))->setAccessibleName(QStringLiteral("支持・荷重条件と断面の図"));
+    setKeyboardOrder({"RadioGroup1", "RadioGroup2", "Edit12", "Edit13", "Edit14", "Edit15", "Edit16",
+                      "Edit17", "Edit18", "Edit19", "Edit20", "Edit21", "Edit22", "Button2", "Edit23",
+                      "Edit24"});
 
     auto onSelect = [this](const char *group, void (BeamTab::*handler)()) {
         connect(controls_.radioItems(QString::fromLatin1(group)), &QButtonGroup::idToggled, this,
@@ -199,10 +240,7 @@ void BeamTab::RadioGroup1Click()
     if (index < 0)
         return;
     loadCase_ = static_cast<LoadCase>(index);
-    const bool pointLoad =
-        loadCase_ == LoadCase::CantileverEndLoad || loadCase_ == LoadCase::SupportedPointLoad;
-    setCaption(controls_.label(QStringLiteral("Label53")),
-               pointLoad ? QStringLiteral("kg") : QStringLiteral("kg/mm"));
+    setCaption(controls_.label(QStringLiteral("Label53")), loadUnit(loadCase_));
     selectionChanged();
 }
 

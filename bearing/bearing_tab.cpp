@@ -93,8 +93,10 @@ BearingTab::BearingTab(QWidget *parent) : CalculatorTab(parent)
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
     describe(kCaptions);
-    // Cr comes last although its box stands between Cor and Fr.
-    chainTabOrder(controls_, {"Edit8", "Edit9", "Edit10", "Edit11", "Button1", "Edit25"});
+    // Cr comes last although its box stands between Cor and Fr; the
+    // results follow, from the top down.
+    setKeyboardOrder(
+        {"Edit8", "Edit9", "Edit10", "Edit11", "Button1", "Edit25", "Label38", "Label28", "Label59"});
 
     QPushButton *button1 = controls_.button(QStringLiteral("Button1"));
     connect(button1, &QPushButton::clicked, this, guarded(this, [this] { Button1Click(); }));

@@ -107,6 +107,12 @@ constexpr std::array kContactKindMenu = {
     MenuItemSpec{"N7", "円中と円中（直交）", nullptr},
 };
 
+// A kind's name: the caption of its menu item.
+QString contactKindName(ContactKind kind)
+{
+    return QString::fromUtf8(kContactKindMenu[static_cast<std::size_t>(kind) - 1].caption);
+}
+
 // The result fields a kind selection empties.
 constexpr const char *kResultFields[] = {"Label13", "Label14", "Label15", "Label20", "Label21", "Label22"};
 
@@ -139,7 +145,6 @@ HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
     controls_ = buildControls(this, kLayout);
     describe(kCaptions);
     controls_.widget(QStringLiteral("Image5"))->hide();
-    chainTabOrder(controls_, {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Button3"});
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -151,11 +156,21 @@ HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
             connect(action, &QAction::triggered, this,
                     guarded(this, [this, h = item.handler] { (this->*h)(); }));
     }
-    for (const char *picture : {"Image1", "Image5"}) {
-        QWidget *image = controls_.widget(QString::fromLatin1(picture));
+    // Each picture is named for the kind it shows, and chooses the kind
+    // from the keyboard as well.
+    for (const ContactLook *look : {&kSphere, &kRoller}) {
+        QWidget *image = controls_.widget(QString::fromLatin1(look->picture));
         offerMenu(image, PopupMenu1);
         image->setToolTip(QStringLiteral("右クリックで接触の種類を選べます。"));
+        image->setFocusPolicy(Qt::TabFocus);
+        image->setAccessibleName(QStringLiteral("接触の種類: %1").arg(contactKindName(look->kind)));
+        image->setAccessibleDescription(
+            QStringLiteral("Enter、Space、Shift+F10 かアプリケーションキーで接触の種類を選べます。"));
     }
+    // The designed order, then the results and the picture (only one of
+    // the two pictures is shown at a time).
+    setKeyboardOrder({"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Button3", "Label13",
+                      "Label14", "Label15", "Label20", "Label21", "Label22", "Image1", "Image5"});
 
     QPushButton *button3 = controls_.button(QStringLiteral("Button3"));
     connect(button3, &QPushButton::clicked, this, guarded(this, [this] { Button3Click(); }));
@@ -176,8 +191,13 @@ void HertzTab::selectContactKind(const ContactLook &look)
 {
     contactKind_ = look.kind;
     setCaption(controls_.label(QStringLiteral("Label1")), QString::fromUtf8(look.title));
-    controls_.widget(QString::fromLatin1(look.picture))->show();
-    controls_.widget(QString::fromLatin1(look.otherPicture))->hide();
+    QWidget *picture = controls_.widget(QString::fromLatin1(look.picture));
+    QWidget *otherPicture = controls_.widget(QString::fromLatin1(look.otherPicture));
+    picture->show();
+    // The keyboard stays on the picture, now of the chosen kind.
+    if (otherPicture->hasFocus())
+        picture->setFocus(Qt::OtherFocusReason);
+    otherPicture->hide();
     setCaption(controls_.label(QStringLiteral("Label11")), QString::fromUtf8(look.label11));
     setCaption(controls_.label(QStringLiteral("Label12")), QString::fromUtf8(look.label12));
     setCaption(controls_.label(QStringLiteral("Label7")), QString::fromUtf8(look.label7));
@@ -219,8 +239,7 @@ void HertzTab::Button3Click()
 
 QList<std::pair<QString, QString>> HertzTab::selectionsInWords() const
 {
-    const auto item = static_cast<std::size_t>(contactKind_) - 1;
-    return {{QStringLiteral("接触の種類"), QString::fromUtf8(kContactKindMenu[item].caption)}};
+    return {{QStringLiteral("接触の種類"), contactKindName(contactKind_)}};
 }
 
 QList<int> HertzTab::selections() const

@@ -36,7 +36,6 @@ constexpr double kMmPerPoint = 25.4 / 72;
 // Text sizes in points, tried from the first until everything fits.
 constexpr double kBodySizes[] = {9, 8.5, 8, 7.5, 7, 6.5};
 
-const QString kProgram = QStringLiteral("Tavrel Ver. 1.01");
 const char *const kSignatures[] = {"作成", "照査", "承認"};
 const QString kManual = QStringLiteral("検証マニュアル（公表された計算例との照合）: "
                                        "/usr/share/doc/tavrel/verification.md");
@@ -163,7 +162,8 @@ void SheetLayout::header(const QDateTime &when)
     y += text(kLeft, y, signLeft - kLeft - kGap, QStringLiteral("計算書"), font(2.2, true));
     y += text(kLeft, y, signLeft - kLeft - kGap, c_.title, font(1.45, true)) + 0.8;
     const QString stamp = QStringLiteral("計算日時 %1　　%2")
-                              .arg(QLocale::c().toString(when, QStringLiteral("yyyy-MM-dd HH:mm")), kProgram);
+                              .arg(QLocale::c().toString(when, QStringLiteral("yyyy-MM-dd HH:mm")),
+                                   QString::fromLatin1(kSheetProgram));
     y += text(kLeft, y, signLeft - kLeft - kGap, stamp, font(0.95));
     for (int i = 0; i < 3; ++i) {
         const double x = signLeft + i * kSignatureWidth;
@@ -299,8 +299,8 @@ double SheetLayout::footer(bool draw)
         line(kLeft, y, kPageWidth - kRight, y, kRule, 0.3);
     y += 1;
     y += text(kLeft, y, kWidth, c_.assumptions, f, Qt::AlignLeft, draw) + 0.4;
-    text(kPageWidth - kRight - programWidth, y, programWidth, kProgram + QStringLiteral("　1 / 1"), f,
-         Qt::AlignRight, draw);
+    text(kPageWidth - kRight - programWidth, y, programWidth,
+         QString::fromLatin1(kSheetProgram) + QStringLiteral("　1 / 1"), f, Qt::AlignRight, draw);
     y += text(kLeft, y, kWidth - programWidth, kManual, f, Qt::AlignLeft, draw);
     return y - footerTop_;
 }

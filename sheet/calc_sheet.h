@@ -12,6 +12,9 @@ class QPainter;
 namespace tavrel
 {
 
+// The program as the sheet names it, on the page and in the file's details.
+inline constexpr const char *kSheetProgram = "Tavrel Ver. 1.01";
+
 // Paints the sheet onto a page `page` (in device units) of a device with
 // `dotsPerMm` device units to the millimetre. Text stays text: the PDF it
 // is painted into can be searched and copied.

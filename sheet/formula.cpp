@@ -56,10 +56,8 @@ SheetFormula worked(const QString &name, const QString &formula, const QHash<QSt
     QString tail = QStringLiteral(" = ") + result;
     if (!unit.isEmpty())
         tail += QLatin1Char(' ') + unit;
-    // A formula that only names another value gives its number at once.
-    const QString numbers = substituted(formula, values);
     return {name + QStringLiteral(" = ") + formula,
-            numbers == result ? tail.mid(1) : QStringLiteral("= ") + numbers + tail};
+            QStringLiteral("= ") + substituted(formula, values) + tail};
 }
 
 } // namespace tavrel

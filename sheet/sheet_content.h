@@ -25,7 +25,7 @@ struct SheetFormula {
 };
 
 // The picture of the selection: a drawing of the tab's resources, whole or
-// only the named parts of it, side by side.
+// only the named parts of it, one under the other.
 struct SheetPicture {
     QString resource;
     QStringList elements;

@@ -25,10 +25,8 @@ std::optional<QString> writeSheet(const QString &path, const SheetContent &conte
         pdf.setPageOrientation(QPageLayout::Portrait);
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setTitle(QStringLiteral("計算書 %1").arg(content.title));
-        pdf.setCreator(QStringLiteral("Tavrel Ver. 1.01"));
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            return false;
+        pdf.setCreator(QString::fromLatin1(kSheetProgram));
+        QPainter painter(&pdf);
         paintSheet(painter, QRectF(0, 0, pdf.width(), pdf.height()), pdf.resolution() / 25.4, content, when);
         return painter.end();
     });

@@ -23,6 +23,11 @@ QString shortened(const QString &text)
 
 } // namespace
 
+QString shownText(const CalculatorTab &tab, const char *field)
+{
+    return textOf(tab.controls().widget(QString::fromLatin1(field))).trimmed();
+}
+
 TabRows rowsOf(const CalculatorTab &tab)
 {
     TabRows rows;

@@ -10,8 +10,7 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
+#include <QStandardPaths>
 
 namespace tavrel
 {
@@ -41,14 +40,6 @@ QString refusal(const CalculatorTab &tab)
 
 } // namespace
 
-QString shownText(const CalculatorTab &tab, const char *field)
-{
-    const QWidget *control = tab.controls().widget(QString::fromLatin1(field));
-    if (const auto *label = qobject_cast<const QLabel *>(control))
-        return label->text().trimmed();
-    return static_cast<const QLineEdit *>(control)->text().trimmed();
-}
-
 std::optional<SheetContent> sheetOf(const CalculatorTab &tab)
 {
     if (!tab.resultsCurrent())
@@ -76,8 +67,12 @@ void saveSheetAs(QWidget *parent, const CalculatorTab &tab)
         showErrorBox(parent, refusal(tab));
         return;
     }
-    // The folder of the last sheet saved in this run, at first the home folder.
-    static QString folder = QDir::homePath();
+    // The folder of the last sheet saved in this run, at first the documents
+    // folder (or the home folder where there is none).
+    static QString folder = [] {
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        return QDir(documents).exists() ? documents : QDir::homePath();
+    }();
     QFileDialog dialog(parent, QStringLiteral("計算書を保存"), folder,
                        QStringLiteral("PDF ファイル (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

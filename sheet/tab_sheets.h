@@ -9,17 +9,12 @@
 namespace tavrel
 {
 
-class CalculatorTab;
 class BeamTab;
 class BearingTab;
 class HertzTab;
 struct BeamPress;
 struct BearingPress;
 struct HertzPress;
-
-// What the named result field or box shows, without the pattern's leading
-// blank.
-QString shownText(const CalculatorTab &tab, const char *field);
 
 // Each tab's sheet of its last press, with the rows of its boxes and fields.
 SheetContent hertzSheet(const HertzTab &tab, const HertzPress &press, const TabRows &rows);

@@ -4,6 +4,7 @@
 #include "guitest.h"
 
 #include "app/calc_tab.h"
+#include "app/describe.h"
 #include "sheet/sheet_save.h"
 
 namespace
@@ -30,6 +31,9 @@ class TestSheet : public GuiTest
 private slots:
     void writesWhatTheFieldsShow_data();
     void writesWhatTheFieldsShow();
+    void keepsWithinThePage_data();
+    void keepsWithinThePage();
+    void savesThroughTheDialog();
     void refusesResultsThatNoLongerMatch();
     void refusedWriteLeavesNothing();
 
@@ -44,23 +48,25 @@ private:
 void TestSheet::writesWhatTheFieldsShow_data()
 {
     QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QStringList>("fields"); // results whose texts the page shows
+    QTest::addColumn<QStringList>("fields"); // results whose texts the page shows among the results
     QTest::addColumn<QStringList>("lines");  // texts the page holds, each on a line of its own
-    const auto row = [](const char *name, const char *steps, const char *fields, const char *lines) {
+    QTest::addColumn<QString>("picture");    // the picture of the selection: file#parts
+    const auto row = [](const char *name, const char *steps, const char *fields, const char *lines,
+                        const char *picture) {
         QTest::newRow(name) << QString(steps).split('|') << QString(fields).split('|')
-                            << QString(lines).split('|');
+                            << QString(lines).split('|') << QString(picture);
     };
     // clang-format off
     row("sphere, negative ν1", "Edit4=-0.5|Button3", "Label13|Label14|Label15|Label20|Label21|Label22",
-        "ヘルツの接触応力|接触の種類 球と凸球|= 40·400/(40 + 400) = 36.3636 mm|= (1 − 2·(-0.5))/3·132.8 = 88.533 kgf/mm²");
+        "ヘルツの接触応力|接触の種類 球と凸球|= 40·400/(40 + 400) = 36.3636 mm|= (1 − 2·(-0.5))/3·132.8 = 88.533 kgf/mm²", "image1.svg#");
     row("roller, materials differ", "N5|Edit7=10|Edit1=1000|Edit3=20000|Button3", "Label13|Label15|Label20",
-        "接触の種類 円柱と平面|= 1000/10 = 100 kgf/mm|δ と τ_max の式は E1 = E2、ν1 = ν2 = 0.3 のときにだけ成り立つ");
-    row("beam, hollow rectangle, point load", "RadioGroup1:2|RadioGroup2:1|Button2", "Edit20|Edit21|Edit22",
-        "はりの曲げ応力|断面 中空長方形|= (20·20³ − 10·10³)/12 = 12500 mm⁴|= min(40, 100 − 40) = 40 mm|= 20·40·(100 − 40)/100 = 480 kgf·mm|Mmax = 480 kgf·mm（x = 40.000 mm）");
+        "接触の種類 円柱と平面|= 1000/10 = 100 kgf/mm|δ と τ_max の式は E1 = E2、ν1 = ν2 = 0.3 のときにだけ成り立つ", "image5.svg#");
+    row("beam, hollow rectangle, point load", "RadioGroup1:2|RadioGroup2:1|Edit24=60|Button2", "Edit19|Edit20|Edit21|Edit22",
+        "はりの曲げ応力|断面 中空長方形|= (20·20³ − 10·10³)/12 = 12500 mm⁴|= min(60, 100 − 60) = 40 mm|= 20·60·(100 − 60)/100 = 480 kgf·mm|Mmax = 480 kgf·mm（x = 60.000 mm）", "image2.svg#case2,section1");
     row("beam, typed I and Z, fixed ends", "RadioGroup1:4|RadioGroup2:4|Edit19=5000|Edit18=10|Button2", "Edit20|Edit21|Edit22",
-        "I = 入力値|= 5000 mm⁴|= 20·100²/12 = 16667 kgf·mm|δx: 右の固定端から x の位置のたわみ");
+        "I = 入力値|= 5000 mm⁴|= 20·100²/12 = 16667 kgf·mm|δx: 右の固定端から x の位置のたわみ", "image2.svg#case4");
     row("bearing, axial load counts", "Edit8=1000|Edit25=10000|Edit10=1000|Edit11=1000|Button1", "Label38|Label28|Label59",
-        "玉軸受の寿命|Fa/Fr = 1000 / 1000 = 1.000 > e = 0.29 → X = 0.56、Y = 1.49|計算した点：P = 2050.0 kgf、Lh = 1934.6 時間");
+        "玉軸受の寿命|Fa/Fr = 1000 / 1000 = 1.000 > e = 0.29 → X = 0.56、Y = 1.49|計算した点：P = 2050.0 kgf、Lh = 1934.6 時間", "#");
     // clang-format on
 }
 
@@ -69,28 +75,88 @@ void TestSheet::writesWhatTheFieldsShow()
     QFETCH(QStringList, steps);
     QFETCH(QStringList, fields);
     QFETCH(QStringList, lines);
+    QFETCH(QString, picture);
     QCOMPARE(run(steps), QStringList());
+    const tavrel::SheetPicture drawn = tavrel::sheetOf(currentTab())->picture;
+    QCOMPARE(QFileInfo(drawn.resource).fileName() + '#' + drawn.elements.join(','), picture);
     const QString path = dir_.filePath("sheet.pdf");
     QCOMPARE(tavrel::saveSheet(currentTab(), path, kWhen), std::nullopt);
     const QString page = pdfText(path);
     QVERIFY2(page.contains("計算日時 2026-12-07 14:03") && page.contains("Tavrel Ver. 1.01"),
              qPrintable(page));
-    // Every box that applies and every field, its text beside its caption
-    // (blanks aside, which the reader drops between Japanese characters;
-    // a unit in brackets stands in a column of its own).
+    // Every box that applies above the results and every field among them,
+    // its text beside its caption (blanks aside, which the reader drops
+    // between Japanese characters; a unit in brackets stands in a column of
+    // its own).
     const QStringList rows = QString(page).remove(' ').split('\n');
+    const qsizetype results = rows.indexOf(QRegularExpression("^3\\.結果.*"));
     QList<QWidget *> shown;
-    for (QLineEdit *box : currentTab().controls().inputs())
-        shown << box;
+    for (QLineEdit *box : currentTab().controls().inputs()) {
+        if (!fields.contains(box->objectName()))
+            shown << box;
+    }
     for (const QString &field : fields)
         shown << find<QWidget>(field);
     for (QWidget *control : shown) {
-        const QString caption = control->accessibleName().remove(QRegularExpression("\\[.*\\]$"));
+        const QString caption = tavrel::captionName(control).remove(QRegularExpression("\\[.*\\]$"));
         const QString pair = QString(caption + textOf(control->objectName())).remove(' ');
-        QVERIFY2(!control->isEnabled() || rows.filter(pair).size() == 1, qPrintable(pair));
+        const bool result = fields.contains(control->objectName());
+        const QStringList part = result ? rows.mid(results) : rows.mid(0, results);
+        QVERIFY2(!control->isEnabled() || part.filter(pair).size() == 1, qPrintable(pair));
     }
     for (const QString &line : lines)
         QVERIFY2(rows.filter(QString(line).remove(' ')).size() == 1, qPrintable(line));
+}
+
+void TestSheet::keepsWithinThePage_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    // clang-format off
+    QTest::newRow("sphere, long typed radius") << QStringList{"Edit6=0." + QString(3000, '0') + "4e3002", "Edit1=1e-7", "Button3"};
+    QTest::newRow("beam, results of 300 digits") << QStringList{"RadioGroup2:4", "Edit14=1e300", "Edit18=1e-5", "Edit19=1e-5", "Button2"};
+    QTest::newRow("bearing, long life") << QStringList{"Edit10=150", "Edit11=20", "Button1"};
+    // clang-format on
+}
+
+void TestSheet::keepsWithinThePage()
+{
+    QFETCH(QStringList, steps);
+    QCOMPARE(run(steps), QStringList());
+    // The page at 60 dots an inch: nothing but paper within 8 mm of its edges.
+    const QString path = dir_.filePath("page.pdf");
+    QCOMPARE(tavrel::saveSheet(currentTab(), path, kWhen), std::nullopt);
+    QCOMPARE(QProcess::execute("pdftoppm", {"-r", "60", "-gray", "-singlefile", path, dir_.filePath("page")}),
+             0);
+    const QImage page(dir_.filePath("page.pgm"));
+    QCOMPARE(page.size(), QSize(496, 702)); // A4 portrait
+    const QRect paper = page.rect().adjusted(19, 19, -19, -19);
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); x += paper.contains(x, y) ? paper.width() : 1)
+            QVERIFY2(qGray(page.pixel(x, y)) == 255, qPrintable(QString("ink at %1, %2").arg(x).arg(y)));
+    }
+}
+
+void TestSheet::savesThroughTheDialog()
+{
+    run({"N5", "Button3"});
+    static_cast<TForm1 *>(form())->showDiagram();
+    // The dialog offers today's name; saved in the test's folder.
+    QString offered;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+            offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->setDirectory(dir_.path());
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    answer.start(0);
+    QAction *save = find<QAction>("SaveSheet");
+    QCOMPARE(save->shortcut(), QKeySequence("Ctrl+Shift+S"));
+    save->trigger();
+    const QString name = "tavrel-hertz-" + QDate::currentDate().toString("yyyy-MM-dd") + ".pdf";
+    QCOMPARE(offered, name);
+    QVERIFY(pdfText(dir_.filePath(name)).contains("円柱と平面"));
 }
 
 void TestSheet::refusesResultsThatNoLongerMatch()

@@ -38,6 +38,9 @@ private slots:
     void fitsEveryText_data();
     void fitsEveryText();
     void keepsDesignedColoursOnDarkDesktop();
+    void ringsTheFocus_data();
+    void ringsTheFocus();
+    void exposesNamedControlsOnly();
     void keepsPastesWhole();
     void opensAsDesigned();
     void staysConsistentUnderRandomUse();
@@ -49,9 +52,12 @@ void TestWindow::behaves_data()
     QTest::addColumn<QStringList>("messages"); // of the error boxes
     // "Name=text", "Name:on"/":off" (enabled), ":shown"/":hidden", ":focus",
     // "Name#rrggbb" (font colour), "Name?text" (tooltip holds the text),
-    // "Name>A B C" (Tab from Name reaches A, B, C), "clipboard=text" ("?text": holds it),
+    // "Name>A B C" (Tab pressed from Name reaches A, B, C), "clipboard=text"
+    // ("?text": holds it),
     // "menu?text" (the open menu offers text, in the window's font; it is
-    // chosen), "Name:selected" (a field's whole text is selected).
+    // chosen), "Name:selected" (a field's whole text is selected),
+    // "Name:readonly"/":editable", "Name@text"/"Name~text" (a screen
+    // reader's name or description).
     QTest::addColumn<QStringList>("expected");
     // Steps, expectations and messages are separated by "|".
     const auto row = [](const char *name, const char *steps, const QString &expected, QString messages = {}) {
@@ -124,8 +130,25 @@ void TestWindow::behaves_data()
     row("copied after a selection change", "Button2|RadioGroup2:2|Edit12<Ctrl+Shift+C", "Edit22?" + stale + "|clipboard?断面\t中実円形\n|clipboard?I\t1.33e4\tmm⁴\n結果は未計算です（入力が");
     row("a material choice, then the pressed one again", "Button2|N27|Edit23<Ctrl+Shift+C|N21", "clipboard?結果は未計算です（|Edit20?2000\n= 19613.3 N·mm");
     row("current again after a press", "Button3|Edit1=5|Button3|Edit1<Ctrl+Shift+C", "Label15?46.013\n= 451.233 MPa|clipboard?最大圧力 p_max\t46.013\tkgf/mm²\n");
-    row("keyboard order, Hertz", "", "Edit1>Edit2 Edit3 Edit4 Edit5 Edit6 Edit7 Button3");
+    row("keyboard order, Hertz: designed, then results and picture", "", "Edit1>Edit2 Edit3 Edit4 Edit5 Edit6 Edit7 Button3 Label13 Label14 Label15 Label20 Label21 Label22 Image1");
+    row("keyboard order, the roller's picture", "N5", "Label22>Image5");
     row("keyboard order, beam", "", "Edit12>Edit13 Edit14 Edit15 Edit16 Edit19 Edit20 Edit21 Edit22 Button2 Edit23 Edit24");
+    row("keyboard order, bearing: designed, then results", "", "Button1>Edit25 Label38 Label28 Label59");
+    row("Shift+F10 on the picture chooses the kind", "Image1<Shift+F10", "menu?円柱と平面|Image5:focus|Label1=  円柱と平面  ");
+    row("Space on the picture", "Image1<Space", "menu?円柱と平面");
+    row("Return on the picture", "Image1<Return", "menu?円柱と平面");
+    row("keypad Enter on the picture", "Image1<Enter", "menu?円柱と平面");
+    row("Shift+F10 on a modulus box", "Edit2<Shift+F10", "menu?FC30|Edit23=13000");
+    row("Shift+F10 on a result", "Button1|Label28<Shift+F10", "menu?すべてを選択|Label28:selected");
+    row("Ctrl+PageUp from the first tab turns round to the last", "Edit1<Ctrl+PgUp", "Edit8:shown");
+    row("Ctrl+PageDown", "Edit23<Ctrl+PgDown", "Edit8:shown");
+    // Names for a screen reader.
+    row("named choices", "", "RadioGroup1@支持・荷重条件|RadioGroup1Item1@片持ちはり・等分布荷重|RadioGroup2@断面|RadioGroup2Item4@数値入力|Image1@接触の種類: 球と凸球");
+    row("results named with value and unit", "Button3", "Label13@接触円半径 a 0.618 mm|Label20@最大圧縮応力 σz_max 124.898 kgf/mm²|Label20~= 1224.83 MPa");
+    row("a result not current says so", "Button3|Edit1=5", "Label15@最大圧力 p_max 124.898 kgf/mm²|Label15~" + stale);
+    row("results not computed", "Button3|N5", "Label13@接触面半幅 b 未計算|Image5@接触の種類: 円柱と平面");
+    row("beam results read only", "Button2", "Edit20@Mmax 2000 kgf·mm|Edit22@δx 1.68e-2 mm|Edit21:readonly|Edit19:editable|Edit19@I");
+    row("bearing results", "Button1", "Label38@動等価荷重 P 1500.0 kgf|Label59@日数 444 日|Label28@定格疲れ寿命 Lh 10666.7 h");
     row("a box's own edit menu, in Japanese", "Edit1^", "menu?元に戻す");
     row("the material menu on a modulus box", "Edit23^", "menu?SUS420J2");
     row("the contact-kind menu on the picture", "Image1^", "menu?円柱と平面");
@@ -141,7 +164,7 @@ void TestWindow::behaves()
     QFETCH(QStringList, expected);
     QCOMPARE(run(steps), messages);
     for (const QString &e : expected) {
-        const QString name = e.section(QRegularExpression("[=:#?>]"), 0, 0), value = e.mid(name.size() + 1);
+        const QString name = e.section(QRegularExpression("[=:#?>@~]"), 0, 0), value = e.mid(name.size() + 1);
         const QChar kind = e[name.size()];
         if (name == "clipboard") {
             const QString clip = QGuiApplication::clipboard()->text();
@@ -158,13 +181,16 @@ void TestWindow::behaves()
         } else if (kind == '=') {
             QCOMPARE(textOf(name), value);
         } else if (QWidget *widget = find<QWidget>(name); kind == '>') {
+            showTabOf(name)->setFocus();
             QStringList reached;
             while (reached.size() < value.count(' ') + 1) {
-                widget = widget->nextInFocusChain();
-                if (widget->focusPolicy() & Qt::TabFocus && widget->isEnabled())
-                    reached << widget->objectName();
+                QTest::keyClick(form()->focusWidget(), Qt::Key_Tab);
+                reached << form()->focusWidget()->objectName();
             }
             QCOMPARE(reached.join(' '), value);
+        } else if (kind == '@' || kind == '~') {
+            const auto text = kind == '@' ? QAccessible::Name : QAccessible::Description;
+            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(text), value);
         } else if (kind == '#') {
             QCOMPARE(widget->palette().color(QPalette::WindowText).name(), "#" + value);
         } else if (kind == '?') {
@@ -178,6 +204,7 @@ void TestWindow::behaves()
         } else {
             QVERIFY2(value == (widget->isEnabled() ? "on" : "off") ||
                          value == (widget->isVisible() ? "shown" : "hidden") ||
+                         value == (widget->property("readOnly").toBool() ? "readonly" : "editable") ||
                          (value == "selected" && widget->property("selectedText").toString() == textOf(name)),
                      qPrintable(e));
         }
@@ -288,6 +315,94 @@ void TestWindow::keepsDesignedColoursOnDarkDesktop()
     QApplication::setPalette(original);
 }
 
+void TestWindow::ringsTheFocus_data()
+{
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("control");
+    for (const auto &[tab, control] : {std::pair{0, "qt_tabwidget_tabbar"},
+                                       {0, "Edit1"},
+                                       {0, "Button3"},
+                                       {0, "Image1"},
+                                       {0, "Label13"},
+                                       {1, "RadioGroup1Item2"},
+                                       {1, "Edit20"},
+                                       {2, "Label59"}})
+        QTest::newRow(control) << tab << QString(control);
+}
+
+// The focus turns pixels around the control into a ring that stands out by
+// 3:1 or more from what they showed before, over at least the length of a
+// ring round the control, counted in the screen's pixels at each scale.
+void TestWindow::ringsTheFocus()
+{
+    QFETCH(int, tab);
+    QFETCH(QString, control);
+    find<QTabWidget>("PageControl1")->setCurrentIndex(tab);
+    QWidget *widget = find<QWidget>(control), *around = widget->parentWidget();
+    const QRect area = widget->geometry().adjusted(-4, -4, 4, 4);
+    form()->setFocus();
+    const QImage before = around->grab(area).toImage();
+    widget->setFocus();
+    const QImage after = around->grab(area).toImage();
+    const auto changed = [&](int x, int y) {
+        return contrast(before.pixelColor(x, y), after.pixelColor(x, y)) >= 3;
+    };
+    qreal ringed = 0;
+    QRect ring;
+    for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+            if (changed(x, y)) {
+                ++ringed;
+                ring |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    const qreal scale = after.devicePixelRatio();
+    QVERIFY2(ringed >= 6 * std::min(widget->width(), widget->height()) * scale * scale,
+             qPrintable(QString::number(ringed)));
+    // Closed on all four sides, two pixels wide; there while the focus
+    // stays, gone when it leaves.
+    const auto side = [&](QPoint at, QPoint inwards) {
+        for (int i = 0; i < 2 * scale; ++i, at += inwards) {
+            if (!changed(at.x(), at.y()))
+                return false;
+        }
+        return true;
+    };
+    const QPoint middle = ring.center();
+    QVERIFY(side({ring.left(), middle.y()}, {1, 0}) && side({ring.right(), middle.y()}, {-1, 0}) &&
+            side({middle.x(), ring.top()}, {0, 1}) && side({middle.x(), ring.bottom()}, {0, -1}));
+    QCOMPARE(around->grab(area).toImage(), after);
+    form()->setFocus();
+    QCOMPARE(around->grab(area).toImage(), before);
+}
+
+// A screen reader finds a name on every control it can reach, and in the
+// window and the tab nothing hidden, nor the captions that the results'
+// names carry.
+void TestWindow::exposesNamedControlsOnly()
+{
+    for (QWidget *widget : form()->findChildren<QWidget *>()) {
+        const bool control = widget->inherits("QAbstractButton") || widget->inherits("QGroupBox") ||
+                             (widget->focusPolicy() & Qt::TabFocus && !widget->inherits("QTabWidget"));
+        if (control && !widget->isHidden() && !widget->objectName().startsWith("qt_"))
+            QVERIFY2(!QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty(),
+                     qPrintable(widget->objectName()));
+    }
+    const auto listed = [](QWidget *parent) {
+        QStringList names;
+        QAccessibleInterface *listing = QAccessible::queryAccessibleInterface(parent);
+        for (int i = 0; i < listing->childCount(); ++i)
+            names << listing->child(i)->object()->objectName();
+        return names;
+    };
+    QCOMPARE(listed(form()), QStringList{"PageControl1"});
+    run({"N5"});
+    const QStringList hertz = listed(find<QWidget>("TabSheet1"));
+    QVERIFY(hertz.contains("Image5") && hertz.contains("Label13") && hertz.contains("Label11"));
+    QVERIFY(!hertz.contains("Image1") && !hertz.contains("Label7"));
+}
+
 void TestWindow::keepsPastesWhole()
 {
     // 0.000...05e40001 is 5: cut short, it would read as 0.
@@ -326,7 +441,8 @@ void TestWindow::opensAsDesigned()
     QVERIFY(frame.top() >= free.top() && (frame.bottom() <= free.bottom() || frame.top() == free.top()));
     QVERIFY(frame.left() == designed.left() || frame.right() == free.right() || frame.left() == free.left());
     QVERIFY(frame.top() == designed.top() || frame.bottom() == free.bottom() || frame.top() == free.top());
-    // The five items of each radio group fill equal slots down its frame.
+    // The five items of each radio group fill equal slots down its frame; a
+    // click anywhere in a slot picks its item.
     for (const char *group : {"RadioGroup1", "RadioGroup2"}) {
         const QList<QAbstractButton *> items = find<QButtonGroup>(group)->buttons();
         QCOMPARE(items.size(), 5);
@@ -335,6 +451,9 @@ void TestWindow::opensAsDesigned()
             QCOMPARE(items[i]->geometry().translated(0, -i * items[0]->height()), items[0]->geometry());
             QVERIFY(frame.contains(items[i]->geometry()));
         }
+        QTest::mouseClick(items[4], Qt::LeftButton, {},
+                          QPoint(items[4]->width() - 1, items[4]->height() / 2));
+        QVERIFY(items[4]->isChecked());
     }
 }
 
