@@ -73,83 +73,106 @@ void writeSheet(TForm1 &form, int tab, const QStringList &steps, const QString &
         std::fprintf(stderr, "%s\n", qPrintable(*failure));
 }
 
+// Every tab pressed with its defaults.
+void plainTabs(const QDir &out)
+{
+    TForm1 form;
+    form.show();
+    shoot(form, 0, {"Button3"}, out.filePath("hertz-sphere.png"));
+    shoot(form, 0, {"N5", "Button3"}, out.filePath("hertz-roller.png"));
+    shoot(form, 1, {"Button2"}, out.filePath("beam.png"));
+    shoot(form, 2, {"Button1"}, out.filePath("bearing.png"));
+}
+
+// Extreme values, and their diagrams.
+void extremes(const QDir &out)
+{
+    TForm1 form;
+    form.show();
+    shoot(form, 0, {"Edit1=1e6", "Edit4=-0.5", "Button3"}, out.filePath("hertz-extreme.png"));
+    shoot(form, 1,
+          {"RadioGroup1:1", "RadioGroup2:4", "Edit12=10000", "Edit13=0", "Edit14=-1", "Edit18=1e-9",
+           "Edit19=1e-280", "Button2"},
+          out.filePath("beam-extreme.png"));
+    shoot(form, 2, {"Edit10=150", "Edit11=20", "Button1"}, out.filePath("bearing-extreme.png"));
+    shootDiagram(form, 0, {}, out.filePath("diagram-hertz-extreme.png"));
+    shootDiagram(form, 1, {}, out.filePath("diagram-beam-extreme.png"));
+    shootDiagram(form, 2, {"Edit8=1e-6", "Edit25=1e9", "Button1"},
+                 out.filePath("diagram-bearing-extreme.png"));
+}
+
+// The guide's worked examples: two spheres of the Code_Aster test
+// SSNV104, a simply supported beam of the femorph-solver manual, and
+// Shigley's problem 11-6, typed in kgf and mm.
+void examples(const QDir &out)
+{
+    TForm1 form;
+    form.show();
+    shoot(form, 0, {"Edit6=50", "Edit7=50", "Edit1=59763", "Edit2=2039.43", "Edit3=2039.43", "Button3"},
+          out.filePath("example-hertz.png"));
+    shoot(form, 1,
+          {"RadioGroup1:2", "Edit23=20394.3", "Edit12=1000", "Edit24=500", "Edit13=500", "Edit14=101.972",
+           "Edit15=50", "Edit16=50", "Button2"},
+          out.filePath("example-beam.png"));
+    shoot(form, 2,
+          {"Edit8=900", "Edit9=3823.9", "Edit25=6301.8", "Edit10=815.77", "Edit11=407.89", "Button1"},
+          out.filePath("example-bearing.png"));
+    writeSheet(form, 1, {}, out.filePath("sheet-example-beam.pdf"));
+    shootDiagram(form, 0, {}, out.filePath("example-hertz-diagram.png"));
+    shootDiagram(form, 1, {}, out.filePath("example-beam-diagram.png"));
+    shootDiagram(form, 2, {}, out.filePath("example-bearing-diagram.png"));
+    shoot(form, 0, {"N5", "Edit6=40", "Edit7=10", "Edit1=1000", "N21", "Button3"},
+          out.filePath("example-roller.png"));
+}
+
+// The beam tab and a diagram on a dark desktop palette.
+void darkDesktop(const QDir &out)
+{
+    QPalette dark(QColor(230, 230, 230), QColor(45, 45, 45), QColor(70, 70, 70), QColor(20, 20, 20),
+                  QColor(50, 50, 50), QColor(240, 240, 240), QColor(30, 30, 30));
+    QApplication::setPalette(dark);
+    {
+        TForm1 form;
+        form.show();
+        shoot(form, 1, {"RadioGroup2:2", "Button2"}, out.filePath("beam-dark-desktop.png"));
+        shootDiagram(form, 1, {"RadioGroup1:4", "Button2"}, out.filePath("diagram-dark-desktop.png"));
+    }
+    QApplication::setPalette(QPalette());
+}
+
+// The diagrams of each tab and load case, and one no longer current.
+void diagrams(const QDir &out)
+{
+    TForm1 form;
+    form.show();
+    shootDiagram(form, 0, {"Button3"}, out.filePath("diagram-hertz-sphere.png"));
+    shootDiagram(form, 0, {"N5", "Edit7=10", "Edit1=1000", "Button3"},
+                 out.filePath("diagram-hertz-roller.png"));
+    for (int loadCase = 0; loadCase < 5; ++loadCase)
+        shootDiagram(form, 1, {QStringLiteral("RadioGroup1:%1").arg(loadCase), "Button2"},
+                     out.filePath(QStringLiteral("diagram-beam-%1.png").arg(loadCase)));
+    shootDiagram(form, 2, {"Edit10=1000", "Edit11=600", "Button1"}, out.filePath("diagram-bearing.png"));
+    shootDiagram(form, 2, {"Edit11=700"}, out.filePath("diagram-not-current.png"));
+}
+
+// One calculation sheet per tab.
+void sheets(const QDir &out)
+{
+    TForm1 form;
+    form.show();
+    writeSheet(form, 0, {"Button3"}, out.filePath("sheet-hertz.pdf"));
+    writeSheet(form, 1, {"RadioGroup1:2", "RadioGroup2:1", "Button2"}, out.filePath("sheet-beam.pdf"));
+    writeSheet(form, 2, {"Edit8=1000", "Edit25=10000", "Edit10=1000", "Edit11=1000", "Button1"},
+               out.filePath("sheet-bearing.pdf"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    {
-        TForm1 form;
-        form.show();
-        shoot(form, 0, {"Button3"}, out.filePath("hertz-sphere.png"));
-        shoot(form, 0, {"N5", "Button3"}, out.filePath("hertz-roller.png"));
-        shoot(form, 1, {"Button2"}, out.filePath("beam.png"));
-        shoot(form, 2, {"Button1"}, out.filePath("bearing.png"));
-    }
-    {
-        TForm1 form;
-        form.show();
-        shoot(form, 0, {"Edit1=1e6", "Edit4=-0.5", "Button3"}, out.filePath("hertz-extreme.png"));
-        shoot(form, 1,
-              {"RadioGroup1:1", "RadioGroup2:4", "Edit12=10000", "Edit13=0", "Edit14=-1", "Edit18=1e-9",
-               "Edit19=1e-280", "Button2"},
-              out.filePath("beam-extreme.png"));
-        shoot(form, 2, {"Edit10=150", "Edit11=20", "Button1"}, out.filePath("bearing-extreme.png"));
-        shootDiagram(form, 0, {}, out.filePath("diagram-hertz-extreme.png"));
-        shootDiagram(form, 1, {}, out.filePath("diagram-beam-extreme.png"));
-        shootDiagram(form, 2, {"Edit8=1e-6", "Edit25=1e9", "Button1"},
-                     out.filePath("diagram-bearing-extreme.png"));
-    }
-    {
-        // The guide's worked examples: two spheres of the Code_Aster test
-        // SSNV104, a simply supported beam of the femorph-solver manual, and
-        // Shigley's problem 11-6, typed in kgf and mm.
-        TForm1 form;
-        form.show();
-        shoot(form, 0, {"Edit6=50", "Edit7=50", "Edit1=59763", "Edit2=2039.43", "Edit3=2039.43", "Button3"},
-              out.filePath("example-hertz.png"));
-        shoot(form, 1,
-              {"RadioGroup1:2", "Edit23=20394.3", "Edit12=1000", "Edit24=500", "Edit13=500", "Edit14=101.972",
-               "Edit15=50", "Edit16=50", "Button2"},
-              out.filePath("example-beam.png"));
-        shoot(form, 2,
-              {"Edit8=900", "Edit9=3823.9", "Edit25=6301.8", "Edit10=815.77", "Edit11=407.89", "Button1"},
-              out.filePath("example-bearing.png"));
-        writeSheet(form, 1, {}, out.filePath("sheet-example-beam.pdf"));
-        shootDiagram(form, 0, {}, out.filePath("example-hertz-diagram.png"));
-        shootDiagram(form, 1, {}, out.filePath("example-beam-diagram.png"));
-        shootDiagram(form, 2, {}, out.filePath("example-bearing-diagram.png"));
-        shoot(form, 0, {"N5", "Edit6=40", "Edit7=10", "Edit1=1000", "N21", "Button3"},
-              out.filePath("example-roller.png"));
-    }
-    QPalette dark(QColor(230, 230, 230), QColor(45, 45, 45), QColor(70, 70, 70), QColor(20, 20, 20),
-                  QColor(50, 50, 50), QColor(240, 240, 240), QColor(30, 30, 30));
-    QApplication::setPalette(dark);
-    TForm1 form;
-    form.show();
-    shoot(form, 1, {"RadioGroup2:2", "Button2"}, out.filePath("beam-dark-desktop.png"));
-    shootDiagram(form, 1, {"RadioGroup1:4", "Button2"}, out.filePath("diagram-dark-desktop.png"));
-    QApplication::setPalette(QPalette());
-    {
-        TForm1 form;
-        form.show();
-        shootDiagram(form, 0, {"Button3"}, out.filePath("diagram-hertz-sphere.png"));
-        shootDiagram(form, 0, {"N5", "Edit7=10", "Edit1=1000", "Button3"},
-                     out.filePath("diagram-hertz-roller.png"));
-        for (int loadCase = 0; loadCase < 5; ++loadCase)
-            shootDiagram(form, 1, {QStringLiteral("RadioGroup1:%1").arg(loadCase), "Button2"},
-                         out.filePath(QStringLiteral("diagram-beam-%1.png").arg(loadCase)));
-        shootDiagram(form, 2, {"Edit10=1000", "Edit11=600", "Button1"}, out.filePath("diagram-bearing.png"));
-        shootDiagram(form, 2, {"Edit11=700"}, out.filePath("diagram-not-current.png"));
-    }
-    {
-        TForm1 form;
-        form.show();
-        writeSheet(form, 0, {"Button3"}, out.filePath("sheet-hertz.pdf"));
-        writeSheet(form, 1, {"RadioGroup1:2", "RadioGroup2:1", "Button2"}, out.filePath("sheet-beam.pdf"));
-        writeSheet(form, 2, {"Edit8=1000", "Edit25=10000", "Edit10=1000", "Edit11=1000", "Button1"},
-                   out.filePath("sheet-bearing.pdf"));
-    }
+    for (void (*scene)(const QDir &) : {plainTabs, extremes, examples, darkDesktop, diagrams, sheets})
+        scene(out);
     return 0;
 }
