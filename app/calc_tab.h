@@ -5,18 +5,31 @@
 
 #include "app/controls.h"
 #include "app/describe.h"
+#include "app/fields.h"
 #include "app/tab_text.h"
 
+#include <QLineEdit>
 #include <QList>
 #include <QStringList>
 #include <QWidget>
 
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <span>
 #include <utility>
 
 namespace tavrel
 {
+
+// A fault of a tab's inputs: the message that tells the user of it (%1, %2
+// stand for the boxes' names) and the boxes concerned, first the one to
+// correct (nullptr: no box).
+template <typename Fault> struct FaultLook {
+    Fault fault;
+    const char *message;
+    std::array<const char *, 2> boxes;
+};
 
 class CalculatorTab : public QWidget
 {
@@ -73,6 +86,17 @@ protected:
     virtual QList<int> selections() const { return {}; }
     // The named boxes, in order; nullptr names are skipped.
     QList<QLineEdit *> boxesNamed(std::span<const char *const> names) const;
+    // Refuses the press with the row of `table` for `fault`, naming its
+    // boxes, or `otherwise` when the row names none. Every fault has a row.
+    template <typename Fault, std::size_t N>
+    [[noreturn]] void refuseFault(const std::array<FaultLook<Fault>, N> &table, Fault fault,
+                                  const QList<QLineEdit *> &otherwise = {}) const
+    {
+        const auto &look = *std::find_if(table.begin(), table.end(),
+                                         [fault](const FaultLook<Fault> &row) { return row.fault == fault; });
+        const QList<QLineEdit *> boxes = boxesNamed(look.boxes);
+        refuseInputs(QString::fromUtf8(look.message), boxes.isEmpty() ? otherwise : boxes);
+    }
 
     Controls controls_;
 

@@ -106,30 +106,25 @@ constexpr std::array kSectionLooks = {
 // clang-format on
 
 // What the user is told of inputs that describe no real beam, and the
-// boxes concerned, first the one to correct (nullptr: none; no box
-// at all: the section's dimension boxes).
-struct FaultLook {
-    BeamFault fault;
-    const char *message;
-    std::array<const char *, 2> boxes;
-};
+// boxes concerned (no box at all: the section's dimension boxes).
+using BeamFaultLook = FaultLook<BeamFault>;
 constexpr const char *kInnerOutside =
     "%1は 0 以上で%2より小さい値にしてください。中空断面の内側の寸法は外側より小さくなければなりません。";
 // clang-format off
 constexpr std::array kFaultLooks = {
-    FaultLook{BeamFault::ModulusNotPositive, kMustBePositive, {"Edit23"}},
-    FaultLook{BeamFault::SpanNotPositive, kMustBePositive, {"Edit12"}},
-    FaultLook{BeamFault::LoadOffSpan,
+    BeamFaultLook{BeamFault::ModulusNotPositive, kMustBePositive, {"Edit23"}},
+    BeamFaultLook{BeamFault::SpanNotPositive, kMustBePositive, {"Edit12"}},
+    BeamFaultLook{BeamFault::LoadOffSpan,
               "%1は 0 以上%2以下の値にしてください。荷重の位置がはりの外にあります。", {"Edit24", "Edit12"}},
-    FaultLook{BeamFault::PointOffSpan,
+    BeamFaultLook{BeamFault::PointOffSpan,
               "%1は 0 以上%2以下の値にしてください。たわみを求める位置がはりの外にあります。", {"Edit13", "Edit12"}},
-    FaultLook{BeamFault::InnerWidthOutside, kInnerOutside, {"Edit17", "Edit15"}},
-    FaultLook{BeamFault::InnerHeightOutside, kInnerOutside, {"Edit18", "Edit16"}},
-    FaultLook{BeamFault::InnerDiameterOutside, kInnerOutside, {"Edit17", "Edit15"}},
-    FaultLook{BeamFault::SectionNotPositive,
+    BeamFaultLook{BeamFault::InnerWidthOutside, kInnerOutside, {"Edit17", "Edit15"}},
+    BeamFaultLook{BeamFault::InnerHeightOutside, kInnerOutside, {"Edit18", "Edit16"}},
+    BeamFaultLook{BeamFault::InnerDiameterOutside, kInnerOutside, {"Edit17", "Edit15"}},
+    BeamFaultLook{BeamFault::SectionNotPositive,
               "%1の値では断面二次モーメント I か断面係数 Z が 0 以下になり、断面になりません。", {}},
-    FaultLook{BeamFault::TypedINotPositive, kMustBePositive, {"Edit19"}},
-    FaultLook{BeamFault::TypedZNotPositive, kMustBePositive, {"Edit18"}},
+    BeamFaultLook{BeamFault::TypedINotPositive, kMustBePositive, {"Edit19"}},
+    BeamFaultLook{BeamFault::TypedZNotPositive, kMustBePositive, {"Edit18"}},
 };
 // clang-format on
 
@@ -312,13 +307,7 @@ QList<std::pair<QString, QString>> BeamTab::selectionsInWords() const
 
 void BeamTab::refuse(BeamFault fault) const
 {
-    // Every fault has its row.
-    const FaultLook &look = *std::find_if(kFaultLooks.begin(), kFaultLooks.end(),
-                                          [fault](const FaultLook &row) { return row.fault == fault; });
-    QList<QLineEdit *> boxes = boxesNamed(look.boxes);
-    if (boxes.isEmpty())
-        boxes = dimensionBoxes();
-    refuseInputs(QString::fromUtf8(look.message), boxes);
+    refuseFault(kFaultLooks, fault, dimensionBoxes());
 }
 
 QList<QLineEdit *> BeamTab::dimensionBoxes() const

@@ -65,21 +65,17 @@ constexpr CaptionSpec kCaptions[] = {
 // clang-format on
 
 // What the user is told of inputs that describe no running bearing, and the
-// boxes concerned, first the one to correct.
-struct FaultLook {
-    BearingFault fault;
-    const char *message;
-    std::array<const char *, 2> boxes;
-};
+// boxes concerned.
+using BearingFaultLook = FaultLook<BearingFault>;
 constexpr const char *kNotNegative = "%1は 0 以上の値にしてください。";
 // clang-format off
 constexpr std::array kFaultLooks = {
-    FaultLook{BearingFault::SpeedNotPositive, kMustBePositive, {"Edit8"}},
-    FaultLook{BearingFault::StaticRatingNotPositive, kMustBePositive, {"Edit9"}},
-    FaultLook{BearingFault::DynamicRatingNotPositive, kMustBePositive, {"Edit25"}},
-    FaultLook{BearingFault::RadialLoadNegative, kNotNegative, {"Edit10"}},
-    FaultLook{BearingFault::AxialLoadNegative, kNotNegative, {"Edit11"}},
-    FaultLook{BearingFault::NoLoad,
+    BearingFaultLook{BearingFault::SpeedNotPositive, kMustBePositive, {"Edit8"}},
+    BearingFaultLook{BearingFault::StaticRatingNotPositive, kMustBePositive, {"Edit9"}},
+    BearingFaultLook{BearingFault::DynamicRatingNotPositive, kMustBePositive, {"Edit25"}},
+    BearingFaultLook{BearingFault::RadialLoadNegative, kNotNegative, {"Edit10"}},
+    BearingFaultLook{BearingFault::AxialLoadNegative, kNotNegative, {"Edit11"}},
+    BearingFaultLook{BearingFault::NoLoad,
               "%1と%2がどちらも 0 です。荷重のかからない軸受の寿命は求められません。", {"Edit10", "Edit11"}},
 };
 // clang-format on
@@ -112,12 +108,8 @@ void BearingTab::Button1Click()
     in.Fr = readNumber(controls_.edit(QStringLiteral("Edit10")));
     in.Fa = readNumber(controls_.edit(QStringLiteral("Edit11")));
 
-    if (const std::optional<BearingFault> fault = findBearingFault(in)) {
-        // Every fault has its row.
-        const FaultLook &look = *std::find_if(kFaultLooks.begin(), kFaultLooks.end(),
-                                              [&fault](const FaultLook &row) { return row.fault == *fault; });
-        refuseInputs(QString::fromUtf8(look.message), boxesNamed(look.boxes));
-    }
+    if (const std::optional<BearingFault> fault = findBearingFault(in))
+        refuseFault(kFaultLooks, *fault);
     const BearingResult r = computeBearingLife(in);
 
     showNumber(controls_.label(QStringLiteral("Label38")), kPatternOneDecimal, r.P);
