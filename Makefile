@@ -69,13 +69,36 @@ screenshots: build
 	for f in docs/screenshots/sheet-*.pdf; do pdftoppm -png -r 80 -singlefile $$f $${f%.pdf}; done
 	rm -f docs/screenshots/sheet-*.pdf docs/screenshots/scale-2/sheet-*.pdf
 
-# Types the published worked examples of tests/verification/ into the
-# window, compares the shown results and rewrites docs/verification.md;
-# fails when a press fails or a result lies outside its tolerance.
+# Types the published worked examples and the finite-element study's
+# models of tests/verification/ into the window, compares the shown
+# results and rewrites docs/verification.md; fails when a press fails, a
+# result lies outside its tolerance unexplained, a finite-element
+# tolerance is not justified by its meshes, or a field shown has no check.
 .PHONY: verify
 verify: build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target tavrel_verify
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/tavrel_verify tests/verification docs/verification.md
+
+# The finite-element study behind the manual (tools/verify/fe): every
+# model on three meshes with CalculiX, written to
+# tests/verification/fe-results.tsv, then the manual made again from it.
+# About 15 minutes on one core; FE_WORK holds the solver's files.
+FE_PACKAGES = calculix-ccx python3
+FE_WORK ?= $(BUILD_DIR)/fe
+.PHONY: verify-fe verify-fe-ci
+verify-fe:
+	$(call install_missing,$(FE_PACKAGES))
+	python3 tools/verify/fe/study.py tests/verification/fe-results.tsv --workdir $(FE_WORK)
+	$(MAKE) verify
+
+# Continuous integration's share of the study: the study's own checks, and
+# one model of each kind (a sphere, the roller, a beam) on its coarse mesh,
+# which must give the committed numbers to a millionth.
+verify-fe-ci:
+	$(call install_missing,$(FE_PACKAGES))
+	python3 -m unittest discover -s tools/verify/fe
+	python3 tools/verify/fe/study.py $(BUILD_DIR)/fe-ci.tsv --set ci --workdir $(FE_WORK)-ci \
+	    --check tests/verification/fe-results.tsv
 
 # Installs into PREFIX (default /usr/local); DESTDIR is honoured too.
 PREFIX ?= /usr/local
