@@ -15,11 +15,15 @@ enum class Model { Hertz, Beam, Bearing };
 
 struct ResultField {
     const char *label; // as the manual names it
+    // The control that shows it, or kDiagramDepth: the depth of the largest
+    // shear stress, which the diagram window's values give.
     const char *field;
     // Half a unit of the last digit that the field's pattern shows; 0 for
     // the scientific pattern, whose unit follows the shown exponent.
     double displayHalfUnit;
 };
+
+inline constexpr const char *kDiagramDepth = "diagram: depth";
 
 struct Calculator {
     Model model;
@@ -27,9 +31,11 @@ struct Calculator {
     const char *title;
     std::map<QString, QString> inputs;     // column -> edit box
     std::map<QString, QString> selections; // column -> radio group
-    QString kindColumn;                    // column naming a menu item to trigger, or empty
+    QString kindColumn;                    // column naming the kind of body, or empty
+    std::map<QString, QString> kinds;      // kind -> the menu item that chooses it
     const char *button;
     std::map<QString, ResultField> results; // check name -> field
+    const char *caption;                    // the caption that names the deflection, or nullptr
 };
 
 const std::vector<Calculator> &calculators();

@@ -13,28 +13,31 @@ namespace
 {
 
 struct TableRow {
-    double faOverC0, e, Y;
+    double f0FaOverC0, e, Y;
 };
 
-// Single-row deep-groove ball bearings, keyed by Fa/C0.
+// ISO 281, single-row radial deep-groove ball bearings, normal clearance.
 constexpr std::array kTable = {
-    TableRow{0.014, 0.19, 2.30}, TableRow{0.021, 0.21, 2.15}, TableRow{0.028, 0.22, 1.99},
-    TableRow{0.042, 0.24, 1.85}, TableRow{0.056, 0.26, 1.71}, TableRow{0.070, 0.27, 1.63},
-    TableRow{0.084, 0.28, 1.55}, TableRow{0.110, 0.30, 1.45}, TableRow{0.17, 0.34, 1.31},
-    TableRow{0.28, 0.38, 1.15},  TableRow{0.42, 0.42, 1.04},  TableRow{0.56, 0.44, 1.00},
+    TableRow{0.172, 0.19, 2.30}, TableRow{0.345, 0.22, 1.99}, TableRow{0.689, 0.26, 1.71},
+    TableRow{1.03, 0.28, 1.55},  TableRow{1.38, 0.30, 1.45},  TableRow{2.07, 0.34, 1.31},
+    TableRow{3.45, 0.38, 1.15},  TableRow{5.17, 0.42, 1.04},  TableRow{6.89, 0.44, 1.00},
 };
 
 constexpr double kX = 0.56;
 
-// Below this the program's P is taken as smaller than the catalogue's: a
-// relative margin for the rounding of the two sums.
+// Below this the program's P is taken as smaller than ISO's: a relative
+// margin for the rounding of the two sums.
 constexpr double kUnsafeBelow = 1 - 1e-12;
 
-// The smallest ratio over Fa/Fr at one Cor/Fa, and the Fa/Fr run where the
-// ratio falls below 1.
+// The program takes its last row above Cor/Fa = 60; below Cor/Fa = 5 its
+// first.
+constexpr double kProgramLastKey = 60, kProgramFirstKey = 5;
+
+// The smallest ratio over the axial shares at one Cor/Fa, and the run of
+// shares where the ratio falls below 1.
 struct Column {
     LoadPoint smallest{0, 0, INFINITY};
-    double fromFaOverFr = INFINITY, toFaOverFr = -INFINITY;
+    double fromShare = INFINITY, toShare = -INFINITY;
 };
 
 double at(const Axis &axis, long i)
@@ -50,71 +53,102 @@ long count(const Axis &axis)
 void extendUnsafe(std::vector<UnsafeRange> &ranges, bool continues, double corOverFa, const Column &column)
 {
     if (!continues) {
-        ranges.push_back({corOverFa, corOverFa, column.fromFaOverFr, column.toFaOverFr, column.smallest});
+        ranges.push_back({corOverFa, corOverFa, column.fromShare, column.toShare, column.smallest});
         return;
     }
     UnsafeRange &range = ranges.back();
     range.toCorOverFa = corOverFa;
-    range.fromFaOverFr = std::min(range.fromFaOverFr, column.fromFaOverFr);
-    range.toFaOverFr = std::max(range.toFaOverFr, column.toFaOverFr);
+    range.fromShare = std::min(range.fromShare, column.fromShare);
+    range.toShare = std::max(range.toShare, column.toShare);
     if (column.smallest.ratio < range.worst.ratio)
         range.worst = column.smallest;
 }
 
+Column columnAt(double corOverFa, const Axis &share, Comparison &result)
+{
+    Column column;
+    for (long j = 0; j < count(share); ++j) {
+        const double s = std::min(at(share, j), 1.0);
+        const LoadPoint point{corOverFa, s, programLoad(corOverFa, s) / isoLoad(corOverFa, s)};
+        if (point.ratio > result.largest.ratio)
+            result.largest = point;
+        if (point.ratio < result.smallest.ratio)
+            result.smallest = point;
+        if (point.ratio < column.smallest.ratio)
+            column.smallest = point;
+        if (point.ratio < kUnsafeBelow) {
+            column.fromShare = std::min(column.fromShare, s);
+            column.toShare = std::max(column.toShare, s);
+        }
+    }
+    return column;
+}
+
 } // namespace
 
-LoadFactors catalogueFactors(double faOverC0)
+double isoFirstRow()
 {
-    if (faOverC0 <= kTable.front().faOverC0)
+    return kTable.front().f0FaOverC0 / kIsoF0;
+}
+
+double isoLastRow()
+{
+    return kTable.back().f0FaOverC0 / kIsoF0;
+}
+
+LoadFactors isoFactors(double faOverC0)
+{
+    const double key = kIsoF0 * faOverC0;
+    if (key <= kTable.front().f0FaOverC0)
         return {kTable.front().e, kTable.front().Y};
     const auto upper = std::find_if(kTable.begin(), kTable.end(),
-                                    [faOverC0](const TableRow &row) { return row.faOverC0 >= faOverC0; });
+                                    [key](const TableRow &row) { return row.f0FaOverC0 >= key; });
     if (upper == kTable.end())
         return {kTable.back().e, kTable.back().Y};
     const TableRow &lower = *(upper - 1);
-    const double t = (faOverC0 - lower.faOverC0) / (upper->faOverC0 - lower.faOverC0);
+    const double t = (key - lower.f0FaOverC0) / (upper->f0FaOverC0 - lower.f0FaOverC0);
     return {lower.e + t * (upper->e - lower.e), lower.Y + t * (upper->Y - lower.Y)};
 }
 
-double catalogueLoad(double corOverFa, double faOverFr)
+double faOverFr(double axialShare)
 {
-    const LoadFactors f = catalogueFactors(1 / corOverFa);
-    return faOverFr > f.e ? kX + f.Y * faOverFr : 1.0;
+    return axialShare >= 1 ? INFINITY : axialShare / (1 - axialShare);
 }
 
-double programLoad(double corOverFa, double faOverFr)
+double isoLoad(double corOverFa, double axialShare)
 {
-    // Fr = 1; without an axial load any positive Cor leaves P = Fr.
-    const double Fa = faOverFr;
+    const LoadFactors f = isoFactors(1 / corOverFa);
+    const double Fr = 1 - axialShare, Fa = axialShare;
+    return faOverFr(axialShare) > f.e ? kX * Fr + f.Y * Fa : Fr;
+}
+
+double programLoad(double corOverFa, double axialShare)
+{
+    // Without an axial load any positive Cor leaves P = Fr.
+    const double Fr = 1 - axialShare, Fa = axialShare;
     const double Cor = Fa > 0 ? corOverFa * Fa : 1.0;
-    return tavrel::computeBearingLife({1.0, Cor, 1.0, 1.0, Fa}).P;
+    return tavrel::computeBearingLife({1.0, Cor, 1.0, Fr, Fa}).P;
 }
 
-Comparison compareLoadFactors(const Axis &corOverFa, const Axis &faOverFr)
+Comparison compareLoadFactors(const Axis &corOverFa, const Axis &share)
 {
     Comparison result{{0, 0, -INFINITY}, {0, 0, INFINITY}, {}};
     bool previousUnsafe = false;
     for (long i = 0; i < count(corOverFa); ++i) {
         const double c = at(corOverFa, i);
-        Column column;
-        for (long j = 0; j < count(faOverFr); ++j) {
-            const double f = at(faOverFr, j);
-            const LoadPoint point{c, f, programLoad(c, f) / catalogueLoad(c, f)};
-            if (point.ratio > result.largest.ratio)
-                result.largest = point;
-            if (point.ratio < result.smallest.ratio)
-                result.smallest = point;
-            if (point.ratio < column.smallest.ratio)
-                column.smallest = point;
-            if (point.ratio < kUnsafeBelow) {
-                column.fromFaOverFr = std::min(column.fromFaOverFr, f);
-                column.toFaOverFr = std::max(column.toFaOverFr, f);
-            }
-        }
+        const Column column = columnAt(c, share, result);
         const bool unsafe = column.smallest.ratio < kUnsafeBelow;
         if (unsafe)
             extendUnsafe(result.unsafe, previousUnsafe, c, column);
         previousUnsafe = unsafe;
+    }
+    // Below the table's last row and the program's first key, and above
+    // both tables' ends, neither method changes with Cor/Fa: a run that
+    // reaches the grid's end there goes on without end.
+    const double low = at(corOverFa, 0), high = at(corOverFa, count(corOverFa) - 1);
+    for (UnsafeRange &range : result.unsafe) {
+        range.openBelow = range.fromCorOverFa == low && low <= std::min(1 / isoLastRow(), kProgramFirstKey);
+        range.openAbove = range.toCorOverFa == high && high >= std::max(1 / isoFirstRow(), kProgramLastKey);
     }
     return result;
 }

@@ -1,8 +1,9 @@
-// The bearing tab's load factors against the catalogue method: e and Y
-// interpolated linearly on Fa/C0 in the deep-groove ball bearing table
-// keyed by Fa/C0 (X = 0.56 once Fa/Fr exceeds e). The program instead
-// takes one row of its own table, keyed by Cor/Fa rounded up to a multiple
-// of 5. Pure calculation: no Qt.
+// The bearing tab's load factors against ISO 281's table for single-row
+// deep-groove ball bearings with normal clearance: e and Y interpolated
+// linearly on Fa/C0r (X = 0.56 once Fa/Fr exceeds e), held at the first
+// and last row outside the table. The program instead takes one row of its
+// own table, keyed by Cor/Fa rounded up to a multiple of 5. Pure
+// calculation: no Qt.
 #pragma once
 
 #include <vector>
@@ -14,27 +15,41 @@ struct LoadFactors {
     double e, Y;
 };
 
-// e and Y at Fa/C0, linear between the table's rows and held at its first
-// and last row outside them.
-LoadFactors catalogueFactors(double faOverC0);
+// ISO 281 keys its rows by f0·Fa/C0r, from 0.172 to 6.89; with f0 = 12.3
+// they fall at Fa/C0r = 0.014 to 0.56.
+inline constexpr double kIsoF0 = 12.3;
 
-// The dynamic equivalent load per unit radial load, by the catalogue method
-// and by the program, at the ratios Cor/Fa and Fa/Fr.
-double catalogueLoad(double corOverFa, double faOverFr);
-double programLoad(double corOverFa, double faOverFr);
+// e and Y at Fa/C0r.
+LoadFactors isoFactors(double faOverC0);
 
-// A point of the comparison; ratio: the program's P over the catalogue's.
-// The life ratio follows as 1 / ratio³.
+// The first and last rows' Fa/C0r.
+double isoFirstRow();
+double isoLastRow();
+
+// The dynamic equivalent load per unit of the total load Fr + Fa, by ISO
+// 281 and by the program, at Cor/Fa and the axial share Fa/(Fr + Fa)
+// (0 a radial load, 1 a purely axial one).
+double isoLoad(double corOverFa, double axialShare);
+double programLoad(double corOverFa, double axialShare);
+
+// Fa/Fr of an axial share; infinite for a purely axial load.
+double faOverFr(double axialShare);
+
+// A point of the comparison; ratio: the program's P over ISO 281's. The
+// life ratio follows as 1 / ratio³.
 struct LoadPoint {
-    double corOverFa, faOverFr, ratio;
+    double corOverFa, axialShare, ratio;
 };
 
-// A run of Cor/Fa over which some Fa/Fr gives the program the smaller P,
-// that is the longer (unsafe) life; worst: where its P is smallest.
+// A run of Cor/Fa over which some axial share gives the program the smaller
+// P, that is the longer (unsafe) life; worst: where its P is smallest.
+// Open at an end where the run reaches the end of the compared range and
+// both methods stay constant beyond it.
 struct UnsafeRange {
     double fromCorOverFa, toCorOverFa;
-    double fromFaOverFr, toFaOverFr; // the Fa/Fr over which it happens
+    double fromShare, toShare; // the axial shares over which it happens
     LoadPoint worst;
+    bool openBelow = false, openAbove = false;
 };
 
 struct Comparison {
@@ -47,6 +62,7 @@ struct Axis {
     double from, to, step;
 };
 
-Comparison compareLoadFactors(const Axis &corOverFa, const Axis &faOverFr);
+// Over Cor/Fa along `corOverFa` and the axial share along `share`.
+Comparison compareLoadFactors(const Axis &corOverFa, const Axis &share);
 
 } // namespace verify

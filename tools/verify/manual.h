@@ -1,6 +1,7 @@
 // The verification manual in Markdown: a section per calculator with every
-// compared result, the examples as published and as typed, and the proof
-// of each model difference; then the sources and the summary line.
+// compared result, the examples as published and as typed (and rounded
+// as a user would type them), and each difference a model difference
+// explains; then the sources and the summary line.
 #pragma once
 
 #include "tools/verify/calculators.h"
@@ -19,8 +20,8 @@ QString calculatorSection(const Calculator &calc, const QStringList &columns,
 
 QString sourcesSection(const QStringList &sources);
 
-// "34 examples from 24 sources: ..., largest difference ..."
-QString summaryLine(const Tally &tally);
+// "25 examples (26 rows) from 19 sources: ..., largest difference ..."
+QString summaryLine(const Tally &tally, int problemsWithin);
 
 // The relative difference as a percentage with three decimals; the signed
 // form carries a plus before a positive value.

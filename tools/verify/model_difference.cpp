@@ -1,6 +1,10 @@
-#include "tools/verify/model_proof.h"
+#include "tools/verify/model_difference.h"
+
+#include "tools/verify/examples.h"
 
 #include "bearing/bearing_calc.h"
+
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -53,32 +57,96 @@ Factors programFactors(const Difference &d)
     return {{QStringLiteral("X"), r.X}, {QStringLiteral("Y"), r.Y}, {QStringLiteral("e"), r.e}};
 }
 
+// Why a factor's quote does not vouch for it, or nothing.
+QString unquoted(const SourceFactor &f, const QString &publishedText)
+{
+    const QString named = QStringLiteral("%1=%2").arg(f.name, f.written);
+    if (f.quote.isEmpty())
+        return QStringLiteral("%1 quotes no words of the source").arg(named);
+    if (!publishedText.contains(f.quote))
+        return QStringLiteral("%1: “%2” is not in the row's account of the source").arg(named, f.quote);
+    // The value must stand as a number of its own in the quote, not as
+    // part of a longer one (1.2 is not printed by "1.26").
+    const QRegularExpression number(
+        QStringLiteral("(?<![0-9.])%1(?![0-9])").arg(QRegularExpression::escape(f.written)));
+    if (!number.match(f.quote).hasMatch())
+        return QStringLiteral("%1: “%2” does not print %3").arg(named, f.quote, f.written);
+    return QString();
+}
+
+// Why the recomputations do not explain the difference, or nothing.
+QString unexplained(const Difference &d, const Explanation &e)
+{
+    // A relative allowance of 1e-9 for the rounding of the two formulas.
+    const double slack = 1e-9 * std::fabs(d.shown);
+    if (!(std::fabs(e.programRecomputed - d.shown) <= d.displayHalfUnit + slack))
+        return QStringLiteral("the program's own factors do not give the shown value");
+    if (std::fabs(e.recomputed - d.published) > d.tolerance)
+        return QStringLiteral("the source's factors do not give the published value");
+    if (std::fabs(e.gap) > kExplainedGapBound)
+        return QStringLiteral("the gap, %1 % in the equivalent load, exceeds the bound of %2 %")
+            .arg(e.gap * 100, 0, 'f', 2)
+            .arg(kExplainedGapBound * 100, 0, 'f', 0);
+    return QString();
+}
+
 } // namespace
+
+std::optional<std::vector<SourceFactor>> parseSourceFactors(const QString &text, QString &error)
+{
+    std::vector<SourceFactor> factors;
+    for (const QString &item : text.split(u';', Qt::SkipEmptyParts)) {
+        const QString nameValue = item.section(u'@', 0, 0).trimmed();
+        SourceFactor f;
+        f.name = nameValue.section(u'=', 0, 0).trimmed();
+        f.written = nameValue.section(u'=', 1).trimmed();
+        f.quote = item.contains(u'@') ? item.section(u'@', 1).trimmed() : QString();
+        const auto value = evaluate(f.written);
+        if (f.name.isEmpty() || !nameValue.contains(u'=') || !value) {
+            error = QStringLiteral("unreadable factor \"%1\"").arg(item.trimmed());
+            return std::nullopt;
+        }
+        f.value = *value;
+        factors.push_back(f);
+    }
+    return factors;
+}
 
 std::optional<double> recompute(const Difference &difference, const Factors &factors)
 {
     return difference.model == Model::Bearing ? bearing(difference, factors) : std::nullopt;
 }
 
-Proof proveModelDifference(const Difference &d, const Factors &sourceFactors)
+double equivalentLoadGap(const QString &check, double shown, double published)
 {
-    Proof proof;
-    const auto bySource = recompute(d, sourceFactors);
-    if (!bySource) {
-        proof.reason = QStringLiteral("no source factor for %1").arg(d.check);
-        return proof;
+    if (check == QLatin1String("Lh") || check == QLatin1String("days"))
+        return std::cbrt(published / shown) - 1;
+    return shown / published - 1;
+}
+
+Explanation explainModelDifference(const Difference &d, const std::vector<SourceFactor> &sourceFactors,
+                                   const QString &publishedText)
+{
+    Explanation e;
+    Factors factors;
+    for (const SourceFactor &f : sourceFactors) {
+        factors[f.name] = f.value;
+        if (e.reason.isEmpty())
+            e.reason = unquoted(f, publishedText);
     }
-    proof.recomputed = *bySource;
-    proof.programRecomputed = *recompute(d, programFactors(d));
-    const double byProgram = proof.programRecomputed;
-    // A relative allowance of 1e-9 for the rounding of the two formulas.
-    const double slack = 1e-9 * std::fabs(d.shown);
-    if (!(std::fabs(byProgram - d.shown) <= d.displayHalfUnit + slack))
-        proof.reason = QStringLiteral("the program's own factors do not give the shown value");
-    else if (std::fabs(*bySource - d.published) > d.tolerance)
-        proof.reason = QStringLiteral("the source's factors do not give the published value");
-    proof.proven = proof.reason.isEmpty();
-    return proof;
+    const auto bySource = recompute(d, factors);
+    if (!bySource) {
+        e.reason = QStringLiteral("no source factor for %1").arg(d.check);
+        return e;
+    }
+    e.recomputed = *bySource;
+    e.programRecomputed = *recompute(d, programFactors(d));
+    e.gap = equivalentLoadGap(d.check, d.shown, d.published);
+    // A factor the source does not print explains nothing.
+    if (e.reason.isEmpty())
+        e.reason = unexplained(d, e);
+    e.explained = e.reason.isEmpty();
+    return e;
 }
 
 } // namespace verify

@@ -9,8 +9,12 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTextBrowser>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -54,6 +58,36 @@ double scientificHalfUnit(const QString &text)
     return e < 0 ? 0.0 : 0.005 * std::pow(10.0, text.mid(e + 1).toDouble());
 }
 
+// The diagram window's values for the page that holds `button`, as a
+// user opens them after the press (Ctrl+G over that page).
+QString diagramValues(TForm1 &form, QWidget *button)
+{
+    if (auto *pages = form.findChild<QTabWidget *>())
+        for (int i = 0; i < pages->count(); ++i)
+            if (pages->widget(i)->isAncestorOf(button))
+                pages->setCurrentIndex(i);
+    form.showDiagram();
+    auto *values = form.findChild<QTextBrowser *>(QStringLiteral("DiagramValues"));
+    return values ? values->toPlainText() : QString();
+}
+
+// The depth of the largest shear stress in the diagram's values:
+// "τmax = 0.310 p_max、深さ z = 0.48 a = 19.230 mm".
+QString depthText(const QString &values)
+{
+    static const QRegularExpression depth(QStringLiteral("深さ z = [0-9.]+ [ab] = ([0-9.]+) mm"));
+    const auto match = depth.match(values);
+    return match.hasMatch() ? match.captured(0) : QString();
+}
+
+std::optional<double> depthNumber(const QString &text)
+{
+    const QString number = text.section(u'=', -1).remove(QStringLiteral("mm")).trimmed();
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
 QString fieldText(QWidget &form, const QString &name)
 {
     if (auto *label = form.findChild<QLabel *>(name))
@@ -68,9 +102,10 @@ QString fieldText(QWidget &form, const QString &name)
 QString prepare(TForm1 &form, const Calculator &calc, const Row &row, QStringList &boxes)
 {
     if (!calc.kindColumn.isEmpty()) {
-        auto *action = form.findChild<QAction *>(row.cell(calc.kindColumn));
+        const auto item = calc.kinds.find(row.cell(calc.kindColumn));
+        auto *action = item == calc.kinds.end() ? nullptr : form.findChild<QAction *>(item->second);
         if (!action)
-            return QStringLiteral("no menu item %1").arg(row.cell(calc.kindColumn));
+            return QStringLiteral("no kind %1").arg(row.cell(calc.kindColumn));
         boxes << answeringErrorBoxes([action] { action->trigger(); });
     }
     for (const auto &[column, group] : calc.selections) {
@@ -91,7 +126,7 @@ QString prepare(TForm1 &form, const Calculator &calc, const Row &row, QStringLis
     return QString();
 }
 
-Outcome compare(QWidget &form, const Calculator &calc, const Check &check)
+Outcome compare(QWidget &form, const Calculator &calc, const Check &check, const QString &diagram)
 {
     Outcome out;
     out.check = check.name;
@@ -105,8 +140,9 @@ Outcome compare(QWidget &form, const Calculator &calc, const Check &check)
     }
     const ResultField &field = result->second;
     out.label = QString::fromUtf8(field.label);
-    out.shown = fieldText(form, QString::fromLatin1(field.field));
-    out.value = shownNumber(out.shown);
+    const bool inDiagram = QLatin1String(field.field) == QLatin1String(kDiagramDepth);
+    out.shown = inDiagram ? depthText(diagram) : fieldText(form, QString::fromLatin1(field.field));
+    out.value = inDiagram ? depthNumber(out.shown) : shownNumber(out.shown);
     if (!out.value) {
         out.failure = QStringLiteral("%1 shows \"%2\"").arg(QString::fromLatin1(field.field), out.shown);
         return out;
@@ -143,8 +179,16 @@ ExampleRun runExample(const Calculator &calc, const Row &row)
         run.failure = QStringLiteral("error box: %1").arg(boxes.join(QStringLiteral(" / ")));
         return run;
     }
+    if (calc.caption)
+        run.caption = fieldText(form, QString::fromLatin1(calc.caption));
+    const bool needsDiagram = std::any_of(checks.begin(), checks.end(), [&calc](const Check &check) {
+        const auto result = calc.results.find(check.name);
+        return result != calc.results.end() &&
+               QLatin1String(result->second.field) == QLatin1String(kDiagramDepth);
+    });
+    const QString diagram = needsDiagram ? diagramValues(form, button) : QString();
     for (const Check &check : checks)
-        run.outcomes.push_back(compare(form, calc, check));
+        run.outcomes.push_back(compare(form, calc, check, diagram));
     return run;
 }
 

@@ -35,6 +35,7 @@ struct ExampleRun {
     // The number each input box held when the button was pressed, by
     // column: typed values and the defaults of boxes left alone.
     std::map<QString, double> inputs;
+    QString caption; // the deflection's caption after the press (beam only)
     QString failure; // set when the example could not be run at all
 };
 
