@@ -82,7 +82,7 @@ verify: build
 # The finite-element study behind the manual (tools/verify/fe): every
 # model on three meshes with CalculiX, written to
 # tests/verification/fe-results.tsv, then the manual made again from it.
-# About 15 minutes on one core; FE_WORK holds the solver's files.
+# About 12 minutes on one core; FE_WORK holds the solver's files.
 FE_PACKAGES = calculix-ccx python3
 FE_WORK ?= $(BUILD_DIR)/fe
 .PHONY: verify-fe verify-fe-ci

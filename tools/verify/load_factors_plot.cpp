@@ -69,8 +69,9 @@ std::string axes()
         svg +=
             format("<line x1='%.1f' y1='%.1f' x2='%.1f' y2='%.1f' stroke='#888' stroke-dasharray='4 3'/>\n",
                    xOf(c), kTop, xOf(c), kTop + kHeight);
+    // Above the lines, clear of the note on the unsafe band at the foot.
     svg += format("<text x='%.1f' y='%.1f' fill='#555'>ISO 281 table</text>\n", xOf(1 / isoLastRow()) + 4,
-                  kTop + kHeight - 8);
+                  kTop + 14);
     svg += format("<line x1='%.1f' y1='%.1f' x2='%.1f' y2='%.1f' stroke='#000'/>\n", kLeft, yOf(1.0),
                   kLeft + kWidth, yOf(1.0));
     svg += format("<rect x='%.1f' y='%.1f' width='%.1f' height='%.1f' fill='none' stroke='#000'/>\n", kLeft,
