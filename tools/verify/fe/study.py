@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """The finite-element study behind the verification manual.
 
-  study.py OUT.tsv [--set full|ci] [--check COMMITTED.tsv] [--workdir DIR]
+  study.py OUT.tsv [--set full|ci] [--models FS1,FB20,...] [--check COMMITTED.tsv]
+           [--contact-meshes 24,36,48] [--contact-core 2.0] [--contact-growth 1.2]
+           [--beam-meshes 40:1,60:2,80:3] [--workdir DIR]
 
 Runs every model of the study (--set full) or one model per calculator
 kind at the coarse mesh (--set ci) with CalculiX, on three meshes each
@@ -42,8 +44,6 @@ TOLERANCES = {
 }
 BEAM_TOLERANCES = {"delta": 0.003}  # the beam's deflection at x; the contact's approach is "delta" above
 
-CONTACT_MESHES = [contact.MeshSize("coarse", 24), contact.MeshSize("medium", 36), contact.MeshSize("fine", 48)]
-BEAM_MESHES = [beams.BeamMesh("coarse", 40, 1), beams.BeamMesh("medium", 60, 2), beams.BeamMesh("fine", 80, 3)]
 
 
 def hertz_inputs(kind, r1, r2_or_b, load, m1, m2):
@@ -181,12 +181,23 @@ def main():
     parser.add_argument("--set", choices=("full", "ci"), default="full")
     parser.add_argument("--check")
     parser.add_argument("--workdir", default=os.path.join("build", "fe"))
+    parser.add_argument("--models", help="only these models, by name")
+    parser.add_argument("--contact-meshes", default="24,36,48")
+    parser.add_argument("--contact-core", type=float, default=2.0)
+    parser.add_argument("--contact-growth", type=float, default=1.2)
+    parser.add_argument("--beam-meshes", default="40:1,60:2,80:3")
     args = parser.parse_args()
+    contact_meshes = [contact.MeshSize(label, int(n), args.contact_core, args.contact_growth)
+                      for label, n in zip(("coarse", "medium", "fine"), args.contact_meshes.split(","))]
+    beam_meshes = [beams.BeamMesh(label, int(spec.split(":")[0]), int(spec.split(":")[1]))
+                   for label, spec in zip(("coarse", "medium", "fine"), args.beam_meshes.split(","))]
 
     rows = []
     for study in studies(args.set):
+        if args.models and study.id not in args.models.split(","):
+            continue
         contact_kind = isinstance(study, ContactStudy)
-        meshes = CONTACT_MESHES if contact_kind else BEAM_MESHES
+        meshes = contact_meshes if contact_kind else beam_meshes
         if args.set == "ci":
             meshes = meshes[:1]
         start = time.time()
