@@ -116,6 +116,28 @@ QString contactKindName(ContactKind kind)
 // The result fields a kind selection empties.
 constexpr const char *kResultFields[] = {"Label13", "Label14", "Label15", "Label20", "Label21", "Label22"};
 
+// What the user is told of inputs that describe no real contact, and the
+// boxes concerned.
+using HertzFaultLook = FaultLook<HertzFault>;
+constexpr const char *kPoissonRange =
+    "%1は -1 より大きく 0.5 以下の値にしてください。ポアソン比がこの範囲の外にある材料はありません。";
+// clang-format off
+constexpr std::array kFaultLooks = {
+    HertzFaultLook{HertzFault::RadiusNotPositive, kMustBePositive, {"Edit6"}},
+    HertzFaultLook{HertzFault::LoadNotPositive, kMustBePositive, {"Edit1"}},
+    HertzFaultLook{HertzFault::Modulus1NotPositive, kMustBePositive, {"Edit2"}},
+    HertzFaultLook{HertzFault::Modulus2NotPositive, kMustBePositive, {"Edit3"}},
+    HertzFaultLook{HertzFault::Poisson1OutOfRange, kPoissonRange, {"Edit4"}},
+    HertzFaultLook{HertzFault::Poisson2OutOfRange, kPoissonRange, {"Edit5"}},
+    HertzFaultLook{HertzFault::WidthNotPositive, kMustBePositive, {"Edit7"}},
+    HertzFaultLook{HertzFault::SecondRadiusZero,
+              "%1は 0 以外の値にしてください。凸球の半径は正の値、凹面（球面座）の半径は負の値で入力します。", {"Edit7"}},
+    HertzFaultLook{HertzFault::SeatNotLarger,
+              "%1が負（凹面）のときは、その絶対値を%2より大きくしてください。凹面が球より小さいと、"
+              "球は凹面の内側に接触できません。", {"Edit7", "Edit6"}},
+};
+// clang-format on
+
 constexpr ContactLook kSphere{ContactKind::SphereOnSphere,
                               "  球と凸球  ",
                               "Image1",
@@ -221,6 +243,8 @@ void HertzTab::Button3Click()
     in.nu2 = readNumber(controls_.edit(QStringLiteral("Edit5")));
     in.size2 = readNumber(controls_.edit(QStringLiteral("Edit7")));
 
+    if (const std::optional<HertzFault> fault = findHertzFault(contactKind_, in))
+        refuseFault(kFaultLooks, *fault);
     const HertzResult r = computeHertz(contactKind_, in);
 
     const char *pattern = kPatternThreeDecimals;

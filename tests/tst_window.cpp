@@ -87,7 +87,21 @@ void TestWindow::behaves_data()
     row("a spreadsheet cell pasted", "clipboard=\t500\r\n|Edit10=|Edit10<Ctrl+V|Button1", "Edit10=500|Label38= 664.0");
     row("two cells refused whole", "clipboard=500\t200\r\n|Edit10<Ctrl+V", "Edit10=1500", "1 つの欄に入る値は 1 つだけです。貼り付けようとした文字列はタブか改行で区切られた複数の値を含むため、貼り付けませんでした。");
     row("a full-width number pasted from the menu", "clipboard=\u3000１２．５\n|Edit6=|Edit6^", "menu?貼り付け|Edit6=12.5");
-    row("Hertz, zero modulus", "Button3|Edit3=0|Button3<Space", "Label15= 124.898|Button3:focus", fault);
+    row("Hertz, zero modulus", "Button3|Edit3=0|Button3<Space", "Label15= 124.898|Edit3:focus", "「E2」は 0 より大きい値にしてください。");
+    row("Hertz, an overflow", "Button3|Edit1=1e308|Button3<Space", "Label15= 124.898|Button3:focus", fault);
+    // Contacts that cannot be, refused by name at their boundaries.
+    const QString poisson = "は -1 より大きく 0.5 以下の値にしてください。ポアソン比がこの範囲の外にある材料はありません。";
+    row("Hertz, ν1 just above 0.5", "Button3|Edit4=0.5001|Button3", "Label21= 16.653|Edit4:focus", "「ポアソン比 ν1」" + poisson);
+    row("Hertz, ν1 at 0.5 accepted", "Edit4=0.5|Button3", "Label21= 0.000|Label15= 132.800");
+    row("Hertz, both ν 0.7: the first named", "Edit4=0.7|Edit5=0.7|Button3", "Edit4:focus|Label21=", "「ポアソン比 ν1」" + poisson);
+    row("Hertz, ν2 at -1", "Edit5=-1|Button3", "Edit5:focus", "「ν2」" + poisson);
+    const QString seat = "「R2[mm]」が負（凹面）のときは、その絶対値を「球半径 R1[mm]」より大きくしてください。凹面が球より小さいと、球は凹面の内側に接触できません。";
+    row("Hertz, a seat smaller than the ball", "Edit6=10|Edit7=-8|Button3", "Edit7:focus|Label13=", seat);
+    row("Hertz, a seat as large as the ball", "Edit7=-40|Button3", "Edit7:focus", seat);
+    row("Hertz, a seat just larger accepted", "Edit7=-40.0001|Button3", "Label13= 47.027");
+    row("Hertz, R2 zero", "Edit7=0|Button3", "Edit7:focus", "「R2[mm]」は 0 以外の値にしてください。凸球の半径は正の値、凹面（球面座）の半径は負の値で入力します。");
+    row("Hertz, R1, P and B not above 0", "Edit6=-40|Button3|Edit6=40|Edit1=0|Button3|Edit1=100|N5|Edit7=0|Button3", "Edit7:focus|Label13=",
+        "「球半径 R1[mm]」は 0 より大きい値にしてください。|「荷 重 P[kg]」は 0 より大きい値にしてください。|「ﾛｰﾗ幅 B [mm]」は 0 より大きい値にしてください。");
     row("beam, disabled box says which section enables it", "Edit17=x|Button2<Space", "Button2:focus", "「b2」の「x」は正しい数値ではありません。この欄は断面で「中空長方形」か「中空円形」を選ぶと入力できます。");
     row("beam, disabled empty box", "RadioGroup2:4|Edit15=|Button2", "", "「b1」が空欄です。数値を入力してください。この欄は断面で「中実長方形」「中空長方形」「中実円形」か「中空円形」を選ぶと入力できます。");
     row("beam, too large", "Edit23=1e999|Button2", "Edit23:focus", "「E」の「1e999」は大きすぎて扱えません。");
