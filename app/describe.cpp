@@ -29,8 +29,11 @@ constexpr const char *kStaleProperty = "tavrelStale";
 constexpr const char *kCaptionProperty = "tavrelCaptionLabel";
 constexpr const char *kCaptionedProperty = "tavrelCaptioned";
 constexpr const char *kResultProperty = "tavrelResult";
+constexpr const char *kNoteProperty = "tavrelNote";
 
 constexpr const char *kStaleMessage = "入力が変更されています。計算を押すと更新されます。";
+// Said after the name of a result that is not current.
+constexpr const char *kStaleName = "（未更新）";
 
 constexpr double kNewtonsPerKgf = 9.80665;
 
@@ -151,8 +154,11 @@ void nameControl(QWidget *control)
     const auto *caption = objectIn<QLabel>(control, kCaptionProperty);
     if (!caption)
         return;
+    const bool stale = showsStaleText(control);
+    const QString staleName = stale ? QString::fromUtf8(kStaleName) : QString();
+    const QString staleMessage = stale ? QString::fromUtf8(kStaleMessage) : QString();
     if (!control->property(kResultProperty).toBool()) {
-        rename(control, captionName(control), control->accessibleDescription());
+        rename(control, captionName(control) + staleName, staleMessage);
         return;
     }
     // The unit is said after the value, in place of the caption's
@@ -164,10 +170,11 @@ void nameControl(QWidget *control)
     if (!value.isEmpty() && !value.endsWith(unit))
         name << unit;
     // Said after the name: that the result is not current, else its value
-    // in SI units where there is one.
-    const bool stale = !value.isEmpty() && control->property(kStaleProperty).toBool();
-    rename(control, name.join(QLatin1Char(' ')),
-           stale ? QString::fromUtf8(kStaleMessage) : siValue(control, value));
+    // in SI units where there is one, and its note.
+    QStringList description{siValue(control, value), control->property(kNoteProperty).toString()};
+    description.removeAll(QString());
+    rename(control, name.join(QLatin1Char(' ')) + staleName,
+           stale ? staleMessage : description.join(QLatin1Char('\n')));
 }
 
 void announceResults(const QList<QWidget *> &results)
@@ -212,13 +219,28 @@ void markCurrent(QWidget *field, bool current)
     nameControl(field);
 }
 
+bool showsStaleText(const QWidget *control)
+{
+    return control->property(kStaleProperty).toBool() && !textOf(control).trimmed().isEmpty();
+}
+
+void setResultNote(QWidget *field, const QString &note)
+{
+    field->setProperty(kNoteProperty, note);
+    field->setToolTip(toolTipFor(field, textOf(field)));
+    nameControl(field);
+}
+
 QString toolTipFor(const QWidget *control, const QString &text)
 {
     const QString whole = text.trimmed();
     if (!whole.isEmpty() && control->property(kStaleProperty).toBool())
         return QString::fromUtf8(kStaleMessage);
-    const QString si = siValue(control, whole);
-    return si.isEmpty() ? whole : whole + QLatin1Char('\n') + si;
+    QStringList lines{whole, siValue(control, whole)};
+    if (!whole.isEmpty())
+        lines << control->property(kNoteProperty).toString();
+    lines.removeAll(QString());
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString textOf(const QWidget *control)

@@ -19,7 +19,7 @@ const QColor kTauColour(128, 0, 0);
 // How far the drawings reach, in contact sizes: across the contact, and
 // below it.
 constexpr double kAcross = 1.5;
-constexpr double kDepth = 3;
+constexpr double kDepth = kAxisDepth;
 // The τ_max field's fixed factor is named beside the curve's largest τ when
 // the two differ by more than this share.
 constexpr double kFactorTolerance = 0.005;

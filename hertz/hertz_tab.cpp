@@ -6,6 +6,7 @@
 #include "app/palette.h"
 #include "app/popups.h"
 #include "app/textlabel.h"
+#include "hertz/hertz_subsurface.h"
 
 #include <QAction>
 #include <QLabel>
@@ -159,6 +160,25 @@ constexpr ContactLook kRoller{ContactKind::CylinderOnPlane,
 
 } // namespace
 
+QStringList shearApproximation(const HertzPress &press)
+{
+    const HertzInput &in = press.in;
+    // Exact comparisons: "0.3" typed in a box reads as exactly this double.
+    if (press.kind != ContactKind::SphereOnSphere || (in.nu1 == 0.3 && in.nu2 == 0.3))
+        return {};
+    const auto number = [](double value) { return formatted(kPatternThreeDecimals, value).trimmed(); };
+    QStringList lines{QStringLiteral("欄の値は 0.31·p_max です（係数 0.31 は ν = 0.3 のときの値）。")};
+    const std::pair<const char *, double> bodies[] = {{"物体1（ν1", in.nu1}, {"物体2（ν2", in.nu2}};
+    for (const auto &[body, nu] : bodies) {
+        const ShearPeak peak = largestShear(press.kind, nu, kAxisDepth);
+        lines << QStringLiteral("曲線の最大値 %1 = %2）: %3 kgf/mm²（%4 p_max）、深さ z = %5 mm")
+                     .arg(QString::fromUtf8(body), QString::fromStdString(FloatToStr(nu)),
+                          number(peak.tau * press.r.pMax), number(peak.tau),
+                          number(peak.z * press.r.contactSize));
+    }
+    return lines;
+}
+
 HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
 {
     setObjectName(QStringLiteral("TabSheet1"));
@@ -196,7 +216,7 @@ HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
 
     QPushButton *button3 = controls_.button(QStringLiteral("Button3"));
     connect(button3, &QPushButton::clicked, this, guarded(this, [this] { Button3Click(); }));
-    pressOnReturn(controls_, button3);
+    useComputeButton(button3);
 }
 
 void HertzTab::N1Click()
@@ -228,6 +248,7 @@ void HertzTab::selectContactKind(const ContactLook &look)
                   look.tensileApplies ? QColor(Qt::black) : kGreyColour);
     for (const char *name : kResultFields)
         clearField(controls_.label(QString::fromLatin1(name)));
+    setResultNote(controls_.label(QStringLiteral("Label22")), QString());
     lastPress_.reset();
     forgetPress();
 }
@@ -258,6 +279,7 @@ void HertzTab::Button3Click()
         showNumber(controls_.label(QStringLiteral("Label21")), pattern, *r.sigmaRMax);
     showNumberOrEmpty(controls_.label(QStringLiteral("Label22")), pattern, r.tauMax);
     lastPress_ = HertzPress{contactKind_, in, r};
+    setResultNote(controls_.label(QStringLiteral("Label22")), shearApproximation(*lastPress_).join(u'\n'));
     rememberPress();
 }
 

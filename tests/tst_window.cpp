@@ -6,6 +6,7 @@
 
 #include "app/calc_error.h"
 #include "app/numtext.h"
+#include "app/palette.h"
 #include "bearing/bearing_calc.h"
 
 #include <random>
@@ -35,6 +36,8 @@ class TestWindow : public GuiTest
 private slots:
     void behaves_data();
     void behaves();
+    void marksStaleResults_data();
+    void marksStaleResults();
     void fitsEveryText_data();
     void fitsEveryText();
     void keepsDesignedColoursOnDarkDesktop();
@@ -159,7 +162,12 @@ void TestWindow::behaves_data()
     // Names for a screen reader.
     row("named choices", "", "RadioGroup1@支持・荷重条件|RadioGroup1Item1@片持ちはり・等分布荷重|RadioGroup2@断面|RadioGroup2Item4@数値入力|Image1@接触の種類: 球と凸球");
     row("results named with value and unit", "Button3", "Label13@接触円半径 a 0.618 mm|Label20@最大圧縮応力 σz_max 124.898 kgf/mm²|Label20~= 1224.83 MPa");
-    row("a result not current says so", "Button3|Edit1=5", "Label15@最大圧力 p_max 124.898 kgf/mm²|Label15~" + stale);
+    row("a result not current says so", "Button3|Edit1=5", "Label15@最大圧力 p_max 124.898 kgf/mm²（未更新）|Label15~" + stale + "|Edit20@Mmax 未計算");
+    row("the beam's I not current", "Button2|Edit16=40", "Edit19@I（未更新）|Edit19~" + stale + "|Edit20@Mmax 2000 kgf·mm（未更新）");
+    row("a typed I is no result", "Button2|RadioGroup2:4", "Edit19@I|Edit21@σmax 1.5 kgf/mm²（未更新）");
+    const QString approximation = "欄の値は 0.31·p_max です（係数 0.31 は ν = 0.3 のときの値）。\n曲線の最大値 物体1（ν1 = 0.25）: 39.777 kgf/mm²（0.322 p_max）、深さ z = 0.289 mm\n曲線の最大値 物体2（ν2 = 0.3）: 38.336 kgf/mm²（0.310 p_max）、深さ z = 0.299 mm";
+    row("τ_max says when it is an approximation", "Edit4=0.25|Button3", "Label22?" + approximation + "|Label22~= 375.918 MPa\n" + approximation);
+    row("τ_max exact at ν 0.3", "Edit4=0.25|Button3|Edit4=0.3|Button3", "Label22~= 379.694 MPa");
     row("results not computed", "Button3|N5", "Label13@接触面半幅 b 未計算|Image5@接触の種類: 円柱と平面");
     row("beam results read only", "Button2", "Edit20@Mmax 2000 kgf·mm|Edit22@δx 1.68e-2 mm|Edit21:readonly|Edit19:editable|Edit19@I");
     row("bearing results", "Button1", "Label38@動等価荷重 P 1500.0 kgf|Label59@日数 444 日|Label28@定格疲れ寿命 Lh 10666.7 h");
@@ -223,6 +231,82 @@ void TestWindow::behaves()
                      qPrintable(e));
         }
     }
+}
+
+void TestWindow::marksStaleResults_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("stale");   // results drawn as no longer current
+    QTest::addColumn<QStringList>("current"); // results drawn as designed
+    QTest::addColumn<QString>("button");      // the tab's compute button
+    QTest::addColumn<bool>("due");            // whether it asks for a press
+    const auto row = [](const char *name, const char *steps, const char *stale, const char *current,
+                        const char *button, bool due) {
+        const auto list = [](const char *names) { return QString(names).split('|', Qt::SkipEmptyParts); };
+        QTest::newRow(name) << list(steps) << list(stale) << list(current) << QString(button) << due;
+    };
+    const char *hertz = "Label13|Label14|Label15|Label20|Label21|Label22";
+    const char *beam = "Edit19|Edit20|Edit21|Edit22";
+    const char *bearing = "Label38|Label28|Label59";
+    // clang-format off
+    row("Hertz, pressed", "Button3", "", hertz, "Button3", false);
+    row("Hertz, an edit", "Button3|Edit1=5", hertz, "", "Button3", true);
+    row("Hertz, the box put back", "Button3|Edit1=5|Edit1=100", "", hertz, "Button3", false);
+    row("Hertz, pressed again", "Button3|Edit1=5|Button3", "", hertz, "Button3", false);
+    row("Hertz, a material chosen on the beam tab", "Button3|Edit23^|N27", hertz, "", "Button3", true);
+    row("Hertz, a kind chosen empties the results", "Button3|Edit1=5|N5", "", "", "Button3", false);
+    row("beam, a section chosen", "Button2|RadioGroup2:2", beam, "", "Button2", true);
+    row("beam, the section chosen back", "Button2|RadioGroup2:2|RadioGroup2:0", "", beam, "Button2", false);
+    row("beam, a typed I is no result", "Button2|RadioGroup2:4", "Edit20|Edit21|Edit22", "Edit19", "Button2", true);
+    row("beam, a load case chosen, then pressed", "Button2|RadioGroup1:4|Button2", "", beam, "Button2", false);
+    row("bearing, an edit", "Button1|Edit10=1600", bearing, "", "Button1", true);
+    row("bearing, an edit before any press", "Edit10=1600", "", "", "Button1", false);
+    row("bearing, another tab's material", "Button1|N27", "", bearing, "Button1", false);
+    // clang-format on
+}
+
+// A result that no longer belongs to the boxes keeps its text, muted but
+// readable at 4.5:1 on its fill, framed by a dashed mark, and named 未更新;
+// the compute button takes the press-due colour.
+void TestWindow::marksStaleResults()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, stale);
+    QFETCH(QStringList, current);
+    QFETCH(QString, button);
+    QFETCH(bool, due);
+    QCOMPARE(run(steps), QStringList());
+    QCoreApplication::processEvents();
+    const auto marked = [](QWidget *field) {
+        const QImage image = field->grab().toImage();
+        int dashes = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y), m = tavrel::kStaleMarkColour;
+                const int off = std::abs(c.red() - m.red()) + std::abs(c.green() - m.green()) +
+                                std::abs(c.blue() - m.blue());
+                dashes += off < 60;
+            }
+        }
+        // Dashes three pixels in five round the field.
+        return dashes >= (image.width() + image.height()) / image.devicePixelRatio();
+    };
+    for (const QString &name : stale + current) {
+        QWidget *field = find<QWidget>(name);
+        const bool label = qobject_cast<QLabel *>(field);
+        const QColor ink = field->palette().color(label ? QPalette::WindowText : QPalette::Text);
+        const QColor fill = field->palette().color(label ? QPalette::Window : QPalette::Base);
+        const QString said = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
+        const bool isStale = stale.contains(name);
+        QVERIFY2(contrast(ink, fill) >= 4.5, qPrintable(name));
+        QVERIFY2((ink == QColor(Qt::black)) != isStale, qPrintable(name + " " + ink.name()));
+        QVERIFY2(marked(field) == isStale, qPrintable(name));
+        QVERIFY2(said.contains("未更新") == isStale, qPrintable(said));
+        QCOMPARE(textOf(name).isEmpty(), false);
+    }
+    auto *compute = find<QPushButton>(button);
+    QCOMPARE(compute->palette().color(QPalette::Button) == tavrel::kPressDueColour, due);
+    QCOMPARE(compute->accessibleDescription().contains("押すと結果が更新されます"), due);
 }
 
 void TestWindow::fitsEveryText_data()
