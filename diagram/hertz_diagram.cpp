@@ -80,7 +80,7 @@ DiagramContent hertzDiagram(const HertzPress &press)
     c.figure.plots.push_back(pressure);
 
     Plot below;
-    below.title = QStringLiteral("物体1の中心軸上の応力 [kgf/mm²]");
+    below.title = QStringLiteral("物体1の中心軸上の応力 [kgf/mm²]（引張が正）");
     below.x.title = QStringLiteral("深さ z [mm]");
     const auto curve = [&](AxisStress which) {
         return scaled(axisStressCurve(press.kind, nu1, which, kDepth), size, pMax);

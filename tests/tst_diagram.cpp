@@ -4,6 +4,7 @@
 // refused save; and the tab's copy shortcut from anywhere in the window.
 #include "guitest.h"
 
+#include "app/numtext.h"
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "diagram/diagram_window.h"
@@ -50,6 +51,8 @@ private slots:
     void labelsTicks();
     void placesLabelsApart();
     void drawsWhatWasPressed();
+    void marksTheCurvesOwnValues_data();
+    void marksTheCurvesOwnValues();
     void alignsTheSketchWithThePlots();
 };
 
@@ -141,19 +144,27 @@ void TestDiagram::marksTheFieldsValues_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("lines"); // "{Name}" stands for a field's text
-    const auto row = [](const char *name, const char *steps, const char *lines) {
-        QTest::newRow(name) << QString(steps).split('|', Qt::SkipEmptyParts) << QString(lines).split('|');
+    const auto row = [](const char *name, const char *steps, const QString &lines) {
+        QTest::newRow(name) << QString(steps).split('|', Qt::SkipEmptyParts) << lines.split('|');
     };
     // clang-format off
     row("sphere", "Button3", "p_max = {Label15} kgf/mm²（r = 0.000 mm、接触の中心）|a = {Label13} mm|τmax = 0.310 p_max、深さ z = 0.48 a = 0.297 mm|τ_max = {Label22} kgf/mm²");
     row("sphere, ν1 0.25", "Edit4=0.25|Button3", "τmax = 0.322 p_max、深さ z = 0.46 a = 0.289 mm|曲線の最大値 τmax = 39.777 kgf/mm²（0.322 p_max）|欄の τ_max = {Label22} kgf/mm² は固定の係数 0.31 p_max によるもので、曲線の最大値より 3.6 % 小さい値です（この係数は ν1 = 0.3 の値です）");
     row("roller", "N5|Edit7=10|Edit1=1000|Button3", "p_max = {Label15} kgf/mm²（x = 0.000 mm、接触の中心）|τmax = 0.300 p_max、深さ z = 0.79 b = 0.522 mm|τ_max = {Label22} kgf/mm²");
     row("roller, materials differ, small ν1", "N5|Edit4=0.1|Button3", "b = {Label13} mm|τmax = 1.408 kgf/mm²（曲線の最大値）|ν1 = 0.1 では、ころの軸方向の応力 σy = ν1·(σx + σz) との間のせん断応力の方が大きく、最大 0.408 p_max = 1.916 kgf/mm²（深さ z = 0.006 mm）です");
-    row("beam, cantilever, end load", "Button2", "x は自由端から測ります（L = 100.000 mm）|Mmax = {Edit20} kgf·mm（x = 100.000 mm）|δmax = 2.38e-2 mm（x = 0.000 mm）|δx = {Edit22} mm（x = 20.000 mm）");
-    row("beam, cantilever, uniform, x 0", "RadioGroup1:1|Edit13=0|Button2", "Mmax = {Edit20} kgf·mm（x = 100.000 mm）|δmax = {Edit22} mm（x = 0.000 mm）");
+    // The curve's moment is negative at a fixed end under a downward load;
+    // the field's follows the load. One line says so.
+    const QString why = "Mmax 欄の {Edit20} kgf·mm は下向きの荷重を正とした値で、図の M（下側引張が正）では ";
+    row("beam, cantilever, end load", "Button2", "x は自由端から測ります（L = 100.000 mm）|M = -2000 kgf·mm（x = 100.000 mm、絶対値が最大）|" + why + "-2000 kgf·mm です|δmax = 2.38e-2 mm（x = 0.000 mm）|δx = {Edit22} mm（x = 20.000 mm）");
+    row("beam, cantilever, upward end load", "Edit12=1000|Edit14=-100|Button2", "M = 100000 kgf·mm（x = 1000.000 mm、絶対値が最大）|" + why + "100000 kgf·mm です|δmax = -1.19e2 mm（x = 0.000 mm）");
+    row("beam, cantilever, uniform, x 0", "RadioGroup1:1|Edit13=0|Button2", "M = -100000 kgf·mm（x = 100.000 mm、絶対値が最大）|δmax = {Edit22} mm（x = 0.000 mm）");
     row("beam, point load", "RadioGroup1:2|Button2", "x は右の支点から測ります（L = 100.000 mm）|Mmax = {Edit20} kgf·mm（x = 40.000 mm）|δmax = {Edit22} mm（x = 47.085 mm）");
     row("beam, supported, uniform", "RadioGroup1:3|Edit13=50|Button2", "Mmax = {Edit20} kgf·mm（x = 50.000 mm）|δmax = {Edit22} mm（x = 50.000 mm）");
-    row("beam, fixed ends", "RadioGroup1:4|Button2", "x は右端から測ります（L = 100.000 mm）|Mmax = {Edit20} kgf·mm（x = 0.000 mm と 100.000 mm）|δx = {Edit22} mm（x = 20.000 mm）");
+    row("beam, fixed ends", "RadioGroup1:4|Button2", "x は右端から測ります（L = 100.000 mm）|M = -16667 kgf·mm（x = 0.000 mm と 100.000 mm、絶対値が最大）|δx = {Edit22} mm（x = 20.000 mm）");
+    row("beam, fixed ends, upward load", "RadioGroup1:4|Edit14=-100|Button2", "M = 83333 kgf·mm（x = 0.000 mm と 100.000 mm、絶対値が最大）|" + why + "83333 kgf·mm です");
+    row("beam, supported, upward load: signs agree", "RadioGroup1:3|Edit14=-20|Button2", "Mmax = {Edit20} kgf·mm（x = 50.000 mm）");
+    row("beam, load on the right support", "RadioGroup1:2|Edit24=0|Button2", "M = {Edit20} kgf·mm、δ = {Edit22} mm（はりの全長で 0）|荷重は右の支点の上にあり、支点がそのまま受けます（せん断力はその支点で段状に変わり、V = -20 kgf）");
+    row("beam, load on the left support", "RadioGroup1:2|Edit24=100|Edit14=-2.5|Button2", "荷重は左の支点の上にあり、支点がそのまま受けます（せん断力はその支点で段状に変わり、V = -2.5 kgf）");
     row("bearing, axial load counts", "Edit8=1000|Edit25=10000|Edit10=1000|Edit11=1000|Button1", "Cor/Fa = 6000 / 1000 = 6.000 → 表の行 10：e = 0.29（Fa/Fr > e のとき X = 0.56、Y = 1.49）|Fa/Fr = 1000 / 1000 = 1.000 > e = 0.29 → X = 0.56、Y = 1.49|P = X·Fr + Y·Fa = 0.56 × 1000 + 1.49 × 1000 = {Label38} kgf|Lh = (Cr/P)³ × 10⁶/(60·n) = (10000 / {Label38})³ × 10⁶/(60 × 1000) = {Label28} 時間（{Label59}）");
     row("bearing, a tie with e", "Edit9=4000|Edit10=800|Button1", "Fa/Fr = 200 / 800 = 0.250 ≦ e = 0.25 → X = 1、Y = 0");
     row("bearing, no axial load", "Edit11=0|Button1", "Cor/Fa = 6000 / 0 = ∞ → 表の行 70：e = 0.19（Fa/Fr > e のとき X = 0.56、Y = 2.28）");
@@ -332,6 +343,64 @@ void TestDiagram::drawsWhatWasPressed()
     QCOMPARE(bearing.plots[0].marks[0].y, gr.Lh);
     const BearingInput fast{1e7, 6000, 6000, 1500, 200}; // a life of minutes is drawn too
     QCOMPARE(bearingDiagram({fast, computeBearingLife(fast)}).figure.plots.size(), 1u);
+}
+
+void TestDiagram::marksTheCurvesOwnValues_data()
+{
+    QTest::addColumn<int>("loadCase");
+    QTest::addColumn<double>("L1");
+    QTest::addColumn<double>("P");
+    QTest::addColumn<int>("marks"); // on the three plots, as V·100 + M·10 + δ
+    // The largest M (twice at fixed ends), the largest δ and, but for the
+    // point load between supports, δ at x.
+    const int marks[] = {12, 12, 11, 12, 22};
+    for (int loadCase = 0; loadCase < 5; ++loadCase) {
+        for (double P : {100.0, -100.0})
+            QTest::addRow("load case %d, P %g", loadCase, P) << loadCase << 40.0 << P << marks[loadCase];
+    }
+    QTest::newRow("load on the right support") << 2 << 0.0 << 100.0 << 100;
+    QTest::newRow("load on the left support, upward") << 2 << 100.0 << -100.0 << 100;
+    QTest::newRow("no load") << 3 << 40.0 << 0.0 << 0;
+}
+
+// Each mark stands on its curve and its label gives the curve's own value,
+// with its sign, under a title that states the sign convention.
+void TestDiagram::marksTheCurvesOwnValues()
+{
+    QFETCH(int, loadCase);
+    QFETCH(double, L1);
+    QFETCH(double, P);
+    QFETCH(int, marks);
+    using namespace tavrel;
+    const BeamInput in{21000, 100, L1, 20, P, 20, 20, 10, 10, 0, 0};
+    const BeamResult r = computeBeam(LoadCase(loadCase), SectionKind::SolidRectangle, in);
+    const Figure figure = beamDiagram({LoadCase(loadCase), SectionKind::SolidRectangle, in, r}).figure;
+    QCOMPARE(figure.plots.size(), 3u);
+    int counted = 0;
+    for (const Plot &plot : figure.plots) {
+        counted = counted * 10 + int(plot.marks.size());
+        QVERIFY2(plot.title.endsWith("が正）"), qPrintable(plot.title));
+        const Curve &curve = plot.series.front().points;
+        double height = 0;
+        for (const CurvePoint &p : curve)
+            height = std::max(height, std::abs(p.y));
+        for (const Mark &m : plot.marks) {
+            const double shown = StrToFloat(m.label.section(" = ", 1).toStdString());
+            QVERIFY2(std::signbit(shown) == std::signbit(m.y) &&
+                         std::abs(shown - m.y) <= 0.01 * std::abs(m.y),
+                     qPrintable(m.label));
+            // On the curve: one of its points, or between two of them.
+            bool on = false;
+            for (std::size_t i = 0; i < curve.size() && !on; ++i) {
+                const CurvePoint &a = curve[i], &b = curve[std::min(i + 1, curve.size() - 1)];
+                const double t = a.x == b.x ? 0 : (m.x - a.x) / (b.x - a.x);
+                on = t >= 0 && t <= 1 && (a.x != b.x || a.x == m.x) &&
+                     std::abs(a.y + t * (b.y - a.y) - m.y) <= 1e-4 * height;
+            }
+            QVERIFY2(on, qPrintable(m.label));
+        }
+    }
+    QCOMPARE(counted, marks);
 }
 
 // The beam's sketch spans the plots' horizontal axis, its x = L at the left.
