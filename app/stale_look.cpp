@@ -21,12 +21,14 @@ QPalette::ColorRole textRole(const QWidget *field)
     return qobject_cast<const QLabel *>(field) ? QPalette::WindowText : QPalette::Text;
 }
 
+// Sets the colour of an enabled widget; a disabled one keeps its own.
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
-    if (widget->palette().color(role) == colour)
-        return;
     QPalette palette = widget->palette();
-    palette.setColor(role, colour);
+    if (palette.color(QPalette::Active, role) == colour && palette.color(QPalette::Inactive, role) == colour)
+        return;
+    palette.setColor(QPalette::Active, role, colour);
+    palette.setColor(QPalette::Inactive, role, colour);
     widget->setPalette(palette);
 }
 
@@ -36,7 +38,8 @@ void showStale(QWidget *field, bool stale)
 {
     const QPalette::ColorRole role = textRole(field);
     // The designed colour is the one the field would inherit.
-    setColour(field, role, stale ? kStaleTextColour : field->parentWidget()->palette().color(role));
+    setColour(field, role,
+              stale ? kStaleTextColour : field->parentWidget()->palette().color(QPalette::Active, role));
 }
 
 void paintStaleMark(QWidget *field)
@@ -54,7 +57,8 @@ void paintStaleMark(QWidget *field)
 void showPressDue(QPushButton *button, bool due)
 {
     setColour(button, QPalette::Button,
-              due ? kPressDueColour : button->parentWidget()->palette().color(QPalette::Button));
+              due ? kPressDueColour
+                  : button->parentWidget()->palette().color(QPalette::Active, QPalette::Button));
     const QString why = due ? QString::fromUtf8(kPressDue) : QString();
     button->setToolTip(why);
     if (button->accessibleDescription() != why)

@@ -304,6 +304,11 @@ void TestWindow::marksStaleResults()
         QVERIFY2(said.contains("未更新") == isStale, qPrintable(said));
         QCOMPARE(textOf(name).isEmpty(), false);
     }
+    // A disabled box keeps its own grey, whatever the results.
+    for (QLineEdit *box : form()->findChildren<QLineEdit *>()) {
+        if (!box->isEnabled())
+            QCOMPARE(box->palette().color(QPalette::Disabled, QPalette::Text), QColor("#696969"));
+    }
     auto *compute = find<QPushButton>(button);
     QCOMPARE(compute->palette().color(QPalette::Button) == tavrel::kPressDueColour, due);
     QCOMPARE(compute->accessibleDescription().contains("押すと結果が更新されます"), due);
