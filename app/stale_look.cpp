@@ -21,11 +21,12 @@ QPalette::ColorRole textRole(const QWidget *field)
     return qobject_cast<const QLabel *>(field) ? QPalette::WindowText : QPalette::Text;
 }
 
-// Sets the colour of an enabled widget; a disabled one keeps its own.
+// Sets the colour of an enabled widget, in and out of the active window
+// alike; a disabled one keeps its own.
 void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette palette = widget->palette();
-    if (palette.color(QPalette::Active, role) == colour && palette.color(QPalette::Inactive, role) == colour)
+    if (palette.color(QPalette::Active, role) == colour)
         return;
     palette.setColor(QPalette::Active, role, colour);
     palette.setColor(QPalette::Inactive, role, colour);
