@@ -141,9 +141,9 @@ protected:
         case PdmPhysicalDpiY:
             return measure_.logicalDpiY();
         case PdmDevicePixelRatio:
-            return 1;
+            return static_cast<int>(measure_.devicePixelRatio());
         case PdmDevicePixelRatioScaled:
-            return static_cast<int>(devicePixelRatioFScale());
+            return static_cast<int>(measure_.devicePixelRatio() * devicePixelRatioFScale());
         }
         return 0;
     }
