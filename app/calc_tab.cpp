@@ -96,8 +96,12 @@ void CalculatorTab::showWhetherCurrent()
     const bool stale = resultsState() == ResultsState::Changed;
     for (QWidget *field : std::as_const(results_))
         markStale(field, stale);
-    for (QLineEdit *box : controls_.inputs())
-        markStale(box, stale && showsResult(box));
+    // A box is marked only where it holds a result, or did.
+    for (QLineEdit *box : controls_.inputs()) {
+        const bool boxStale = stale && showsResult(box);
+        if (boxStale || showsStaleText(box))
+            markStale(box, boxStale);
+    }
     if (computeButton_)
         showPressDue(computeButton_, stale);
 }

@@ -61,9 +61,10 @@ void showPressDue(QPushButton *button, bool due)
               due ? kPressDueColour
                   : button->parentWidget()->palette().color(QPalette::Active, QPalette::Button));
     const QString why = due ? QString::fromUtf8(kPressDue) : QString();
+    if (button->toolTip() == why)
+        return;
     button->setToolTip(why);
-    if (button->accessibleDescription() != why)
-        button->setAccessibleDescription(why);
+    button->setAccessibleDescription(why);
 }
 
 } // namespace tavrel
