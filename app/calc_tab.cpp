@@ -21,7 +21,9 @@ namespace
 
 std::function<QDateTime()> &pressClock()
 {
-    static std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+    // In UTC, which takes no time-zone look-up at each press; shown in
+    // local time.
+    static std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
     return now;
 }
 
@@ -96,11 +98,16 @@ void CalculatorTab::showWhetherCurrent()
     const bool stale = resultsState() == ResultsState::Changed;
     for (QWidget *field : std::as_const(results_))
         markStale(field, stale);
-    // A box is marked only where it holds a result, or did.
+    // A box is marked only where it holds a result, and unmarked once.
     for (QLineEdit *box : controls_.inputs()) {
         const bool boxStale = stale && showsResult(box);
-        if (boxStale || showsStaleText(box))
-            markStale(box, boxStale);
+        if (boxStale == staleBoxes_.contains(box))
+            continue;
+        markStale(box, boxStale);
+        if (boxStale)
+            staleBoxes_.append(box);
+        else
+            staleBoxes_.removeOne(box);
     }
     if (computeButton_)
         showPressDue(computeButton_, stale);

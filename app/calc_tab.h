@@ -129,6 +129,8 @@ private:
     std::optional<Snapshot> pressed_;
     QDateTime pressedAt_;
     QPushButton *computeButton_ = nullptr;
+    // The boxes drawn stale, for holding a result no longer current.
+    QList<QLineEdit *> staleBoxes_;
     std::span<const CaptionSpec> captions_;
     QList<QWidget *> results_;
     QList<const char *> keyboardOrder_;

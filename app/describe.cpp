@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QButtonGroup>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -29,7 +30,6 @@ constexpr const char *kStaleProperty = "tavrelStale";
 constexpr const char *kCaptionProperty = "tavrelCaptionLabel";
 constexpr const char *kCaptionedProperty = "tavrelCaptioned";
 constexpr const char *kResultProperty = "tavrelResult";
-constexpr const char *kNoteProperty = "tavrelNote";
 
 constexpr const char *kStaleMessage = "入力が変更されています。計算を押すと更新されます。";
 // Said after the name of a result that is not current.
@@ -90,6 +90,29 @@ QString siValue(const QWidget *control, const QString &text)
     }
     return QStringLiteral("= %1 %2").arg(QString::number(value * units.siFactor, 'g', 6),
                                          QString::fromUtf8(units.siUnit) + perLength(control));
+}
+
+// The notes of result fields. Few fields ever have one, and they are read
+// at every keystroke: a table is quicker to ask than a dynamic property.
+// A field keeps its entry, emptied, until it is destroyed.
+QHash<const QWidget *, QString> &notes()
+{
+    static QHash<const QWidget *, QString> byField;
+    return byField;
+}
+
+QString noteOf(const QWidget *field)
+{
+    return notes().value(field);
+}
+
+// `text`, and on a line of its own the note of a result that shows a value.
+QString withNote(const QWidget *field, const QString &text, const QString &value)
+{
+    const QString note = value.isEmpty() ? QString() : noteOf(field);
+    if (note.isEmpty())
+        return text;
+    return text.isEmpty() ? note : text + QLatin1Char('\n') + note;
 }
 
 template <typename T> T *objectIn(const QObject *object, const char *property)
@@ -171,10 +194,11 @@ void nameControl(QWidget *control)
         name << unit;
     // Said after the name: that the result is not current, else its value
     // in SI units where there is one, and its note.
-    QStringList description{siValue(control, value), control->property(kNoteProperty).toString()};
-    description.removeAll(QString());
-    rename(control, name.join(QLatin1Char(' ')) + staleName,
-           stale ? staleMessage : description.join(QLatin1Char('\n')));
+    if (stale) {
+        rename(control, name.join(QLatin1Char(' ')) + staleName, staleMessage);
+        return;
+    }
+    rename(control, name.join(QLatin1Char(' ')), withNote(control, siValue(control, value), value));
 }
 
 void announceResults(const QList<QWidget *> &results)
@@ -226,7 +250,11 @@ bool showsStaleText(const QWidget *control)
 
 void setResultNote(QWidget *field, const QString &note)
 {
-    field->setProperty(kNoteProperty, note);
+    if (noteOf(field) == note)
+        return;
+    if (!notes().contains(field))
+        QObject::connect(field, &QObject::destroyed, [field] { notes().remove(field); });
+    notes().insert(field, note);
     field->setToolTip(toolTipFor(field, textOf(field)));
     nameControl(field);
 }
@@ -236,11 +264,8 @@ QString toolTipFor(const QWidget *control, const QString &text)
     const QString whole = text.trimmed();
     if (!whole.isEmpty() && control->property(kStaleProperty).toBool())
         return QString::fromUtf8(kStaleMessage);
-    QStringList lines{whole, siValue(control, whole)};
-    if (!whole.isEmpty())
-        lines << control->property(kNoteProperty).toString();
-    lines.removeAll(QString());
-    return lines.join(QLatin1Char('\n'));
+    const QString si = siValue(control, whole);
+    return withNote(control, si.isEmpty() ? whole : whole + QLatin1Char('\n') + si, whole);
 }
 
 QString textOf(const QWidget *control)

@@ -164,7 +164,7 @@ void SheetLayout::header(const QDateTime &when)
     // The press's time and the saving's, apart: a sheet saved later still
     // dates the calculation it shows.
     const auto time = [](const QDateTime &at) {
-        return QLocale::c().toString(at, QStringLiteral("yyyy-MM-dd HH:mm"));
+        return QLocale::c().toString(at.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm"));
     };
     const QString stamp = QStringLiteral("計算日時 %1　　保存日時 %2　　%3")
                               .arg(time(c_.pressedAt), time(when), QString::fromLatin1(kSheetProgram));
