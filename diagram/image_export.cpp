@@ -1,10 +1,11 @@
 #include "diagram/image_export.h"
 
+#include "diagram/outlined_svg.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 
 namespace tavrel
 {
@@ -34,19 +35,7 @@ QString reasonFor(const QString &path)
 
 bool writeSvg(QIODevice &file, const Figure &figure, const QSize &size, const QString &title)
 {
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    // Sized in CSS pixels (96 a inch), as browsers and drawing programs
-    // read them.
-    svg.setResolution(96);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(), size));
-    svg.setTitle(title);
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    drawFigure(painter, QRectF(QPointF(), size), figure);
-    return painter.end();
+    return writeOutlinedSvg(file, figure, size, title);
 }
 
 } // namespace
