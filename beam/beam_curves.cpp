@@ -54,9 +54,60 @@ double valueAt(const BeamSpan &s, BeamQuantity q, double x, bool beyondLoad)
                                        : P * x * x * (L - x) * (L - x) / (24 * EI);
 }
 
+// The beam of span 1 under load 1 with stiffness 1, the load where it
+// stands on this one: its curves are this beam's shapes, which no span or
+// load takes out of range.
+BeamSpan unitSpan(const BeamSpan &s)
+{
+    return {s.loadCase, 1, s.L1 / s.L, 1, 1};
+}
+
+bool uniformLoad(LoadCase loadCase)
+{
+    return loadCase != LoadCase::CantileverEndLoad && loadCase != LoadCase::SupportedPointLoad;
+}
+
+// The quantity whose shape on the unit beam is `shape`: P·L^n·shape, over
+// E·I for the deflection. The mantissas are multiplied and the exponents
+// added apart, so that no product on the way leaves the range of a double
+// where the result does not (P·L⁴ of 1e300 · 100⁴ is beyond a double,
+// P·L⁴/(E·I) is not).
+double scaledUp(const BeamSpan &s, BeamQuantity q, double shape)
+{
+    const int lengths = (uniformLoad(s.loadCase) ? 1 : 0) + (q == BeamQuantity::Shear    ? 0
+                                                             : q == BeamQuantity::Moment ? 1
+                                                                                         : 3);
+    int exponent = 0, e = 0;
+    double mantissa = std::frexp(s.P, &exponent) * std::frexp(shape, &e);
+    exponent += e;
+    for (int i = 0; i < lengths; ++i) {
+        mantissa *= std::frexp(s.L, &e);
+        exponent += e;
+    }
+    if (q == BeamQuantity::Deflection) {
+        mantissa /= std::frexp(s.EI, &e);
+        exponent -= e;
+    }
+    return std::ldexp(mantissa, exponent);
+}
+
+// The quantity at x, worked out on the unit beam and scaled up. Which side
+// of the load x is on is decided on this beam's own numbers.
 double valueAt(const BeamSpan &s, BeamQuantity q, double x)
 {
-    return valueAt(s, q, x, x > s.L1);
+    return scaledUp(s, q, valueAt(unitSpan(s), q, x / s.L, x > s.L1));
+}
+
+double valueOnSide(const BeamSpan &s, BeamQuantity q, double x, bool beyondLoad)
+{
+    return scaledUp(s, q, valueAt(unitSpan(s), q, x / s.L, beyondLoad));
+}
+
+// The extreme of the unit beam, placed and scaled on this one.
+BeamExtreme scaledUp(const BeamSpan &s, BeamQuantity q, const BeamExtreme &unit)
+{
+    const std::optional<double> twin = unit.twin ? std::optional(*unit.twin * s.L) : std::nullopt;
+    return {unit.x * s.L, scaledUp(s, q, unit.value), twin};
 }
 
 } // namespace
@@ -81,7 +132,12 @@ double deflectionAt(const BeamSpan &span, double x)
     return valueAt(span, BeamQuantity::Deflection, x);
 }
 
-BeamExtreme largestMoment(const BeamSpan &s)
+namespace
+{
+
+// The largest |M| and |δ| of a beam, in closed form; called on the unit
+// beam.
+BeamExtreme momentExtreme(const BeamSpan &s)
 {
     const double L = s.L, P = s.P;
     switch (s.loadCase) {
@@ -99,7 +155,7 @@ BeamExtreme largestMoment(const BeamSpan &s)
     return {0, -P * L * L / 12, L};
 }
 
-BeamExtreme largestDeflection(const BeamSpan &s)
+BeamExtreme deflectionExtreme(const BeamSpan &s)
 {
     const double L = s.L, P = s.P, EI = s.EI;
     switch (s.loadCase) {
@@ -123,6 +179,18 @@ BeamExtreme largestDeflection(const BeamSpan &s)
     return {L / 2, P * L * L * L * L / (384 * EI), {}};
 }
 
+} // namespace
+
+BeamExtreme largestMoment(const BeamSpan &s)
+{
+    return scaledUp(s, BeamQuantity::Moment, momentExtreme(unitSpan(s)));
+}
+
+BeamExtreme largestDeflection(const BeamSpan &s)
+{
+    return scaledUp(s, BeamQuantity::Deflection, deflectionExtreme(unitSpan(s)));
+}
+
 Curve beamCurve(const BeamSpan &span, BeamQuantity quantity)
 {
     if (span.loadCase != LoadCase::SupportedPointLoad)
@@ -130,9 +198,9 @@ Curve beamCurve(const BeamSpan &span, BeamQuantity quantity)
     Curve curve;
     curve.reserve(2 * kSegments + 2);
     appendSampled(
-        curve, [&](double x) { return valueAt(span, quantity, x, false); }, 0, span.L1, kSegments);
+        curve, [&](double x) { return valueOnSide(span, quantity, x, false); }, 0, span.L1, kSegments);
     appendSampled(
-        curve, [&](double x) { return valueAt(span, quantity, x, true); }, span.L1, span.L, kSegments);
+        curve, [&](double x) { return valueOnSide(span, quantity, x, true); }, span.L1, span.L, kSegments);
     return curve;
 }
 

@@ -90,6 +90,7 @@ DiagramContent beamDiagram(const BeamPress &press)
     c.values << QStringLiteral("δmax = %1 mm（x = %2 mm）").arg(dmax, place(deflection.x));
     if (atX)
         c.values << QStringLiteral("δx = %1 mm（x = %2 mm）").arg(dx, place(press.in.x));
+    noteUndrawable(c);
     return c;
 }
 

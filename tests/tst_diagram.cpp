@@ -8,7 +8,6 @@
 #include "bearing/bearing_tab.h"
 #include "diagram/diagram_window.h"
 #include "diagram/labels.h"
-#include "diagram/ticks.h"
 #include "hertz/hertz_subsurface.h"
 #include "hertz/hertz_tab.h"
 
@@ -46,8 +45,6 @@ private slots:
     void refusesAWrite_data();
     void refusesAWrite();
     void copiesTheTabFromTheTabBar();
-    void labelsTicks_data();
-    void labelsTicks();
     void placesLabelsApart();
     void drawsWhatWasPressed();
     void alignsTheSketchWithThePlots();
@@ -239,36 +236,6 @@ void TestDiagram::copiesTheTabFromTheTabBar()
     QGuiApplication::clipboard()->clear();
     pressOnTabBar(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     QVERIFY(QGuiApplication::clipboard()->text().endsWith("日数\t444\t日\n"));
-}
-
-void TestDiagram::labelsTicks_data()
-{
-    QTest::addColumn<QString>("labels");
-    QTest::addColumn<QString>("expected");
-    const auto labels = [](const std::vector<tavrel::Tick> &ticks) {
-        QStringList texts;
-        for (const tavrel::Tick &t : ticks)
-            texts << (t.label.isEmpty() ? "." : t.label);
-        return texts.join(' ');
-    };
-    using tavrel::linearTicks, tavrel::logTicks, tavrel::tickLabel;
-    QTest::newRow("span") << labels(linearTicks(0, 100, 5)) << "0 20 40 60 80 100";
-    QTest::newRow("moments") << labels(linearTicks(-17500, 9200, 5)) << "-15000 -10000 -5000 0 5000";
-    QTest::newRow("small deflections") << labels(linearTicks(-0.0001, 0.0017, 4)) << "0 5e-4 1e-3 1.5e-3";
-    QTest::newRow("large") << labels(linearTicks(0, 3.2e6, 3)) << "0 1e6 2e6 3e6";
-    QTest::newRow("fractions") << labels(linearTicks(-0.93, 0.93, 4)) << "-0.5 0 0.5";
-    QTest::newRow("two decades") << labels(logTicks(150, 15000))
-                                 << ". . . . . . . . 1000 . . . . . . . . 10000";
-    QTest::newRow("many decades") << labels(logTicks(10, 1e7)).remove(" .") << "10¹ 10² 10³ 10⁴ 10⁵ 10⁶ 10⁷";
-    QTest::newRow("small decades") << labels(logTicks(1e-5, 1e-3)).remove(" .") << "10⁻⁵ 10⁻⁴ 10⁻³";
-    QTest::newRow("near zero") << tickLabel(1e-17, 0.1) << "0";
-}
-
-void TestDiagram::labelsTicks()
-{
-    QFETCH(QString, labels);
-    QFETCH(QString, expected);
-    QCOMPARE(labels, expected);
 }
 
 // Three marks close together in a small plot, a curve along its top: the
