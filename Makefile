@@ -7,11 +7,12 @@ JOBS ?= $(shell nproc)
 # Debian packages for building, testing and looking at the window, and for
 # building and checking the Debian package (lintian, hardening-check from
 # devscripts, man from man-db), and for reading back the calculation
-# sheets the tests write (pdftotext from poppler-utils).
+# sheets and images the tests write (pdftotext and pdfinfo from
+# poppler-utils, xmllint from libxml2-utils).
 PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
            fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core qt6-translations-l10n \
            xvfb xauth locales desktop-file-utils appstream dpkg-dev \
-           lintian devscripts man-db poppler-utils
+           lintian devscripts man-db poppler-utils libxml2-utils
 
 # apt-get directly as root, through sudo otherwise.
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
