@@ -44,6 +44,8 @@ private slots:
     void copiesAndSaves();
     void refusesAWrite_data();
     void refusesAWrite();
+    void savesUnderTheChosenFormat_data();
+    void savesUnderTheChosenFormat();
     void copiesTheTabFromTheTabBar();
     void placesLabelsApart();
     void drawsWhatWasPressed();
@@ -227,6 +229,65 @@ void TestDiagram::refusesAWrite()
     const QString failure = diagram()->saveImage(path);
     QVERIFY2(failure.contains(path) && failure.contains(reason), qPrintable(failure));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 0);
+}
+
+void TestDiagram::savesUnderTheChosenFormat_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("start");    // how the file written starts
+    QTest::addColumn<QByteArray>("existing"); // the file there before, replaced or kept
+    const QString png = "PNG 画像 (*.png)", svg = "SVG 画像 (*.svg)";
+    const QByteArray pngStart = "\x89PNG", svgStart = "<?xml";
+    QTest::newRow("another format's suffix") << png << "image.pdf"
+                                             << "image.pdf.png" << pngStart << QByteArray();
+    QTest::newRow("no suffix") << png << "image"
+                               << "image.png" << pngStart << QByteArray();
+    QTest::newRow("SVG named under the PNG filter") << png << "image.SVG"
+                                                    << "image.SVG" << svgStart << QByteArray();
+    QTest::newRow("another suffix, SVG chosen") << svg << "image.jpg"
+                                                << "image.jpg.svg" << svgStart << QByteArray();
+    QTest::newRow("the name it becomes exists: kept")
+        << png << "image.pdf"
+        << "image.pdf.png" << QByteArray("old") << QByteArray("old");
+}
+
+// The dialog never writes one format under another's suffix.
+void TestDiagram::savesUnderTheChosenFormat()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, start);
+    QFETCH(QByteArray, existing);
+    run({"Button3"});
+    pressOnTabBar(Qt::CTRL | Qt::Key_G);
+    QTemporaryDir folder;
+    QFile before(folder.filePath(written));
+    QVERIFY(existing.isEmpty() || (before.open(QIODevice::WriteOnly) && before.write(existing) == 3));
+    before.close();
+    QString asked;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            dialog->setDirectory(folder.path());
+            dialog->selectNameFilter(filter);
+            dialog->selectFile(typed);
+            QMetaObject::invokeMethod(dialog, "accept");
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            asked = box->text();
+            box->done(QMessageBox::No);
+        }
+    });
+    answer.start(0);
+    diagram()->findChild<QAction *>("SaveImage")->trigger();
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
+    QFile file(folder.filePath(written));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith(start));
+    QCOMPARE(asked.isEmpty(), existing.isEmpty());
 }
 
 void TestDiagram::copiesTheTabFromTheTabBar()
