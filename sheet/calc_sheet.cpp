@@ -10,6 +10,8 @@
 #include <QTextLayout>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace tavrel
 {
@@ -35,6 +37,12 @@ constexpr double kDiagramText = 0.9;
 constexpr double kMmPerPoint = 25.4 / 72;
 // Text sizes in points, tried from the first until everything fits.
 constexpr double kBodySizes[] = {9, 8.5, 8, 7.5, 7, 6.5};
+// A text with a number wider than its box is set smaller by steps of this
+// share of its size, down to the smallest share; a value in a table, down
+// to the narrowest before it takes a line of its own.
+constexpr double kTextStep = 0.05;
+constexpr double kSmallestText = 0.5;
+constexpr double kNarrowestValue = 0.85;
 
 const char *const kSignatures[] = {"作成", "照査", "承認"};
 const QString kManual = QStringLiteral("検証マニュアル（公表された計算例との照合）: "
@@ -91,23 +99,53 @@ private:
                 mm.height() * dots_};
     }
 
-    // Sets `text` into a box `width` mm wide at (x, y), wrapping at blanks
-    // or, for a long number, anywhere; gives the height it takes in mm.
-    double text(double x, double y, double width, const QString &text, const QFont &f,
-                Qt::Alignment align = Qt::AlignLeft, bool draw = true)
+    // Lays `text` out `width` mm wide, breaking lines only where a line may
+    // break (at blanks, between Japanese characters; never inside a
+    // number), or anywhere with `anywhere`. Gives the height in device
+    // units and whether every line fits the width.
+    std::pair<double, bool> layOutText(QTextLayout &layout, double width, Qt::Alignment align,
+                                       bool anywhere = false) const
     {
-        QTextLayout layout(text, f, p_.device());
         QTextOption option(align);
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        option.setWrapMode(anywhere ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WordWrap);
         layout.setTextOption(option);
         double height = 0;
+        bool fits = true;
         layout.beginLayout();
         for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
             row.setLineWidth(width * dots_);
             row.setPosition({0, height});
             height += row.height();
+            fits = fits && row.naturalTextWidth() <= width * dots_;
         }
         layout.endLayout();
+        return {height, fits};
+    }
+
+    // `f`, made smaller while a word of `text` (a number) is wider than
+    // `width` mm, down to `smallest` of its size; none where even that is
+    // too wide.
+    std::optional<QFont> fittingFont(const QString &text, QFont f, double width, double smallest) const
+    {
+        const double size = f.pointSizeF();
+        for (double scale = 1; scale >= smallest - 1e-9; scale -= kTextStep) {
+            f.setPointSizeF(size * scale);
+            QTextLayout layout(text, f, p_.device());
+            if (layOutText(layout, width, Qt::AlignLeft).second)
+                return f;
+        }
+        return std::nullopt;
+    }
+
+    // Sets `text` into a box `width` mm wide at (x, y), wrapping where a
+    // line may break and set smaller where a number would not fit whole;
+    // gives the height it takes in mm.
+    double text(double x, double y, double width, const QString &text, const QFont &f,
+                Qt::Alignment align = Qt::AlignLeft, bool draw = true)
+    {
+        const std::optional<QFont> fitting = fittingFont(text, f, width, kSmallestText);
+        QTextLayout layout(text, fitting.value_or(f), p_.device());
+        const double height = layOutText(layout, width, align, !fitting).first;
         if (draw && draw_) {
             p_.setPen(Qt::black);
             layout.draw(&p_, dev({x, y, 0, 0}).topLeft());
@@ -196,14 +234,17 @@ double SheetLayout::table(double x, double y, double width, const QList<SheetRow
     const QFont f = font(1);
     const double top = y;
     for (const SheetRow &row : rows) {
-        const double h = std::max({text(x, y, captionWidth, row.caption, f, Qt::AlignLeft, false),
-                                   text(x, y, valueWidth, row.value, f, valueAlign, false),
-                                   words ? 0 : text(x, y, unitWidth, row.unit, f, Qt::AlignLeft, false)});
-        text(x, y + 0.5, captionWidth, row.caption, f);
-        text(x + captionWidth, y + 0.5, valueWidth, row.value, f, valueAlign);
-        if (!words)
-            text(x + captionWidth + valueWidth + 2, y + 0.5, unitWidth, row.unit, f);
-        y += h + 1;
+        // A number too long for its column, even set a little smaller, goes
+        // on a line of its own under its caption, across both columns.
+        const bool ownLine = !words && !fittingFont(row.value, f, valueWidth, kNarrowestValue);
+        const double valueLeft = ownLine ? x : x + captionWidth;
+        const double captionHeight = text(x, y + 0.5, captionWidth, row.caption, f);
+        const double valueTop = y + 0.5 + (ownLine ? captionHeight : 0);
+        const double valueHeight =
+            text(valueLeft, valueTop, x + captionWidth + valueWidth - valueLeft, row.value, f, valueAlign);
+        const double unitHeight =
+            words ? 0 : text(x + captionWidth + valueWidth + 2, valueTop, unitWidth, row.unit, f);
+        y = std::max({y + 0.5 + captionHeight, valueTop + std::max(valueHeight, unitHeight)}) + 0.5;
         line(x, y, x + width, y, kGrid, 0.15);
     }
     return y - top;
