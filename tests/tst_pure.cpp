@@ -166,6 +166,14 @@ void TestPure::pastes_data()
         {"500\n", "500", false}, {"\t500\r\n", "500", false}, {"1\t2", nullptr, false}, {"1\r\n2\r\n", nullptr, false},
         {"\u3000１２．５ｅ－３\u3000", "12.5e-3", true}, {"＋１Ｅ５", "+1E5", true}, {"１，０", "1，0", true},
         {" \u3000\n", "", true}, {"ｱ1‐1", "ｱ1‐1", false}, {"\uFF60", "\uFF60", true}, {"\uFFE6", "\uFFE6", true},
+        // Every Unicode blank around a cell goes; a line or paragraph
+        // separator inside one parts two cells.
+        {"\u00A0500\u00A0", "500", false}, {"\u2028500\u2029", "500", false}, {"\u200B\uFEFF5\u2003\u0085", "5", false},
+        {"5\u20286", nullptr, false}, {"5\u20296", nullptr, false}, {"1\u00852", nullptr, false}, {"1\u00A0000", "1\u00A0000", false},
+        // A minus as Japanese documents write it, only before a number.
+        {"\u22125", "-5", false}, {"1e\u22123", "1e-3", false}, {"\u2212.5", "-.5", false}, {"ー３", "-3", true},
+        {"\u2212", "\u2212", false}, {"ーa", "ーa", false}, {"\u2212.", "\u2212.", false}, {"5ー", "5ー", false},
+        {"\u00A0\u22125\u2028", "-5", false}, {"\xE2\x88", "\xE2\x88", false}, {"\xFF" "5", "\xFF" "5", false},
         // clang-format on
     };
     for (const auto &row : rows)
