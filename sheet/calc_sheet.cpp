@@ -2,12 +2,12 @@
 
 #include "app/palette.h"
 #include "diagram/plot.h"
+#include "sheet/sheet_text.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QTextLayout>
 
 #include <algorithm>
 #include <optional>
@@ -99,27 +99,15 @@ private:
                 mm.height() * dots_};
     }
 
-    // Lays `text` out `width` mm wide, breaking lines only where a line may
-    // break (at blanks, between Japanese characters; never inside a
-    // number), or anywhere with `anywhere`. Gives the height in device
-    // units and whether every line fits the width.
-    std::pair<double, bool> layOutText(QTextLayout &layout, double width, Qt::Alignment align,
-                                       bool anywhere = false) const
+    // `text` in lines `width` mm wide at font `f` (see wrappedLines), and
+    // whether every line fits that width.
+    std::pair<QStringList, bool> lines(const QString &text, const QFont &f, double width) const
     {
-        QTextOption option(align);
-        option.setWrapMode(anywhere ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::WordWrap);
-        layout.setTextOption(option);
-        double height = 0;
-        bool fits = true;
-        layout.beginLayout();
-        for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
-            row.setLineWidth(width * dots_);
-            row.setPosition({0, height});
-            height += row.height();
-            fits = fits && row.naturalTextWidth() <= width * dots_;
-        }
-        layout.endLayout();
-        return {height, fits};
+        const QFontMetricsF fm(f, p_.device());
+        const auto advance = [&fm](const QString &line) { return fm.horizontalAdvance(line); };
+        const QStringList rows = wrappedLines(text, width * dots_, advance);
+        return {rows,
+                std::ranges::all_of(rows, [&](const QString &row) { return advance(row) <= width * dots_; })};
     }
 
     // `f`, made smaller while a word of `text` (a number) is wider than
@@ -130,27 +118,33 @@ private:
         const double size = f.pointSizeF();
         for (double scale = 1; scale >= smallest - 1e-9; scale -= kTextStep) {
             f.setPointSizeF(size * scale);
-            QTextLayout layout(text, f, p_.device());
-            if (layOutText(layout, width, Qt::AlignLeft).second)
+            if (lines(text, f, width).second)
                 return f;
         }
         return std::nullopt;
     }
 
-    // Sets `text` into a box `width` mm wide at (x, y), wrapping where a
-    // line may break and set smaller where a number would not fit whole;
-    // gives the height it takes in mm.
+    // Sets `text` into a box `width` mm wide at (x, y), in lines broken
+    // where a line may break and set smaller where a number would not fit
+    // whole (never broken, at worst wider than the box); gives the height it
+    // takes in mm.
     double text(double x, double y, double width, const QString &text, const QFont &f,
                 Qt::Alignment align = Qt::AlignLeft, bool draw = true)
     {
-        const std::optional<QFont> fitting = fittingFont(text, f, width, kSmallestText);
-        QTextLayout layout(text, fitting.value_or(f), p_.device());
-        const double height = layOutText(layout, width, align, !fitting).first;
+        QFont used = f;
+        used.setPointSizeF(f.pointSizeF() * kSmallestText);
+        used = fittingFont(text, f, width, kSmallestText).value_or(used);
+        const QStringList rows = lines(text, used, width).first;
+        const double rowHeight = QFontMetricsF(used, p_.device()).height();
         if (draw && draw_) {
             p_.setPen(Qt::black);
-            layout.draw(&p_, dev({x, y, 0, 0}).topLeft());
+            p_.setFont(used);
+            for (qsizetype i = 0; i < rows.size(); ++i)
+                p_.drawText(QRectF(dev({x, y, width, 0}).topLeft() + QPointF(0, i * rowHeight),
+                                   QSizeF(width * dots_, rowHeight)),
+                            align | Qt::AlignTop, rows[i]);
         }
-        return std::max(height, QFontMetricsF(f, p_.device()).height()) / dots_;
+        return std::max(rows.size() * rowHeight, QFontMetricsF(f, p_.device()).height()) / dots_;
     }
 
     void line(double x0, double y0, double x1, double y1, const QColor &colour, double widthMm)

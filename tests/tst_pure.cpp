@@ -1,13 +1,14 @@
 // The number rules and the three calculations, without any window: reading
 // and refusing texts, the messages and their quoting, the display patterns,
-// the Hertz results through the texts the tab shows, the beam and bearing
-// results against exact values, and the inputs each calculation refuses.
+// what a paste takes, where the sheet's lines break, the Hertz results through the texts the tab shows, the
+// beam and bearing results against exact values, and the inputs each calculation refuses.
 #include "app/calc_error.h"
 #include "app/numtext.h"
 #include "app/paste_text.h"
 #include "beam/beam_calc.h"
 #include "bearing/bearing_calc.h"
 #include "hertz/hertz_calc.h"
+#include "sheet/sheet_text.h"
 
 #include <QtTest>
 
@@ -42,6 +43,8 @@ private slots:
     void formats();
     void pastes_data();
     void pastes();
+    void wrapsLines_data();
+    void wrapsLines();
     void calculates_data();
     void calculates();
 };
@@ -190,6 +193,32 @@ void TestPure::pastes()
     QCOMPARE(taken.has_value(), !box.isNull());
     QCOMPARE(QByteArray::fromStdString(taken.value_or("")), box);
     QCOMPARE(hasFullWidth(clip.toStdString()), fullWidth);
+}
+
+void TestPure::wrapsLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("width"); // in characters
+    QTest::addColumn<QString>("lines");
+    // clang-format off
+    QTest::newRow("a number wider than the line") << "1.6666666666666666e38" << 5.0 << "1.6666666666666666e38";
+    QTest::newRow("a number among words") << "x = 1.5E+20 mm" << 8.0 << "x =|1.5E+20|mm";
+    QTest::newRow("a product of numbers") << "= 1.2e-5·123.45" << 6.0 << "=|1.2e-5·123.45";
+    QTest::newRow("after a slash") << "(-0.5)/3" << 4.0 << "(-0.5)/|3";
+    QTest::newRow("Japanese") << "計算書を保存" << 3.0 << "計算書|を保存";
+    QTest::newRow("a line break") << "a\nb" << 9.0 << "a|b";
+    QTest::newRow("fits") << "L = 10 mm" << 9.0 << "L = 10 mm";
+    // clang-format on
+}
+
+// A number on a page to be signed is never broken across lines.
+void TestPure::wrapsLines()
+{
+    QFETCH(QString, text);
+    QFETCH(double, width);
+    QFETCH(QString, lines);
+    const auto advance = [](const QString &line) { return static_cast<double>(line.size()); };
+    QCOMPARE(wrappedLines(text, width, advance).join('|'), lines);
 }
 
 void TestPure::calculates_data()
