@@ -91,16 +91,17 @@ double scaledUp(const BeamSpan &s, BeamQuantity q, double shape)
     return std::ldexp(mantissa, exponent);
 }
 
-// The quantity at x, worked out on the unit beam and scaled up. Which side
-// of the load x is on is decided on this beam's own numbers.
-double valueAt(const BeamSpan &s, BeamQuantity q, double x)
-{
-    return scaledUp(s, q, valueAt(unitSpan(s), q, x / s.L, x > s.L1));
-}
-
+// The quantity at x on the given side of the load, worked out on the unit
+// beam and scaled up.
 double valueOnSide(const BeamSpan &s, BeamQuantity q, double x, bool beyondLoad)
 {
     return scaledUp(s, q, valueAt(unitSpan(s), q, x / s.L, beyondLoad));
+}
+
+// Which side of the load x is on is decided on this beam's own numbers.
+double valueAt(const BeamSpan &s, BeamQuantity q, double x)
+{
+    return valueOnSide(s, q, x, x > s.L1);
 }
 
 // The extreme of the unit beam, placed and scaled on this one.

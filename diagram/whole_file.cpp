@@ -88,12 +88,14 @@ int writeAll(int fd, const QByteArray &bytes)
     return 0;
 }
 
-// A new file beside `target`, opened for writing, that no other writer
-// shares: its descriptor and name, or -1 with errno set.
-int createBeside(const QByteArray &target, QByteArray &name)
+// A new file in `folder`, opened for writing, that no other writer
+// shares: its descriptor and name, or -1 with errno set. Its name is short,
+// so that a target name near the longest allowed still has one, and
+// hidden.
+int createIn(const QByteArray &folder, QByteArray &name)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        name = folder + "/.tavrel-" + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -101,22 +103,22 @@ int createBeside(const QByteArray &target, QByteArray &name)
     return -1;
 }
 
-// Writes `bytes` to a temporary file beside `target`, syncs it, closes it
-// and renames it over `target`; on any failure removes it again. Returns
-// the error number of the step that failed, else 0.
+// Writes `bytes` to a temporary file in the folder of `target`, syncs it,
+// closes it and renames it over `target`; on any failure removes it again.
+// Returns the error number of the step that failed, else 0.
 int replaceWith(const QByteArray &target, const QByteArray &bytes)
 {
     // A file the user may not write is not replaced, though its folder
     // would allow it.
     if (::access(target.constData(), W_OK) != 0 && errno != ENOENT)
         return errno;
+    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
     QByteArray name;
-    const int fd = createBeside(target, name);
+    const int fd = createIn(folder, name);
     if (fd < 0)
         return errno;
     // An existing file keeps its permissions.
-    struct stat old {
-    };
+    struct stat old = {};
     if (::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode))
         (void)::fchmod(fd, old.st_mode & 07777);
     int error = writeAll(fd, bytes);
@@ -131,7 +133,6 @@ int replaceWith(const QByteArray &target, const QByteArray &bytes)
         return error;
     }
     // The new name itself reaches the disk with its folder.
-    const QByteArray folder = QFile::encodeName(QFileInfo(QFile::decodeName(target)).absolutePath());
     if (const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
         (void)::fsync(dir);
         ::close(dir);

@@ -204,6 +204,8 @@ void TestDiagram::copiesAndSaves()
     const auto width = QRegularExpression(R"(width="([\d.]+)mm")").match(svgFile.readAll());
     QCOMPARE(qRound(width.captured(1).toDouble() / 25.4 * 96), size.width());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2); // no temporary file left
+    // A name as long as a folder takes is saved too.
+    QCOMPARE(diagram()->saveImage(folder.filePath(QString(251, 'a') + ".png")), QString());
 }
 
 void TestDiagram::refusesAWrite_data()
