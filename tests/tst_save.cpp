@@ -119,8 +119,8 @@ void TestSave::savesWholeOrNothing()
     QFETCH(QString, name);
     SmallDisk disk;
     if (!disk.mounted())
-        QSKIP(
-            "Mounting a small tmpfs for the full-disk saves needs root (CI runs as root); not tested here.");
+        QSKIP("Cannot mount a small tmpfs here (it needs root and the right to mount; CI runs as root): "
+              "the saves on a full disk are not tested.");
     run({"Button2"});
     static_cast<TForm1 *>(form())->showDiagram();
     auto *diagram = form()->findChild<tavrel::DiagramWindow *>();
