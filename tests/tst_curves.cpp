@@ -295,6 +295,7 @@ void TestCurves::labelsTicks_data()
     QTest::newRow("many decades") << labels(logTicks(10, 1e7)).remove(" .") << "10¹ 10² 10³ 10⁴ 10⁵ 10⁶ 10⁷";
     QTest::newRow("small decades") << labels(logTicks(1e-5, 1e-3)).remove(" .") << "10⁻⁵ 10⁻⁴ 10⁻³";
     QTest::newRow("near zero") << tickLabel(1e-17, 0.1) << "0";
+    QTest::newRow("no range, no decades") << labels(logTicks(10, 10)) << "";
     // Subnormal values: no logarithm of 0, no power of ten off by one.
     QTest::newRow("1e-315") << labels(linearTicks(0, 1e-315, 4)) << "0 2e-316 4e-316 6e-316 8e-316 1e-315";
     QTest::newRow("1e-316, one step") << tickLabel(1e-316, 1e-316) << "1e-316";

@@ -176,7 +176,8 @@ void TestPure::pastes_data()
         // A minus as Japanese documents write it, only before a number.
         {"\u22125", "-5", false}, {"1e\u22123", "1e-3", false}, {"\u2212.5", "-.5", false}, {"ー３", "-3", true},
         {"\u2212", "\u2212", false}, {"ーa", "ーa", false}, {"\u2212.", "\u2212.", false}, {"5ー", "5ー", false},
-        {"\u00A0\u22125\u2028", "-5", false}, {"\xE2\x88", "\xE2\x88", false}, {"\xFF" "5", "\xFF" "5", false},
+        {"\u22120.5", "-0.5", false}, {"ー０", "-0", true}, {"\u2212.a", "\u2212.a", false}, {"\u00A0\u22125\u2028", "-5", false},
+        {"\xE2\x88", "\xE2\x88", false}, {"\xFF" "5", "\xFF" "5", false},
         // clang-format on
     };
     for (const auto &row : rows)
