@@ -4,6 +4,7 @@
 // refused save; and the tab's copy shortcut from anywhere in the window.
 #include "guitest.h"
 
+#include "app/numtext.h"
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "diagram/diagram_window.h"
@@ -362,6 +363,15 @@ void TestDiagram::drawsWhatWasPressed()
     QCOMPARE(bearing.plots[0].marks[0].y, gr.Lh);
     const BearingInput fast{1e7, 6000, 6000, 1500, 200}; // a life of minutes is drawn too
     QCOMPARE(bearingDiagram({fast, computeBearingLife(fast)}).figure.plots.size(), 1u);
+    // Ten times a load of 1e308 is beyond a double: that part of the curve
+    // is left out, and the values say so; a value beyond a double is said
+    // in words.
+    const BearingInput huge{1, 1e308, 1e308, 1e308, 0};
+    QVERIFY(bearingDiagram({huge, computeBearingLife(huge)})
+                .values.contains(
+                    "「定格疲れ寿命 Lh [時間]」の曲線の一部は値が数値の範囲を超えるため描いていません"));
+    QVERIFY(!bearingDiagram({g, gr}).values.join('\n').contains("範囲を超える"));
+    QCOMPARE(shown(kPatternScientific, -INFINITY), "計算できません（数値の範囲外）");
 }
 
 // The beam's sketch spans the plots' horizontal axis, its x = L at the left.
