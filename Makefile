@@ -6,13 +6,14 @@ JOBS ?= $(shell nproc)
 
 # Debian packages for building, testing and looking at the window, and for
 # building and checking the Debian package (lintian, hardening-check from
-# devscripts, man from man-db), and for reading back the calculation
-# sheets and images the tests write (pdftotext and pdfinfo from
-# poppler-utils, xmllint from libxml2-utils).
+# devscripts, man from man-db), for reading back the calculation sheets
+# and images the tests write (pdftotext and pdfinfo from poppler-utils,
+# xmllint from libxml2-utils) and for drawing the SVG images they save in
+# another renderer (rsvg-convert from librsvg2-bin).
 PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
            fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core qt6-translations-l10n \
            xvfb xauth locales desktop-file-utils appstream dpkg-dev \
-           lintian devscripts man-db poppler-utils libxml2-utils
+           lintian devscripts man-db poppler-utils libxml2-utils librsvg2-bin
 
 # apt-get directly as root, through sudo otherwise.
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)

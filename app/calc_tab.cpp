@@ -1,5 +1,6 @@
 #include "app/calc_tab.h"
 
+#include "app/stale_look.h"
 #include "app/tab_text.h"
 
 #include <QClipboard>
@@ -7,12 +8,39 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QShortcut>
 
 #include <algorithm>
 
 namespace tavrel
 {
+
+namespace
+{
+
+std::function<QDateTime()> &pressClock()
+{
+    // In UTC, which takes no time-zone look-up at each press; shown in
+    // local time.
+    static std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
+    return now;
+}
+
+// A result, or a box that holds one, marked as current or not: its
+// tooltip, its name and its look.
+void markStale(QWidget *field, bool stale)
+{
+    markCurrent(field, !stale);
+    showStale(field, stale);
+}
+
+} // namespace
+
+void CalculatorTab::setClock(std::function<QDateTime()> clock)
+{
+    pressClock() = std::move(clock);
+}
 
 CalculatorTab::CalculatorTab(QWidget *parent) : QWidget(parent) {}
 
@@ -43,10 +71,7 @@ void CalculatorTab::describe(std::span<const CaptionSpec> captions)
         if (std::ranges::find(controls_.inputs(), control) == controls_.inputs().end())
             results_ << control;
     }
-    connect(this, &CalculatorTab::pressStateChanged, this, [this] {
-        for (QWidget *field : std::as_const(results_))
-            markCurrent(field, resultsCurrent());
-    });
+    connect(this, &CalculatorTab::pressStateChanged, this, &CalculatorTab::showWhetherCurrent);
     // Window-wide while the tab is shown: it also works right after start
     // and after a click on a tab header, when the tab bar has the focus.
     auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
@@ -58,6 +83,34 @@ void CalculatorTab::watchInputs()
 {
     for (QLineEdit *box : controls_.inputs())
         connect(box, &QLineEdit::textChanged, this, &CalculatorTab::pressStateChanged);
+}
+
+void CalculatorTab::useComputeButton(QPushButton *button)
+{
+    computeButton_ = button;
+    pressOnReturn(controls_, button);
+}
+
+void CalculatorTab::showWhetherCurrent()
+{
+    // Before the first press there is nothing to be stale: the fields are
+    // empty, and a box holds what was typed.
+    const bool stale = resultsState() == ResultsState::Changed;
+    for (QWidget *field : std::as_const(results_))
+        markStale(field, stale);
+    // A box is marked only where it holds a result, and unmarked once.
+    for (QLineEdit *box : controls_.inputs()) {
+        const bool boxStale = stale && showsResult(box);
+        if (boxStale == staleBoxes_.contains(box))
+            continue;
+        markStale(box, boxStale);
+        if (boxStale)
+            staleBoxes_.append(box);
+        else
+            staleBoxes_.removeOne(box);
+    }
+    if (computeButton_)
+        showPressDue(computeButton_, stale);
 }
 
 void CalculatorTab::setKeyboardOrder(const QList<const char *> &names)
@@ -80,6 +133,7 @@ bool CalculatorTab::event(QEvent *event)
 void CalculatorTab::rememberPress()
 {
     pressed_ = now();
+    pressedAt_ = pressClock()();
     announceResults(results_);
     emit pressStateChanged();
 }

@@ -8,6 +8,7 @@
 #include "app/fields.h"
 #include "app/tab_text.h"
 
+#include <QDateTime>
 #include <QLineEdit>
 #include <QList>
 #include <QStringList>
@@ -15,9 +16,12 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <optional>
 #include <span>
 #include <utility>
+
+class QPushButton;
 
 namespace tavrel
 {
@@ -56,6 +60,12 @@ public:
     // The tab's boxes and result fields with their captions, inputs first.
     std::span<const CaptionSpec> captions() const { return captions_; }
 
+    // When the last successful press was made (invalid before the first).
+    const QDateTime &pressedAt() const { return pressedAt_; }
+    // What tells the time of a press: the system clock, unless a tool that
+    // renders the documentation, or a test, sets a fixed one.
+    static void setClock(std::function<QDateTime()> clock);
+
 signals:
     // After a successful press, when the results are emptied, and whenever a
     // box's text or a selection changes.
@@ -71,6 +81,9 @@ protected:
     void describe(std::span<const CaptionSpec> captions);
     // Watches every number box of controls_ (call once they are built).
     void watchInputs();
+    // The tab's compute button: Return in any box presses it, and it shows
+    // while the results wait for a press.
+    void useComputeButton(QPushButton *button);
     // Sets the keyboard order through the named controls (see
     // chainTabOrder), now and again once the tab is placed in the window.
     void setKeyboardOrder(const QList<const char *> &names);
@@ -84,6 +97,9 @@ protected:
     void selectionChanged() { emit pressStateChanged(); }
     // The tab's selections, in a form that compares.
     virtual QList<int> selections() const { return {}; }
+    // True for a number box that now holds a result of the press rather
+    // than a typed value (the beam's I, worked out from the dimensions).
+    virtual bool showsResult(const QLineEdit *) const { return false; }
     // The named boxes, in order; nullptr names are skipped.
     QList<QLineEdit *> boxesNamed(std::span<const char *const> names) const;
     // Refuses the press with the row of `table` for `fault`, naming its
@@ -107,8 +123,14 @@ private:
         bool operator==(const Snapshot &) const = default;
     };
     Snapshot now() const;
+    // Shows each result, and the compute button, as current or not.
+    void showWhetherCurrent();
 
     std::optional<Snapshot> pressed_;
+    QDateTime pressedAt_;
+    QPushButton *computeButton_ = nullptr;
+    // The boxes drawn stale, for holding a result no longer current.
+    QList<QLineEdit *> staleBoxes_;
     std::span<const CaptionSpec> captions_;
     QList<QWidget *> results_;
     QList<const char *> keyboardOrder_;

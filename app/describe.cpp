@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QButtonGroup>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -31,6 +32,8 @@ constexpr const char *kCaptionedProperty = "tavrelCaptioned";
 constexpr const char *kResultProperty = "tavrelResult";
 
 constexpr const char *kStaleMessage = "入力が変更されています。計算を押すと更新されます。";
+// Said after the name of a result that is not current.
+constexpr const char *kStaleName = "（未更新）";
 
 constexpr double kNewtonsPerKgf = 9.80665;
 
@@ -87,6 +90,29 @@ QString siValue(const QWidget *control, const QString &text)
     }
     return QStringLiteral("= %1 %2").arg(QString::number(value * units.siFactor, 'g', 6),
                                          QString::fromUtf8(units.siUnit) + perLength(control));
+}
+
+// The notes of result fields. Few fields ever have one, and they are read
+// at every keystroke: a table is quicker to ask than a dynamic property.
+// A field keeps its entry, emptied, until it is destroyed.
+QHash<const QWidget *, QString> &notes()
+{
+    static QHash<const QWidget *, QString> byField;
+    return byField;
+}
+
+QString noteOf(const QWidget *field)
+{
+    return notes().value(field);
+}
+
+// `text`, and on a line of its own the note of a result that shows a value.
+QString withNote(const QWidget *field, const QString &text, const QString &value)
+{
+    const QString note = value.isEmpty() ? QString() : noteOf(field);
+    if (note.isEmpty())
+        return text;
+    return text.isEmpty() ? note : text + QLatin1Char('\n') + note;
 }
 
 template <typename T> T *objectIn(const QObject *object, const char *property)
@@ -151,8 +177,11 @@ void nameControl(QWidget *control)
     const auto *caption = objectIn<QLabel>(control, kCaptionProperty);
     if (!caption)
         return;
+    const bool stale = showsStaleText(control);
+    const QString staleName = stale ? QString::fromUtf8(kStaleName) : QString();
+    const QString staleMessage = stale ? QString::fromUtf8(kStaleMessage) : QString();
     if (!control->property(kResultProperty).toBool()) {
-        rename(control, captionName(control), control->accessibleDescription());
+        rename(control, captionName(control) + staleName, staleMessage);
         return;
     }
     // The unit is said after the value, in place of the caption's
@@ -164,10 +193,12 @@ void nameControl(QWidget *control)
     if (!value.isEmpty() && !value.endsWith(unit))
         name << unit;
     // Said after the name: that the result is not current, else its value
-    // in SI units where there is one.
-    const bool stale = !value.isEmpty() && control->property(kStaleProperty).toBool();
-    rename(control, name.join(QLatin1Char(' ')),
-           stale ? QString::fromUtf8(kStaleMessage) : siValue(control, value));
+    // in SI units where there is one, and its note.
+    if (stale) {
+        rename(control, name.join(QLatin1Char(' ')) + staleName, staleMessage);
+        return;
+    }
+    rename(control, name.join(QLatin1Char(' ')), withNote(control, siValue(control, value), value));
 }
 
 void announceResults(const QList<QWidget *> &results)
@@ -212,13 +243,29 @@ void markCurrent(QWidget *field, bool current)
     nameControl(field);
 }
 
+bool showsStaleText(const QWidget *control)
+{
+    return control->property(kStaleProperty).toBool() && !textOf(control).trimmed().isEmpty();
+}
+
+void setResultNote(QWidget *field, const QString &note)
+{
+    if (noteOf(field) == note)
+        return;
+    if (!notes().contains(field))
+        QObject::connect(field, &QObject::destroyed, [field] { notes().remove(field); });
+    notes().insert(field, note);
+    field->setToolTip(toolTipFor(field, textOf(field)));
+    nameControl(field);
+}
+
 QString toolTipFor(const QWidget *control, const QString &text)
 {
     const QString whole = text.trimmed();
     if (!whole.isEmpty() && control->property(kStaleProperty).toBool())
         return QString::fromUtf8(kStaleMessage);
     const QString si = siValue(control, whole);
-    return si.isEmpty() ? whole : whole + QLatin1Char('\n') + si;
+    return withNote(control, si.isEmpty() ? whole : whole + QLatin1Char('\n') + si, whole);
 }
 
 QString textOf(const QWidget *control)

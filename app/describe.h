@@ -87,11 +87,20 @@ QString unitOf(const QWidget *control);
 QString accessibleNameFrom(const QString &caption);
 
 // Marks whether a result field's text still belongs to the inputs. A field
-// whose text does not says so in its tooltip; an empty field says nothing.
+// whose text does not says so in its tooltip and, after its name, 「未更新」;
+// an empty field says nothing.
 void markCurrent(QWidget *field, bool current);
 
-// A tooltip that holds the whole text of `control` and, for a quantity, its
-// value in SI units; for a result that is not current, that it is not.
+// True while the control shows a text that no longer belongs to the inputs.
+bool showsStaleText(const QWidget *control);
+
+// A line that a result's tooltip and description add after its value
+// while it is current (what the value leaves out); empty for none.
+void setResultNote(QWidget *field, const QString &note);
+
+// A tooltip that holds the whole text of `control`, for a quantity its
+// value in SI units, and a result's note; for a result that is not
+// current, that it is not.
 QString toolTipFor(const QWidget *control, const QString &text);
 
 // The text of a label or an edit box.

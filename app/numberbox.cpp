@@ -6,6 +6,7 @@
 #include "app/palette.h"
 #include "app/paste_text.h"
 #include "app/popups.h"
+#include "app/stale_look.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -203,14 +204,15 @@ protected:
         const QRect area = textArea();
         if (hasFocus() || fitsWidth(font(), text(), area.width())) {
             NumberBox::paintEvent(event);
-            return;
+        } else {
+            QPainter painter(this);
+            QStyleOptionFrame option;
+            initStyleOption(&option);
+            style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+            painter.setPen(palette().color(QPalette::Text));
+            painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, elided(font(), text(), area.width()));
         }
-        QPainter painter(this);
-        QStyleOptionFrame option;
-        initStyleOption(&option);
-        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
-        painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, elided(font(), text(), area.width()));
+        paintStaleMark(this);
     }
 
 private:

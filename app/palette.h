@@ -17,6 +17,12 @@ inline const QColor kResultColour{255, 255, 181};
 inline const QColor kTitleColour{128, 255, 255};
 // Font colour of a caption that does not apply to the current selection.
 inline const QColor kGreyColour{128, 128, 128};
+// A result that no longer belongs to the inputs: its muted text (5.5:1 on
+// the result colour, 5.7:1 on white), the dashed frame round it, and the
+// compute button that waits for a press.
+inline const QColor kStaleTextColour{102, 102, 102};
+inline const QColor kStaleMarkColour{176, 74, 0};
+inline const QColor kPressDueColour{255, 200, 100};
 
 // The colours the window draws with whatever the desktop's palette: a light
 // grey ground, white boxes, black text, and disabled boxes on the ground

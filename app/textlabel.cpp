@@ -6,6 +6,7 @@
 #include "app/focusring.h"
 #include "app/palette.h"
 #include "app/popups.h"
+#include "app/stale_look.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -105,11 +106,14 @@ protected:
         fitIfChanged();
         if (whole_) {
             QLabel::paintEvent(event);
-            return;
+        } else {
+            QPainter painter(this);
+            style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(),
+                                  isEnabled(), elided(font(), text(), contentsRect().width()),
+                                  foregroundRole());
         }
-        QPainter painter(this);
-        style()->drawItemText(&painter, contentsRect(), static_cast<int>(alignment()), palette(), isEnabled(),
-                              elided(font(), text(), contentsRect().width()), foregroundRole());
+        if (kind_ == ControlKind::Field)
+            paintStaleMark(this);
     }
 
     // A result field offers its text for copying.

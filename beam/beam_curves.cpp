@@ -127,6 +127,12 @@ double deflectionAt(const BeamSpan &span, double x)
     return valueAt(span, BeamQuantity::Deflection, x);
 }
 
+bool beamBends(const BeamSpan &s)
+{
+    const bool onSupport = s.loadCase == LoadCase::SupportedPointLoad && (s.L1 == 0 || s.L1 == s.L);
+    return s.P != 0 && !onSupport;
+}
+
 namespace
 {
 
@@ -187,12 +193,17 @@ Curve beamCurve(const BeamSpan &span, BeamQuantity quantity)
 {
     if (span.loadCase != LoadCase::SupportedPointLoad)
         return sampled([&](double x) { return valueAt(span, quantity, x); }, 0, span.L, kSegments);
+    // A side of no length (the load on a support) is the one point where
+    // the curve steps.
+    const auto segments = [](double length) { return length > 0 ? kSegments : 0; };
     Curve curve;
     curve.reserve(2 * kSegments + 2);
     appendSampled(
-        curve, [&](double x) { return valueOnSide(span, quantity, x, false); }, 0, span.L1, kSegments);
+        curve, [&](double x) { return valueOnSide(span, quantity, x, false); }, 0, span.L1,
+        segments(span.L1));
     appendSampled(
-        curve, [&](double x) { return valueOnSide(span, quantity, x, true); }, span.L1, span.L, kSegments);
+        curve, [&](double x) { return valueOnSide(span, quantity, x, true); }, span.L1, span.L,
+        segments(span.L - span.L1));
     return curve;
 }
 

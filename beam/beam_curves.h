@@ -40,6 +40,11 @@ struct BeamExtreme {
     std::optional<double> twin;
 };
 
+// False where the beam carries its load without bending: no load, or the
+// point load of load case 2 standing on a support, which takes it whole.
+// M and δ are then 0 along the whole beam, and have no largest place.
+bool beamBends(const BeamSpan &span);
+
 // The largest |M| and the largest |δ|, in closed form; `value` keeps its
 // sign.
 BeamExtreme largestMoment(const BeamSpan &span);
@@ -47,7 +52,9 @@ BeamExtreme largestDeflection(const BeamSpan &span);
 
 // The quantity from x = 0 to L, dense enough to be drawn as straight
 // pieces to within a pixel at any size. Under the point load of load case
-// 2 the curve holds both sides of the load, so the shear force steps.
+// 2 the curve holds both sides of the load, so the shear force steps; a
+// load on a support makes that step at the support, where the reaction
+// takes it.
 Curve beamCurve(const BeamSpan &span, BeamQuantity quantity);
 
 } // namespace tavrel

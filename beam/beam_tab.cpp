@@ -225,7 +225,7 @@ BeamTab::BeamTab(QWidget *parent) : CalculatorTab(parent)
 
     QPushButton *button2 = controls_.button(QStringLiteral("Button2"));
     connect(button2, &QPushButton::clicked, this, guarded(this, [this] { Button2Click(); }));
-    pressOnReturn(controls_, button2);
+    useComputeButton(button2);
 }
 
 void BeamTab::RadioGroup1Click()
@@ -294,6 +294,12 @@ void BeamTab::Button2Click()
 QList<int> BeamTab::selections() const
 {
     return {static_cast<int>(loadCase_), static_cast<int>(sectionKind_)};
+}
+
+// I is worked out from the dimensions unless typed in.
+bool BeamTab::showsResult(const QLineEdit *box) const
+{
+    return box->objectName() == QLatin1String("Edit19") && sectionKind_ != SectionKind::Typed;
 }
 
 QList<std::pair<QString, QString>> BeamTab::selectionsInWords() const

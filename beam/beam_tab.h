@@ -46,6 +46,7 @@ private:
     QList<QLineEdit *> dimensionBoxes() const;
 
     QList<int> selections() const override;
+    bool showsResult(const QLineEdit *box) const override;
 
     std::optional<BeamPress> lastPress_;
     LoadCase loadCase_ = LoadCase::CantileverEndLoad;

@@ -95,7 +95,7 @@ BearingTab::BearingTab(QWidget *parent) : CalculatorTab(parent)
 
     QPushButton *button1 = controls_.button(QStringLiteral("Button1"));
     connect(button1, &QPushButton::clicked, this, guarded(this, [this] { Button1Click(); }));
-    pressOnReturn(controls_, button1);
+    useComputeButton(button1);
 }
 
 void BearingTab::Button1Click()

@@ -19,7 +19,7 @@ const QColor kTauColour(128, 0, 0);
 // How far the drawings reach, in contact sizes: across the contact, and
 // below it.
 constexpr double kAcross = 1.5;
-constexpr double kDepth = 3;
+constexpr double kDepth = kAxisDepth;
 // The τ_max field's fixed factor is named beside the curve's largest τ when
 // the two differ by more than this share.
 constexpr double kFactorTolerance = 0.005;
@@ -80,7 +80,7 @@ DiagramContent hertzDiagram(const HertzPress &press)
     c.figure.plots.push_back(pressure);
 
     Plot below;
-    below.title = QStringLiteral("物体1の中心軸上の応力 [kgf/mm²]");
+    below.title = QStringLiteral("物体1の中心軸上の応力 [kgf/mm²]（引張が正）");
     below.x.title = QStringLiteral("深さ z [mm]");
     const auto curve = [&](AxisStress which) {
         return scaled(axisStressCurve(press.kind, nu1, which, kDepth), size, pMax);

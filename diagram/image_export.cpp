@@ -1,11 +1,11 @@
 #include "diagram/image_export.h"
 
+#include "diagram/outlined_svg.h"
 #include "diagram/whole_file.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSvgGenerator>
 
 namespace tavrel
 {
@@ -20,23 +20,6 @@ constexpr qreal kPngScale = 2;
 QString suffixOf(ImageFormat format)
 {
     return format == ImageFormat::Svg ? QStringLiteral("svg") : QStringLiteral("png");
-}
-
-bool writeSvg(QIODevice &file, const Figure &figure, const QSize &size, const QString &title)
-{
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    // Sized in CSS pixels (96 a inch), as browsers and drawing programs
-    // read them.
-    svg.setResolution(96);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(), size));
-    svg.setTitle(title);
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    drawFigure(painter, QRectF(QPointF(), size), figure);
-    return painter.end();
 }
 
 } // namespace
@@ -77,7 +60,7 @@ QString saveFigure(const Figure &figure, const QSize &size, const QString &path,
                               "でもありません")
             .arg(QDir::toNativeSeparators(path));
     return saveWhole(path, QStringLiteral("画像"), [&](QIODevice &file) {
-        return *format == ImageFormat::Svg ? writeSvg(file, figure, size, title)
+        return *format == ImageFormat::Svg ? writeOutlinedSvg(file, figure, size, title)
                                            : figureImage(figure, size, kPngScale).save(&file, "PNG");
     });
 }

@@ -17,8 +17,9 @@ constexpr double kOneThird = 0.3333333333333333;
 HertzResult sphereOnSphere(const HertzInput &in, double H)
 {
     const double R = combinedRadius(in);
-    // The general power function, not a cube root: a negative base (a
-    // negative load) gives NaN, which is then refused below.
+    // The general power function, not a cube root. Inputs without a fault
+    // give a positive base: R and H are positive, a seat being larger than
+    // the ball.
     const double a = std::pow(3 * in.P * R * H * 0.5, kOneThird);
     const double delta = a * a / R;
     const double pMax = 3 * in.P / (kTwoPi * a * a);
@@ -61,6 +62,32 @@ double combinedRadius(const HertzInput &in)
 double lineLoad(const HertzInput &in)
 {
     return in.P / in.size2;
+}
+
+std::optional<HertzFault> findHertzFault(ContactKind kind, const HertzInput &in)
+{
+    // Poisson's ratio of any stable isotropic material lies in −1 < ν ≤ 0.5.
+    const auto possibleRatio = [](double nu) { return nu > -1.0 && nu <= 0.5; };
+    if (!(in.R1 > 0.0))
+        return HertzFault::RadiusNotPositive;
+    if (!(in.P > 0.0))
+        return HertzFault::LoadNotPositive;
+    if (!(in.E1 > 0.0))
+        return HertzFault::Modulus1NotPositive;
+    if (!(in.E2 > 0.0))
+        return HertzFault::Modulus2NotPositive;
+    if (!possibleRatio(in.nu1))
+        return HertzFault::Poisson1OutOfRange;
+    if (!possibleRatio(in.nu2))
+        return HertzFault::Poisson2OutOfRange;
+    if (kind == ContactKind::CylinderOnPlane)
+        return in.size2 > 0.0 ? std::nullopt : std::optional(HertzFault::WidthNotPositive);
+    if (in.size2 == 0.0)
+        return HertzFault::SecondRadiusZero;
+    // A seat must be larger than the ball in it; R1 + R2 = 0 is the limit.
+    if (in.size2 < 0.0 && -in.size2 <= in.R1)
+        return HertzFault::SeatNotLarger;
+    return std::nullopt;
 }
 
 HertzResult computeHertz(ContactKind kind, const HertzInput &in)

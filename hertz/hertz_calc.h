@@ -40,8 +40,26 @@ double compoundCompliance(const HertzInput &in);
 double combinedRadius(const HertzInput &in);
 double lineLoad(const HertzInput &in);
 
-// Throws CalcError when a result would be infinite or NaN (a zero modulus,
-// R1 + R2 = 0, a zero roller width, a negative load under a cube root, ...).
+// Inputs that describe no real contact, refused before anything is
+// computed. A negative R2 larger than R1 (a ball in a seat) is real.
+enum class HertzFault {
+    RadiusNotPositive,   // R1 is zero or negative
+    LoadNotPositive,     // P is zero or negative: nothing presses the bodies together
+    Modulus1NotPositive, // E1 is zero or negative
+    Modulus2NotPositive, // E2 is zero or negative
+    Poisson1OutOfRange,  // ν1 outside −1 < ν ≤ 0.5, which no material leaves
+    Poisson2OutOfRange,  // ν2 likewise
+    WidthNotPositive,    // the roller's width B is zero or negative
+    SecondRadiusZero,    // R2 of the sphere is zero
+    SeatNotLarger,       // a concave second body (R2 < 0) no larger than the sphere, |R2| <= R1
+};
+
+// The first fault of the inputs for this contact kind, in the order in
+// which the boxes are read, if any.
+std::optional<HertzFault> findHertzFault(ContactKind kind, const HertzInput &in);
+
+// For inputs without a fault. Throws CalcError when a result would be
+// infinite or NaN (an overflow or underflow of extreme inputs).
 HertzResult computeHertz(ContactKind kind, const HertzInput &in);
 
 } // namespace tavrel

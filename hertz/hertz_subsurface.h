@@ -16,6 +16,10 @@
 namespace tavrel
 {
 
+// How deep below the surface the stresses are followed, in contact sizes:
+// well past the largest shear stress of either contact kind.
+inline constexpr double kAxisDepth = 3;
+
 // The pressure at r across the contact: √(1 − r²) inside it, 0 outside.
 double contactPressure(double r);
 

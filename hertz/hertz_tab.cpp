@@ -6,6 +6,7 @@
 #include "app/palette.h"
 #include "app/popups.h"
 #include "app/textlabel.h"
+#include "hertz/hertz_subsurface.h"
 
 #include <QAction>
 #include <QLabel>
@@ -116,6 +117,28 @@ QString contactKindName(ContactKind kind)
 // The result fields a kind selection empties.
 constexpr const char *kResultFields[] = {"Label13", "Label14", "Label15", "Label20", "Label21", "Label22"};
 
+// What the user is told of inputs that describe no real contact, and the
+// boxes concerned.
+using HertzFaultLook = FaultLook<HertzFault>;
+constexpr const char *kPoissonRange =
+    "%1は -1 より大きく 0.5 以下の値にしてください。ポアソン比がこの範囲の外にある材料はありません。";
+// clang-format off
+constexpr std::array kFaultLooks = {
+    HertzFaultLook{HertzFault::RadiusNotPositive, kMustBePositive, {"Edit6"}},
+    HertzFaultLook{HertzFault::LoadNotPositive, kMustBePositive, {"Edit1"}},
+    HertzFaultLook{HertzFault::Modulus1NotPositive, kMustBePositive, {"Edit2"}},
+    HertzFaultLook{HertzFault::Modulus2NotPositive, kMustBePositive, {"Edit3"}},
+    HertzFaultLook{HertzFault::Poisson1OutOfRange, kPoissonRange, {"Edit4"}},
+    HertzFaultLook{HertzFault::Poisson2OutOfRange, kPoissonRange, {"Edit5"}},
+    HertzFaultLook{HertzFault::WidthNotPositive, kMustBePositive, {"Edit7"}},
+    HertzFaultLook{HertzFault::SecondRadiusZero,
+              "%1は 0 以外の値にしてください。凸球の半径は正の値、凹面（球面座）の半径は負の値で入力します。", {"Edit7"}},
+    HertzFaultLook{HertzFault::SeatNotLarger,
+              "%1が負（凹面）のときは、その絶対値を%2より大きくしてください。凹面が球より小さいと、"
+              "球は凹面の内側に接触できません。", {"Edit7", "Edit6"}},
+};
+// clang-format on
+
 constexpr ContactLook kSphere{ContactKind::SphereOnSphere,
                               "  球と凸球  ",
                               "Image1",
@@ -136,6 +159,25 @@ constexpr ContactLook kRoller{ContactKind::CylinderOnPlane,
                               false};
 
 } // namespace
+
+QStringList shearApproximation(const HertzPress &press)
+{
+    const HertzInput &in = press.in;
+    // Exact comparisons: "0.3" typed in a box reads as exactly this double.
+    if (press.kind != ContactKind::SphereOnSphere || (in.nu1 == 0.3 && in.nu2 == 0.3))
+        return {};
+    const auto number = [](double value) { return formatted(kPatternThreeDecimals, value).trimmed(); };
+    QStringList lines{QStringLiteral("欄の値は 0.31·p_max です（係数 0.31 は ν = 0.3 のときの値）。")};
+    const std::pair<const char *, double> bodies[] = {{"物体1（ν1", in.nu1}, {"物体2（ν2", in.nu2}};
+    for (const auto &[body, nu] : bodies) {
+        const ShearPeak peak = largestShear(press.kind, nu, kAxisDepth);
+        lines << QStringLiteral("曲線の最大値 %1 = %2）: %3 kgf/mm²（%4 p_max）、深さ z = %5 mm")
+                     .arg(QString::fromUtf8(body), QString::fromStdString(FloatToStr(nu)),
+                          number(peak.tau * press.r.pMax), number(peak.tau),
+                          number(peak.z * press.r.contactSize));
+    }
+    return lines;
+}
 
 HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
 {
@@ -174,7 +216,7 @@ HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
 
     QPushButton *button3 = controls_.button(QStringLiteral("Button3"));
     connect(button3, &QPushButton::clicked, this, guarded(this, [this] { Button3Click(); }));
-    pressOnReturn(controls_, button3);
+    useComputeButton(button3);
 }
 
 void HertzTab::N1Click()
@@ -206,6 +248,7 @@ void HertzTab::selectContactKind(const ContactLook &look)
                   look.tensileApplies ? QColor(Qt::black) : kGreyColour);
     for (const char *name : kResultFields)
         clearField(controls_.label(QString::fromLatin1(name)));
+    setResultNote(controls_.label(QStringLiteral("Label22")), QString());
     lastPress_.reset();
     forgetPress();
 }
@@ -221,6 +264,8 @@ void HertzTab::Button3Click()
     in.nu2 = readNumber(controls_.edit(QStringLiteral("Edit5")));
     in.size2 = readNumber(controls_.edit(QStringLiteral("Edit7")));
 
+    if (const std::optional<HertzFault> fault = findHertzFault(contactKind_, in))
+        refuseFault(kFaultLooks, *fault);
     const HertzResult r = computeHertz(contactKind_, in);
 
     const char *pattern = kPatternThreeDecimals;
@@ -234,6 +279,7 @@ void HertzTab::Button3Click()
         showNumber(controls_.label(QStringLiteral("Label21")), pattern, *r.sigmaRMax);
     showNumberOrEmpty(controls_.label(QStringLiteral("Label22")), pattern, r.tauMax);
     lastPress_ = HertzPress{contactKind_, in, r};
+    setResultNote(controls_.label(QStringLiteral("Label22")), shearApproximation(*lastPress_).join(u'\n'));
     rememberPress();
 }
 

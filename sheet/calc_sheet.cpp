@@ -193,9 +193,13 @@ void SheetLayout::header(const QDateTime &when)
     double y = kTop;
     y += text(kLeft, y, signLeft - kLeft - kGap, QStringLiteral("計算書"), font(2.2, true));
     y += text(kLeft, y, signLeft - kLeft - kGap, c_.title, font(1.45, true)) + 0.8;
-    const QString stamp = QStringLiteral("計算日時 %1　　%2")
-                              .arg(QLocale::c().toString(when, QStringLiteral("yyyy-MM-dd HH:mm")),
-                                   QString::fromLatin1(kSheetProgram));
+    // The press's time and the saving's, apart: a sheet saved later still
+    // dates the calculation it shows.
+    const auto time = [](const QDateTime &at) {
+        return QLocale::c().toString(at.toLocalTime(), QStringLiteral("yyyy-MM-dd HH:mm"));
+    };
+    const QString stamp = QStringLiteral("計算日時 %1　　保存日時 %2　　%3")
+                              .arg(time(c_.pressedAt), time(when), QString::fromLatin1(kSheetProgram));
     y += text(kLeft, y, signLeft - kLeft - kGap, stamp, font(0.95));
     for (int i = 0; i < 3; ++i) {
         const double x = signLeft + i * kSignatureWidth;

@@ -16,7 +16,8 @@ namespace tavrel
 inline constexpr const char *kSheetProgram = "Tavrel Ver. 1.01";
 
 // Paints the sheet onto a page `page` (in device units) of a device with
-// `dotsPerMm` device units to the millimetre. Text stays text: the PDF it
+// `dotsPerMm` device units to the millimetre, saved at `when`; the time of
+// the press it shows comes with the content. Text stays text: the PDF it
 // is painted into can be searched and copied.
 void paintSheet(QPainter &painter, const QRectF &page, double dotsPerMm, const SheetContent &content,
                 const QDateTime &when);

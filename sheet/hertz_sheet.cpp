@@ -55,6 +55,9 @@ void sphereFormulas(const HertzTab &tab, const HertzPress &press, SheetContent &
                kStress),
         worked(QStringLiteral("τ_max"), QStringLiteral("0.31·p_max"), v, shownText(tab, "Label22"), kStress),
     };
+    const QStringList approximation = shearApproximation(press);
+    if (!approximation.isEmpty())
+        sheet.notes << QStringLiteral("τ_max: ") + approximation.join(QStringLiteral("　"));
 }
 
 void rollerFormulas(const HertzTab &tab, const HertzPress &press, SheetContent &sheet)

@@ -5,6 +5,7 @@
 
 #include "diagram/plot.h"
 
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,7 @@ struct SheetPicture {
 struct SheetContent {
     QString fileTag; // names the proposed file: tavrel-<fileTag>-<date>.pdf
     QString title;
+    QDateTime pressedAt;       // when the press was made that the sheet shows
     QList<SheetRow> selection; // what is chosen, in words
     SheetPicture picture;
     QList<SheetRow> inputs;

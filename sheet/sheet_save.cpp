@@ -46,6 +46,7 @@ std::optional<SheetContent> sheetOf(const CalculatorTab &tab)
         return std::nullopt;
     std::optional<SheetContent> sheet = partOf(tab, rowsOf(tab));
     if (sheet) {
+        sheet->pressedAt = tab.pressedAt();
         for (const auto &[heading, words] : tab.selectionsInWords())
             sheet->selection << SheetRow{heading, words, QString()};
     }

@@ -11,6 +11,7 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -44,6 +45,8 @@ private slots:
     void beamAgreesWithResults();
     void beamStaysInRange_data();
     void beamStaysInRange();
+    void loadOnASupportBendsNothing_data();
+    void loadOnASupportBendsNothing();
     void shearPeaksAtPublishedDepth_data();
     void shearPeaksAtPublishedDepth();
     void lifeCurvePassesThePress();
@@ -174,6 +177,43 @@ void TestCurves::beamStaysInRange()
     }
     // The curve reaches its largest value, not a blank or a flat line.
     QVERIFY2(std::abs(drawn - largest) <= 1e-3 * largest, qPrintable(QString::number(drawn, 'g', 17)));
+}
+
+void TestCurves::loadOnASupportBendsNothing_data()
+{
+    QTest::addColumn<double>("L1");
+    QTest::addColumn<double>("P");
+    QTest::addColumn<bool>("bends");
+    QTest::addColumn<double>("step"); // the shear where the curve steps at the support
+    QTest::newRow("on the right support") << 0.0 << 20.0 << false << -20.0;
+    QTest::newRow("on the left support, upward") << 100.0 << -20.0 << false << -20.0;
+    QTest::newRow("just inside the span") << 1e-9 << 20.0 << true << 0.0;
+    QTest::newRow("no load") << 30.0 << 0.0 << false << 0.0;
+}
+
+// A load on a support bends nothing: M and δ are 0 all along, and the
+// shear force is 0 but for one step at that support, drawn once, where
+// the curve ends (never out to the reaction and back).
+void TestCurves::loadOnASupportBendsNothing()
+{
+    QFETCH(double, L1);
+    QFETCH(double, P);
+    QFETCH(bool, bends);
+    QFETCH(double, step);
+    const BeamSpan s{LoadCase::SupportedPointLoad, 100, L1, P, 2.1e8};
+    QCOMPARE(beamBends(s), bends);
+    if (bends)
+        return;
+    for (BeamQuantity q : {BeamQuantity::Moment, BeamQuantity::Deflection}) {
+        for (const CurvePoint &point : beamCurve(s, q))
+            QCOMPARE(point.y, 0.0);
+    }
+    const Curve shear = beamCurve(s, BeamQuantity::Shear);
+    QVERIFY(std::is_sorted(shear.begin(), shear.end(), [](auto a, auto b) { return a.x < b.x; }));
+    const CurvePoint end = L1 == 0 ? shear.front() : shear.back();
+    QVERIFY(step == 0 || (end.x == L1 && end.y == step));
+    QCOMPARE(std::count_if(shear.begin(), shear.end(), [](const CurvePoint &p) { return p.y != 0; }),
+             step == 0 ? 0 : 1);
 }
 
 void TestCurves::shearPeaksAtPublishedDepth_data()

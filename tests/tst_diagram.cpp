@@ -43,6 +43,8 @@ private slots:
     void marksTheFieldsValues_data();
     void marksTheFieldsValues();
     void copiesAndSaves();
+    void savesAnSvgThatDrawsAsThePng_data();
+    void savesAnSvgThatDrawsAsThePng();
     void refusesAWrite_data();
     void refusesAWrite();
     void savesUnderTheChosenFormat_data();
@@ -50,6 +52,8 @@ private slots:
     void copiesTheTabFromTheTabBar();
     void placesLabelsApart();
     void drawsWhatWasPressed();
+    void marksTheCurvesOwnValues_data();
+    void marksTheCurvesOwnValues();
     void alignsTheSketchWithThePlots();
 };
 
@@ -141,19 +145,27 @@ void TestDiagram::marksTheFieldsValues_data()
 {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("lines"); // "{Name}" stands for a field's text
-    const auto row = [](const char *name, const char *steps, const char *lines) {
-        QTest::newRow(name) << QString(steps).split('|', Qt::SkipEmptyParts) << QString(lines).split('|');
+    const auto row = [](const char *name, const char *steps, const QString &lines) {
+        QTest::newRow(name) << QString(steps).split('|', Qt::SkipEmptyParts) << lines.split('|');
     };
     // clang-format off
     row("sphere", "Button3", "p_max = {Label15} kgf/mm²（r = 0.000 mm、接触の中心）|a = {Label13} mm|τmax = 0.310 p_max、深さ z = 0.48 a = 0.297 mm|τ_max = {Label22} kgf/mm²");
     row("sphere, ν1 0.25", "Edit4=0.25|Button3", "τmax = 0.322 p_max、深さ z = 0.46 a = 0.289 mm|曲線の最大値 τmax = 39.777 kgf/mm²（0.322 p_max）|欄の τ_max = {Label22} kgf/mm² は固定の係数 0.31 p_max によるもので、曲線の最大値より 3.6 % 小さい値です（この係数は ν1 = 0.3 の値です）");
     row("roller", "N5|Edit7=10|Edit1=1000|Button3", "p_max = {Label15} kgf/mm²（x = 0.000 mm、接触の中心）|τmax = 0.300 p_max、深さ z = 0.79 b = 0.522 mm|τ_max = {Label22} kgf/mm²");
     row("roller, materials differ, small ν1", "N5|Edit4=0.1|Button3", "b = {Label13} mm|τmax = 1.408 kgf/mm²（曲線の最大値）|ν1 = 0.1 では、ころの軸方向の応力 σy = ν1·(σx + σz) との間のせん断応力の方が大きく、最大 0.408 p_max = 1.916 kgf/mm²（深さ z = 0.006 mm）です");
-    row("beam, cantilever, end load", "Button2", "x は自由端から測ります（L = 100.000 mm）|Mmax = {Edit20} kgf·mm（x = 100.000 mm）|δmax = 2.38e-2 mm（x = 0.000 mm）|δx = {Edit22} mm（x = 20.000 mm）");
-    row("beam, cantilever, uniform, x 0", "RadioGroup1:1|Edit13=0|Button2", "Mmax = {Edit20} kgf·mm（x = 100.000 mm）|δmax = {Edit22} mm（x = 0.000 mm）");
+    // The curve's moment is negative at a fixed end under a downward load;
+    // the field's follows the load. One line says so.
+    const QString why = "Mmax 欄の {Edit20} kgf·mm は下向きの荷重を正とした値で、図の M（下側引張が正）では ";
+    row("beam, cantilever, end load", "Button2", "x は自由端から測ります（L = 100.000 mm）|M = -2000 kgf·mm（x = 100.000 mm、絶対値が最大）|" + why + "-2000 kgf·mm です|δmax = 2.38e-2 mm（x = 0.000 mm）|δx = {Edit22} mm（x = 20.000 mm）");
+    row("beam, cantilever, upward end load", "Edit12=1000|Edit14=-100|Button2", "M = 100000 kgf·mm（x = 1000.000 mm、絶対値が最大）|" + why + "100000 kgf·mm です|δmax = -1.19e2 mm（x = 0.000 mm）");
+    row("beam, cantilever, uniform, x 0", "RadioGroup1:1|Edit13=0|Button2", "M = -100000 kgf·mm（x = 100.000 mm、絶対値が最大）|δmax = {Edit22} mm（x = 0.000 mm）");
     row("beam, point load", "RadioGroup1:2|Button2", "x は右の支点から測ります（L = 100.000 mm）|Mmax = {Edit20} kgf·mm（x = 40.000 mm）|δmax = {Edit22} mm（x = 47.085 mm）");
     row("beam, supported, uniform", "RadioGroup1:3|Edit13=50|Button2", "Mmax = {Edit20} kgf·mm（x = 50.000 mm）|δmax = {Edit22} mm（x = 50.000 mm）");
-    row("beam, fixed ends", "RadioGroup1:4|Button2", "x は右端から測ります（L = 100.000 mm）|Mmax = {Edit20} kgf·mm（x = 0.000 mm と 100.000 mm）|δx = {Edit22} mm（x = 20.000 mm）");
+    row("beam, fixed ends", "RadioGroup1:4|Button2", "x は右端から測ります（L = 100.000 mm）|M = -16667 kgf·mm（x = 0.000 mm と 100.000 mm、絶対値が最大）|δx = {Edit22} mm（x = 20.000 mm）");
+    row("beam, fixed ends, upward load", "RadioGroup1:4|Edit14=-100|Button2", "M = 83333 kgf·mm（x = 0.000 mm と 100.000 mm、絶対値が最大）|" + why + "83333 kgf·mm です");
+    row("beam, supported, upward load: signs agree", "RadioGroup1:3|Edit14=-20|Button2", "Mmax = {Edit20} kgf·mm（x = 50.000 mm）");
+    row("beam, load on the right support", "RadioGroup1:2|Edit24=0|Button2", "M = {Edit20} kgf·mm、δ = {Edit22} mm（はりの全長で 0）|荷重は右の支点の上にあり、支点がそのまま受けます（せん断力はその支点で段状に変わり、V = -20 kgf）");
+    row("beam, load on the left support", "RadioGroup1:2|Edit24=100|Edit14=-2.5|Button2", "荷重は左の支点の上にあり、支点がそのまま受けます（せん断力はその支点で段状に変わり、V = -2.5 kgf）");
     row("bearing, axial load counts", "Edit8=1000|Edit25=10000|Edit10=1000|Edit11=1000|Button1", "Cor/Fa = 6000 / 1000 = 6.000 → 表の行 10：e = 0.29（Fa/Fr > e のとき X = 0.56、Y = 1.49）|Fa/Fr = 1000 / 1000 = 1.000 > e = 0.29 → X = 0.56、Y = 1.49|P = X·Fr + Y·Fa = 0.56 × 1000 + 1.49 × 1000 = {Label38} kgf|Lh = (Cr/P)³ × 10⁶/(60·n) = (10000 / {Label38})³ × 10⁶/(60 × 1000) = {Label28} 時間（{Label59}）");
     row("bearing, a tie with e", "Edit9=4000|Edit10=800|Button1", "Fa/Fr = 200 / 800 = 0.250 ≦ e = 0.25 → X = 1、Y = 0");
     row("bearing, no axial load", "Edit11=0|Button1", "Cor/Fa = 6000 / 0 = ∞ → 表の行 70：e = 0.19（Fa/Fr > e のとき X = 0.56、Y = 2.28）");
@@ -207,6 +219,61 @@ void TestDiagram::copiesAndSaves()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2); // no temporary file left
     // A name as long as a folder takes is saved too.
     QCOMPARE(diagram()->saveImage(folder.filePath(QString(251, 'a') + ".png")), QString());
+}
+
+void TestDiagram::savesAnSvgThatDrawsAsThePng_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("text"); // a string the SVG keeps for searching
+    QTest::newRow("Hertz") << QStringList{"Button3"} << "物体1の中心軸上の応力 [kgf/mm²]（引張が正）";
+    QTest::newRow("beam") << QStringList{"Button2"} << "曲げモーメント M [kgf·mm]（下側引張が正）";
+    QTest::newRow("bearing") << QStringList{"Button1"} << "P = 1500.0 kgf、Lh = 10666.7 時間";
+}
+
+// Another renderer (librsvg) draws the saved SVG as the program draws the
+// PNG: the text is in outlines of the program's own glyphs, which no
+// renderer lays out anew; its strings stay in the description.
+void TestDiagram::savesAnSvgThatDrawsAsThePng()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, text);
+    run(steps);
+    pressOnTabBar(Qt::CTRL | Qt::Key_G);
+    QTemporaryDir folder;
+    const QString png = folder.filePath("diagram.png"), svg = folder.filePath("diagram.svg");
+    QCOMPARE(diagram()->saveImage(png), QString());
+    QCOMPARE(diagram()->saveImage(svg), QString());
+    QFile written(svg);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QString content = QString::fromUtf8(written.readAll());
+    QVERIFY(!content.contains("<text"));
+    const QString description = content.section("<desc>", 1).section("</desc>", 0, 0);
+    QVERIFY2(description.split('\n').contains(text), qPrintable(description));
+
+    const QImage drawn = QImage(png).convertToFormat(QImage::Format_Grayscale8);
+    const QString rendered = folder.filePath("rendered.png");
+    QCOMPARE(QProcess::execute("rsvg-convert", {"-w", QString::number(drawn.width()), "-h",
+                                                QString::number(drawn.height()), svg, "-o", rendered}),
+             0);
+    const QImage other = QImage(rendered).convertToFormat(QImage::Format_Grayscale8);
+    QCOMPARE(other.size(), drawn.size());
+    // Blocks of 8 × 8 pixels whose mean grey differs visibly: a glyph moved
+    // by a pixel or two, a text set apart or dropped, shows in several.
+    constexpr int kBlock = 8;
+    int blocks = 0, differing = 0;
+    for (int top = 0; top + kBlock <= drawn.height(); top += kBlock) {
+        for (int left = 0; left + kBlock <= drawn.width(); left += kBlock) {
+            int sum = 0;
+            for (int y = top; y < top + kBlock; ++y) {
+                for (int x = left; x < left + kBlock; ++x)
+                    sum += drawn.constScanLine(y)[x] - other.constScanLine(y)[x];
+            }
+            ++blocks;
+            differing += std::abs(sum) > 24 * kBlock * kBlock;
+        }
+    }
+    QVERIFY2(differing * 1000 <= blocks,
+             qPrintable(QString("%1 of %2 blocks differ").arg(differing).arg(blocks)));
 }
 
 void TestDiagram::refusesAWrite_data()
@@ -372,6 +439,64 @@ void TestDiagram::drawsWhatWasPressed()
                     "「定格疲れ寿命 Lh [時間]」の曲線の一部は値が数値の範囲を超えるため描いていません"));
     QVERIFY(!bearingDiagram({g, gr}).values.join('\n').contains("範囲を超える"));
     QCOMPARE(shown(kPatternScientific, -INFINITY), "計算できません（数値の範囲外）");
+}
+
+void TestDiagram::marksTheCurvesOwnValues_data()
+{
+    QTest::addColumn<int>("loadCase");
+    QTest::addColumn<double>("L1");
+    QTest::addColumn<double>("P");
+    QTest::addColumn<int>("marks"); // on the three plots, as V·100 + M·10 + δ
+    // The largest M (twice at fixed ends), the largest δ and, but for the
+    // point load between supports, δ at x.
+    const int marks[] = {12, 12, 11, 12, 22};
+    for (int loadCase = 0; loadCase < 5; ++loadCase) {
+        for (double P : {100.0, -100.0})
+            QTest::addRow("load case %d, P %g", loadCase, P) << loadCase << 40.0 << P << marks[loadCase];
+    }
+    QTest::newRow("load on the right support") << 2 << 0.0 << 100.0 << 100;
+    QTest::newRow("load on the left support, upward") << 2 << 100.0 << -100.0 << 100;
+    QTest::newRow("no load") << 3 << 40.0 << 0.0 << 0;
+}
+
+// Each mark stands on its curve and its label gives the curve's own value,
+// with its sign, under a title that states the sign convention.
+void TestDiagram::marksTheCurvesOwnValues()
+{
+    QFETCH(int, loadCase);
+    QFETCH(double, L1);
+    QFETCH(double, P);
+    QFETCH(int, marks);
+    using namespace tavrel;
+    const BeamInput in{21000, 100, L1, 20, P, 20, 20, 10, 10, 0, 0};
+    const BeamResult r = computeBeam(LoadCase(loadCase), SectionKind::SolidRectangle, in);
+    const Figure figure = beamDiagram({LoadCase(loadCase), SectionKind::SolidRectangle, in, r}).figure;
+    QCOMPARE(figure.plots.size(), 3u);
+    int counted = 0;
+    for (const Plot &plot : figure.plots) {
+        counted = counted * 10 + int(plot.marks.size());
+        QVERIFY2(plot.title.endsWith("が正）"), qPrintable(plot.title));
+        const Curve &curve = plot.series.front().points;
+        double height = 0;
+        for (const CurvePoint &p : curve)
+            height = std::max(height, std::abs(p.y));
+        for (const Mark &m : plot.marks) {
+            const double shown = StrToFloat(m.label.section(" = ", 1).toStdString());
+            QVERIFY2(std::signbit(shown) == std::signbit(m.y) &&
+                         std::abs(shown - m.y) <= 0.01 * std::abs(m.y),
+                     qPrintable(m.label));
+            // On the curve: one of its points, or between two of them.
+            bool on = false;
+            for (std::size_t i = 0; i < curve.size() && !on; ++i) {
+                const CurvePoint &a = curve[i], &b = curve[std::min(i + 1, curve.size() - 1)];
+                const double t = a.x == b.x ? 0 : (m.x - a.x) / (b.x - a.x);
+                on = t >= 0 && t <= 1 && (a.x != b.x || a.x == m.x) &&
+                     std::abs(a.y + t * (b.y - a.y) - m.y) <= 1e-4 * height;
+            }
+            QVERIFY2(on, qPrintable(m.label));
+        }
+    }
+    QCOMPARE(counted, marks);
 }
 
 // The beam's sketch spans the plots' horizontal axis, its x = L at the left.

@@ -249,15 +249,31 @@ void TestPure::calculates_data()
         {"roller", {40, 1000, 21000, 21000, 0.3, 0.29, 10}, "0.665 - 95.668 -95.668 - -"},
         {"roller", {40, 1000, 21000, 20000, 0.3, 0.3, 10}, "0.673 - 94.647 -94.647 - -"},
         {"roller", {40, 1000, 21000, 21000, 0.30000000000000004, 0.3, 10}, "0.664 - 95.823 -95.823 - -"},
-        {"sphere", {40, 100, 0, 21000, 0.3, 0.3, 400}, kFloatFaultMessage},
-        {"sphere", {40, 100, 21000, 0, 0.3, 0.3, 400}, kFloatFaultMessage},
-        {"sphere", {40, 100, 21000, 21000, 0.3, 0.3, -40}, kFloatFaultMessage},
-        {"sphere", {0, 100, 21000, 21000, 0.3, 0.3, 400}, kFloatFaultMessage},
-        {"sphere", {40, -100, 21000, 21000, 0.3, 0.3, 400}, kFloatFaultMessage},
+        // Inputs that describe no contact, refused at their boundaries: ν up to
+        // 0.5 and above -1, a seat larger than the ball.
+        {"sphere", {40, 100, 0, 21000, 0.3, 0.3, 400}, "refused E1"},
+        {"sphere", {40, 100, 21000, -1e-300, 0.3, 0.3, 400}, "refused E2"},
+        {"sphere", {0, 100, 21000, 21000, 0.3, 0.3, 400}, "refused R1"},
+        {"sphere", {-40, 100, 21000, 21000, 0.3, 0.3, -400}, "refused R1"},
+        {"sphere", {40, -100, 21000, 21000, 0.3, 0.3, 400}, "refused P"},
+        {"sphere", {40, 0, 21000, 21000, 0.3, 0.3, 400}, "refused P"},
+        {"sphere", {40, 100, 21000, 21000, 0.5001, 0.3, 400}, "refused nu1"},
+        {"sphere", {40, 100, 21000, 21000, 0.7, 0.7, 400}, "refused nu1"},
+        {"sphere", {40, 100, 21000, 21000, -1, 0.3, 400}, "refused nu1"},
+        {"sphere", {40, 100, 21000, 21000, 0.3, 0.5001, 400}, "refused nu2"},
+        {"sphere", {40, 100, 21000, 21000, 0.3, -1, 400}, "refused nu2"},
+        {"sphere", {40, 100, 21000, 21000, -0.9999, 0.5, 400}, "0.460 0.006 225.502 225.502 225.487 69.906"},
+        {"sphere", {40, 100, 21000, 21000, 0.3, 0.3, 0}, "refused R2"},
+        {"sphere", {40, 100, 21000, 21000, 0.3, 0.3, -40}, "refused seat"},
+        {"sphere", {10, 100, 21000, 21000, 0.3, 0.3, -8}, "refused seat"},
+        {"sphere", {40, 100, 21000, 21000, 0.3, 0.3, -40.0001}, "47.027 0.000 0.022 0.022 0.003 0.007"},
+        {"sphere", {40, 100, 21000, 21000, 0.3, 0.3, 0.5}, "0.148 0.044 2194.232 2194.232 292.564 680.212"},
         {"sphere", {40, 1e308, 1e-308, 1e-308, 0.3, 0.3, 400}, kFloatFaultMessage},
-        {"roller", {40, 1000, 21000, 21000, 0.3, 0.3, 0}, kFloatFaultMessage},
-        {"roller", {40, 0, 21000, 21000, 0.3, 0.3, 10}, kFloatFaultMessage},
-        {"roller", {-40, -1000, 21000, 21000, 0.3, 0.3, 10}, kFloatFaultMessage},
+        {"roller", {40, 1000, 21000, 21000, 0.3, 0.3, 0}, "refused B"},
+        {"roller", {40, 1000, 21000, 21000, 0.3, 0.3, -10}, "refused B"},
+        {"roller", {40, 0, 21000, 21000, 0.3, 0.3, 10}, "refused P"},
+        {"roller", {-40, -1000, 21000, 21000, 0.3, 0.3, 10}, "refused R1"},
+        {"roller", {40, 1000, 21000, 21000, 0.5, 0.5, -10}, "refused B"},
         {"beam 0 0", at(20), "1.33e4 2000 1.5 1.68e-2 x"}, {"beam 0 0", at(0), "1.33e4 2000 1.5 2.38e-2 max"},
         {"beam 1 0", at(20), "1.33e4 100000 75 6.55e-1 x"}, {"beam 1 0", at(0), "1.33e4 100000 75 8.93e-1 max"},
         // A point load between supports: the moment under the load, P·a·b/L, and the beam's largest
@@ -309,7 +325,8 @@ void TestPure::calculates_data()
     };
     // clang-format on
     for (const auto &row : rows)
-        QTest::addRow("%s %s", row.calc, QByteArray::number(row.in.value(3)).constData())
+        QTest::addRow("%s %s #%d", row.calc, QByteArray::number(row.in.value(3)).constData(),
+                      int(&row - rows))
             << QByteArray(row.calc) << row.in << QByteArray(row.shown);
 }
 
@@ -322,6 +339,7 @@ void TestPure::calculates()
     // The faults by name, in the order of their enumerations.
     const char *beamFaults[] = {"E", "L", "L1", "x", "b2", "h2", "d2", "section", "I", "Z"};
     const char *bearingFaults[] = {"n", "Cor", "Cr", "Fr", "Fa", "Fr Fa"};
+    const char *hertzFaults[] = {"R1", "P", "E1", "E2", "nu1", "nu2", "B", "R2", "seat"};
     const auto show = [&texts](const char *pattern, std::optional<double> value) {
         texts << (value ? bytes(FormatFloat(pattern, *value)).trimmed() : QByteArray("-"));
     };
@@ -352,10 +370,15 @@ void TestPure::calculates()
             }
         } else {
             const auto kind = calc == "sphere" ? ContactKind::SphereOnSphere : ContactKind::CylinderOnPlane;
-            const HertzResult r = computeHertz(kind, {in[0], in[1], in[2], in[3], in[4], in[5], in[6]});
-            for (const auto &value : {std::optional(r.contactSize), r.approach, std::optional(r.pMax),
-                                      std::optional(r.sigmaZMax), r.sigmaRMax, r.tauMax})
-                show(kPatternThreeDecimals, value);
+            const HertzInput h{in[0], in[1], in[2], in[3], in[4], in[5], in[6]};
+            if (const auto fault = findHertzFault(kind, h)) {
+                texts << "refused" << hertzFaults[int(*fault)];
+            } else {
+                const HertzResult r = computeHertz(kind, h);
+                for (const auto &value : {std::optional(r.contactSize), r.approach, std::optional(r.pMax),
+                                          std::optional(r.sigmaZMax), r.sigmaRMax, r.tauMax})
+                    show(kPatternThreeDecimals, value);
+            }
         }
         QCOMPARE(texts.join(' '), shown);
     } catch (const CalcError &e) {

@@ -10,13 +10,17 @@
 namespace
 {
 
-const QDateTime kWhen(QDate(2026, 12, 7), QTime(14, 3));
+// When the tests press, and when they save: a day later.
+const QDateTime kPressed(QDate(2026, 12, 7), QTime(14, 3));
+const QDateTime kWhen(QDate(2026, 12, 8), QTime(9, 30));
 
-// The page as pdftotext reads it, rows kept on their lines.
-QString pdfText(const QString &path)
+// The page as pdftotext reads it, rows kept on their lines (or else in
+// reading order, a column after the other).
+QString pdfText(const QString &path, bool layout = true)
 {
     QProcess reader;
-    reader.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    reader.start(QStringLiteral("pdftotext"),
+                 {layout ? QStringLiteral("-layout") : QStringLiteral("-raw"), path, QStringLiteral("-")});
     if (!reader.waitForFinished() || reader.exitCode() != 0)
         return {};
     return QString::fromUtf8(reader.readAllStandardOutput());
@@ -29,6 +33,10 @@ class TestSheet : public GuiTest
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        tavrel::CalculatorTab::setClock([] { return kPressed; });
+    }
     void writesWhatTheFieldsShow_data();
     void writesWhatTheFieldsShow();
     void keepsWithinThePage_data();
@@ -60,7 +68,7 @@ void TestSheet::writesWhatTheFieldsShow_data()
     };
     // clang-format off
     row("sphere, negative ν1", "Edit4=-0.5|Button3", "Label13|Label14|Label15|Label20|Label21|Label22",
-        "ヘルツの接触応力|接触の種類 球と凸球|= 40·400/(40 + 400) = 36.3636 mm|= (1 − 2·(-0.5))/3·132.8 = 88.533 kgf/mm²", "image1.svg#");
+        "ヘルツの接触応力|接触の種類 球と凸球|= 40·400/(40 + 400) = 36.3636 mm|= (1 − 2·(-0.5))/3·132.8 = 88.533 kgf/mm²|τ_max: 欄の値は 0.31·p_max です（係数 0.31 は ν = 0.3 のときの値）。", "image1.svg#");
     row("roller, materials differ", "N5|Edit7=10|Edit1=1000|Edit3=20000|Button3", "Label13|Label15|Label20",
         "接触の種類 円柱と平面|= 1000/10 = 100 kgf/mm|δ と τ_max の式は E1 = E2、ν1 = ν2 = 0.3 のときにだけ成り立つ", "image5.svg#");
     row("beam, hollow rectangle, point load", "RadioGroup1:2|RadioGroup2:1|Edit24=60|Button2", "Edit19|Edit20|Edit21|Edit22",
@@ -69,6 +77,8 @@ void TestSheet::writesWhatTheFieldsShow_data()
         "I = 入力値|= 5000 mm⁴|= 20·100²/12 = 16667 kgf·mm|δx: 右の固定端から x の位置のたわみ", "image2.svg#case4");
     row("bearing, axial load counts", "Edit8=1000|Edit25=10000|Edit10=1000|Edit11=1000|Button1", "Label38|Label28|Label59",
         "玉軸受の寿命|Fa/Fr = 1000 / 1000 = 1.000 > e = 0.29 → X = 0.56、Y = 1.49|計算した点：P = 2050.0 kgf、Lh = 1934.6 時間", "#");
+    row("beam, cantilever, upward load", "Edit12=1000|Edit14=-100|Button2", "Edit19|Edit20|Edit21|Edit22",
+        "= (-100)·1000 = -100000 kgf·mm", "image2.svg#case0,section0");
     // clang-format on
 }
 
@@ -84,7 +94,8 @@ void TestSheet::writesWhatTheFieldsShow()
     const QString path = dir_.filePath("sheet.pdf");
     QCOMPARE(tavrel::saveSheet(currentTab(), path, kWhen), std::nullopt);
     const QString page = pdfText(path);
-    QVERIFY2(page.contains("計算日時 2026-12-07 14:03") && page.contains("Tavrel Ver. 1.01"),
+    QVERIFY2(page.contains(QRegularExpression(
+                 "計算日時 2026-12-07 14:03 +保存日時 2026-12-08 09:30 +Tavrel Ver. 1.01")),
              qPrintable(page));
     // Every box that applies above the results and every field among them,
     // its text beside its caption (blanks aside, which the reader drops
@@ -108,6 +119,11 @@ void TestSheet::writesWhatTheFieldsShow()
     }
     for (const QString &line : lines)
         QVERIFY2(rows.filter(QString(line).remove(' ')).size() == 1, qPrintable(line));
+    // The diagram window's values, among them what a sign means, are
+    // printed as it shows them.
+    const QString marked = tavrel::sheetOf(currentTab())->marked.join(QString()).remove(' ');
+    QVERIFY2(QString(pdfText(path, false)).remove(QRegularExpression("\\s")).contains(marked),
+             qPrintable(marked));
 }
 
 void TestSheet::keepsWithinThePage_data()

@@ -6,6 +6,7 @@
 
 #include "app/calc_error.h"
 #include "app/numtext.h"
+#include "app/palette.h"
 #include "bearing/bearing_calc.h"
 
 #include <random>
@@ -35,6 +36,8 @@ class TestWindow : public GuiTest
 private slots:
     void behaves_data();
     void behaves();
+    void marksStaleResults_data();
+    void marksStaleResults();
     void fitsEveryText_data();
     void fitsEveryText();
     void keepsDesignedColoursOnDarkDesktop();
@@ -89,7 +92,21 @@ void TestWindow::behaves_data()
     row("a full-width number pasted from the menu", "clipboard=\u3000１２．５\n|Edit6=|Edit6^", "menu?貼り付け|Edit6=12.5");
     row("a minus from a Japanese document pasted", "clipboard=\u00A0\u221220\u2028|Edit14=|Edit14<Ctrl+V|Button2", "Edit14=-20|Edit20= -2000");
     row("a line separator inside a paste parts two cells", "clipboard=500\u2028200|Edit10<Ctrl+V", "Edit10=1500", "1 つの欄に入る値は 1 つだけです。貼り付けようとした文字列はタブか改行で区切られた複数の値を含むため、貼り付けませんでした。");
-    row("Hertz, zero modulus", "Button3|Edit3=0|Button3<Space", "Label15= 124.898|Button3:focus", fault);
+    row("Hertz, zero modulus", "Button3|Edit3=0|Button3<Space", "Label15= 124.898|Edit3:focus", "「E2」は 0 より大きい値にしてください。");
+    row("Hertz, an overflow", "Button3|Edit1=1e308|Button3<Space", "Label15= 124.898|Button3:focus", fault);
+    // Contacts that cannot be, refused by name at their boundaries.
+    const QString poisson = "は -1 より大きく 0.5 以下の値にしてください。ポアソン比がこの範囲の外にある材料はありません。";
+    row("Hertz, ν1 just above 0.5", "Button3|Edit4=0.5001|Button3", "Label21= 16.653|Edit4:focus", "「ポアソン比 ν1」" + poisson);
+    row("Hertz, ν1 at 0.5 accepted", "Edit4=0.5|Button3", "Label21= 0.000|Label15= 132.800");
+    row("Hertz, both ν 0.7: the first named", "Edit4=0.7|Edit5=0.7|Button3", "Edit4:focus|Label21=", "「ポアソン比 ν1」" + poisson);
+    row("Hertz, ν2 at -1", "Edit5=-1|Button3", "Edit5:focus", "「ν2」" + poisson);
+    const QString seat = "「R2[mm]」が負（凹面）のときは、その絶対値を「球半径 R1[mm]」より大きくしてください。凹面が球より小さいと、球は凹面の内側に接触できません。";
+    row("Hertz, a seat smaller than the ball", "Edit6=10|Edit7=-8|Button3", "Edit7:focus|Label13=", seat);
+    row("Hertz, a seat as large as the ball", "Edit7=-40|Button3", "Edit7:focus", seat);
+    row("Hertz, a seat just larger accepted", "Edit7=-40.0001|Button3", "Label13= 47.027");
+    row("Hertz, R2 zero", "Edit7=0|Button3", "Edit7:focus", "「R2[mm]」は 0 以外の値にしてください。凸球の半径は正の値、凹面（球面座）の半径は負の値で入力します。");
+    row("Hertz, R1, P and B not above 0", "Edit6=-40|Button3|Edit6=40|Edit1=0|Button3|Edit1=100|N5|Edit7=0|Button3", "Edit7:focus|Label13=",
+        "「球半径 R1[mm]」は 0 より大きい値にしてください。|「荷 重 P[kg]」は 0 より大きい値にしてください。|「ﾛｰﾗ幅 B [mm]」は 0 より大きい値にしてください。");
     row("beam, disabled box says which section enables it", "Edit17=x|Button2<Space", "Button2:focus", "「b2」の「x」は正しい数値ではありません。この欄は断面で「中空長方形」か「中空円形」を選ぶと入力できます。");
     row("beam, disabled empty box", "RadioGroup2:4|Edit15=|Button2", "", "「b1」が空欄です。数値を入力してください。この欄は断面で「中実長方形」「中空長方形」「中実円形」か「中空円形」を選ぶと入力できます。");
     row("beam, too large", "Edit23=1e999|Button2", "Edit23:focus", "「E」の「1e999」は大きすぎて扱えません。");
@@ -148,7 +165,12 @@ void TestWindow::behaves_data()
     // Names for a screen reader.
     row("named choices", "", "RadioGroup1@支持・荷重条件|RadioGroup1Item1@片持ちはり・等分布荷重|RadioGroup2@断面|RadioGroup2Item4@数値入力|Image1@接触の種類: 球と凸球");
     row("results named with value and unit", "Button3", "Label13@接触円半径 a 0.618 mm|Label20@最大圧縮応力 σz_max 124.898 kgf/mm²|Label20~= 1224.83 MPa");
-    row("a result not current says so", "Button3|Edit1=5", "Label15@最大圧力 p_max 124.898 kgf/mm²|Label15~" + stale);
+    row("a result not current says so", "Button3|Edit1=5", "Label15@最大圧力 p_max 124.898 kgf/mm²（未更新）|Label15~" + stale + "|Edit20@Mmax 未計算");
+    row("the beam's I not current", "Button2|Edit16=40", "Edit19@I（未更新）|Edit19~" + stale + "|Edit20@Mmax 2000 kgf·mm（未更新）");
+    row("a typed I is no result", "Button2|RadioGroup2:4", "Edit19@I|Edit21@σmax 1.5 kgf/mm²（未更新）");
+    const QString approximation = "欄の値は 0.31·p_max です（係数 0.31 は ν = 0.3 のときの値）。\n曲線の最大値 物体1（ν1 = 0.25）: 39.777 kgf/mm²（0.322 p_max）、深さ z = 0.289 mm\n曲線の最大値 物体2（ν2 = 0.3）: 38.336 kgf/mm²（0.310 p_max）、深さ z = 0.299 mm";
+    row("τ_max says when it is an approximation", "Edit4=0.25|Button3", "Label22?" + approximation + "|Label22~= 375.918 MPa\n" + approximation);
+    row("τ_max exact at ν 0.3", "Edit4=0.25|Button3|Edit4=0.3|Button3", "Label22~= 379.694 MPa");
     row("results not computed", "Button3|N5", "Label13@接触面半幅 b 未計算|Image5@接触の種類: 円柱と平面");
     row("beam results read only", "Button2", "Edit20@Mmax 2000 kgf·mm|Edit22@δx 1.68e-2 mm|Edit21:readonly|Edit19:editable|Edit19@I");
     row("bearing results", "Button1", "Label38@動等価荷重 P 1500.0 kgf|Label59@日数 444 日|Label28@定格疲れ寿命 Lh 10666.7 h");
@@ -212,6 +234,92 @@ void TestWindow::behaves()
                      qPrintable(e));
         }
     }
+}
+
+void TestWindow::marksStaleResults_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("stale");   // results drawn as no longer current
+    QTest::addColumn<QStringList>("current"); // results drawn as designed
+    QTest::addColumn<QString>("button");      // the tab's compute button
+    QTest::addColumn<bool>("due");            // whether it asks for a press
+    const auto row = [](const char *name, const char *steps, const char *stale, const char *current,
+                        const char *button, bool due) {
+        const auto list = [](const char *names) { return QString(names).split('|', Qt::SkipEmptyParts); };
+        QTest::newRow(name) << list(steps) << list(stale) << list(current) << QString(button) << due;
+    };
+    const char *hertz = "Label13|Label14|Label15|Label20|Label21|Label22";
+    const char *beam = "Edit19|Edit20|Edit21|Edit22";
+    const char *bearing = "Label38|Label28|Label59";
+    // clang-format off
+    row("Hertz, pressed", "Button3", "", hertz, "Button3", false);
+    row("Hertz, an edit", "Button3|Edit1=5", hertz, "", "Button3", true);
+    row("Hertz, the box put back", "Button3|Edit1=5|Edit1=100", "", hertz, "Button3", false);
+    row("Hertz, pressed again", "Button3|Edit1=5|Button3", "", hertz, "Button3", false);
+    row("Hertz, a material chosen on the beam tab", "Button3|Edit23^|N27", hertz, "", "Button3", true);
+    row("Hertz, a kind chosen empties the results", "Button3|Edit1=5|N5", "", "", "Button3", false);
+    row("beam, a section chosen", "Button2|RadioGroup2:2", beam, "", "Button2", true);
+    row("beam, the section chosen back", "Button2|RadioGroup2:2|RadioGroup2:0", "", beam, "Button2", false);
+    row("beam, a typed I is no result", "Button2|RadioGroup2:4", "Edit20|Edit21|Edit22", "Edit19", "Button2", true);
+    row("beam, a load case chosen, then pressed", "Button2|RadioGroup1:4|Button2", "", beam, "Button2", false);
+    row("bearing, an edit", "Button1|Edit10=1600", bearing, "", "Button1", true);
+    row("bearing, an edit before any press", "Edit10=1600", "", "", "Button1", false);
+    row("bearing, another tab's material", "Button1|N27", "", bearing, "Button1", false);
+    // clang-format on
+}
+
+// A result that no longer belongs to the boxes keeps its text, muted but
+// readable at 4.5:1 on its fill, framed by a dashed mark, and named 未更新;
+// the compute button takes the press-due colour.
+void TestWindow::marksStaleResults()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, stale);
+    QFETCH(QStringList, current);
+    QFETCH(QString, button);
+    QFETCH(bool, due);
+    QCOMPARE(run(steps), QStringList());
+    QCoreApplication::processEvents();
+    // Dashes three pixels in five round the field, along its very edge,
+    // clear of its text.
+    const auto marked = [](QWidget *field) {
+        const QImage image = field->grab().toImage();
+        const int edge = qCeil(image.devicePixelRatio());
+        const QRect inside = image.rect().adjusted(edge, edge, -edge, -edge);
+        int dashes = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y), m = tavrel::kStaleMarkColour;
+                const int off = std::abs(c.red() - m.red()) + std::abs(c.green() - m.green()) +
+                                std::abs(c.blue() - m.blue());
+                if (off < 60 && inside.contains(x, y))
+                    return false;
+                dashes += off < 60;
+            }
+        }
+        return dashes >= (image.width() + image.height()) / image.devicePixelRatio();
+    };
+    for (const QString &name : stale + current) {
+        QWidget *field = find<QWidget>(name);
+        const bool label = qobject_cast<QLabel *>(field);
+        const QColor ink = field->palette().color(label ? QPalette::WindowText : QPalette::Text);
+        const QColor fill = field->palette().color(label ? QPalette::Window : QPalette::Base);
+        const QString said = QAccessible::queryAccessibleInterface(field)->text(QAccessible::Name);
+        const bool isStale = stale.contains(name);
+        QVERIFY2(contrast(ink, fill) >= 4.5, qPrintable(name));
+        QVERIFY2((ink == QColor(Qt::black)) != isStale, qPrintable(name + " " + ink.name()));
+        QVERIFY2(marked(field) == isStale, qPrintable(name));
+        QVERIFY2(said.contains("未更新") == isStale, qPrintable(said));
+        QCOMPARE(textOf(name).isEmpty(), false);
+    }
+    // A disabled box keeps its own grey, whatever the results.
+    for (QLineEdit *box : form()->findChildren<QLineEdit *>()) {
+        if (!box->isEnabled())
+            QCOMPARE(box->palette().color(QPalette::Disabled, QPalette::Text), QColor("#696969"));
+    }
+    auto *compute = find<QPushButton>(button);
+    QCOMPARE(compute->palette().color(QPalette::Button) == tavrel::kPressDueColour, due);
+    QCOMPARE(compute->accessibleDescription().contains("押すと結果が更新されます"), due);
 }
 
 void TestWindow::fitsEveryText_data()

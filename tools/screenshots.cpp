@@ -1,16 +1,18 @@
 // Renders the window's tabs to PNG files for the documentation:
 //   tavrel_screenshots OUTPUT_DIR
 // Each tab is shown after a press of its compute button with the default
-// inputs, as a user first sees it; then with extreme inputs, whose long
-// results are drawn narrower to fit their fields; then the whole window on
-// a dark desktop palette, which the window does not take on. The diagram
-// window follows: every load case of the beam, both contact kinds and the
-// bearing, and one on the dark desktop. Then the published worked examples
-// that the user's guide follows step by step, with their diagrams, and its
-// roller on a plane. Last,
-// one calculation sheet a tab and the beam example's, as PDF (sheet-*.pdf,
-// dated as in the documentation), which make screenshots turns into PNG.
-// Run it with QT_SCALE_FACTOR set to see the windows at a high screen scale.
+// inputs, as a user first sees it; the Hertz tab's results as pressed and
+// once a material choice left them stale, side by side; then with extreme
+// inputs, whose long results are drawn narrower to fit their fields; then
+// the whole window on a dark desktop palette, which the window does not
+// take on. The diagram window follows: every load case of the beam, an
+// upward load and a load on a support, both contact kinds and the bearing,
+// and one on the dark desktop. Then the published worked examples that the
+// user's guide follows step by step, with their diagrams, and its roller
+// on a plane. Last, one calculation sheet a tab and the beam example's, as
+// PDF (sheet-*.pdf, pressed and saved at the times the documentation
+// shows), which make screenshots turns into PNG. Run it with
+// QT_SCALE_FACTOR set to see the windows at a high screen scale.
 #include "app/calc_tab.h"
 #include "app/form1.h"
 #include "sheet/sheet_save.h"
@@ -20,6 +22,7 @@
 #include <QButtonGroup>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -67,10 +70,33 @@ void writeSheet(TForm1 &form, int tab, const QStringList &steps, const QString &
 {
     shoot(form, tab, steps, QString());
     const auto *pages = form.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
-    const QDateTime when(QDate(2026, 12, 7), QTime(14, 3));
+    const QDateTime when(QDate(2026, 12, 7), QTime(14, 5));
     if (const auto failure =
             tavrel::saveSheet(*qobject_cast<tavrel::CalculatorTab *>(pages->currentWidget()), path, when))
         std::fprintf(stderr, "%s\n", qPrintable(*failure));
+}
+
+// The Hertz tab as pressed, and after a material was chosen: the results,
+// no longer current, drawn stale; the two side by side.
+void staleResults(const QDir &out)
+{
+    TForm1 form;
+    form.show();
+    shoot(form, 0, {"Button3"}, QString());
+    const QPixmap current = form.grab();
+    shoot(form, 0, {"N27"}, QString());
+    const QPixmap stale = form.grab();
+    constexpr int kGap = 16;
+    const QSize window = current.deviceIndependentSize().toSize();
+    QPixmap both((QSizeF(2 * window.width() + kGap, window.height()) * current.devicePixelRatio()).toSize());
+    both.setDevicePixelRatio(current.devicePixelRatio());
+    both.fill(Qt::white);
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, current);
+    painter.drawPixmap(window.width() + kGap, 0, stale);
+    painter.end();
+    if (!both.save(out.filePath("results-current-and-stale.png")))
+        std::fprintf(stderr, "cannot write results-current-and-stale.png\n");
 }
 
 // Every tab pressed with its defaults.
@@ -151,6 +177,10 @@ void diagrams(const QDir &out)
     for (int loadCase = 0; loadCase < 5; ++loadCase)
         shootDiagram(form, 1, {QStringLiteral("RadioGroup1:%1").arg(loadCase), "Button2"},
                      out.filePath(QStringLiteral("diagram-beam-%1.png").arg(loadCase)));
+    shootDiagram(form, 1, {"RadioGroup1:0", "Edit12=1000", "Edit14=-100", "Button2"},
+                 out.filePath("diagram-beam-upward.png"));
+    shootDiagram(form, 1, {"RadioGroup1:2", "Edit14=100", "Edit24=0", "Button2"},
+                 out.filePath("diagram-beam-on-support.png"));
     shootDiagram(form, 2, {"Edit10=1000", "Edit11=600", "Button1"}, out.filePath("diagram-bearing.png"));
     shootDiagram(form, 2, {"Edit11=700"}, out.filePath("diagram-not-current.png"));
 }
@@ -171,8 +201,11 @@ void sheets(const QDir &out)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Every press at the time the documentation shows.
+    tavrel::CalculatorTab::setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(14, 3)); });
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    for (void (*scene)(const QDir &) : {plainTabs, extremes, examples, darkDesktop, diagrams, sheets})
+    for (void (*scene)(const QDir &) :
+         {plainTabs, staleResults, extremes, examples, darkDesktop, diagrams, sheets})
         scene(out);
     return 0;
 }
