@@ -2,6 +2,7 @@
 
 #include "app/palette.h"
 
+#include <QDir>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -43,6 +44,20 @@ void showErrorBox(QWidget *owner, const QString &message)
     box.setTextFormat(Qt::PlainText);
     adoptWindowLook(&box);
     box.exec();
+}
+
+bool askToReplace(QWidget *owner, const QString &path)
+{
+    QWidget *window = owner->window();
+    QMessageBox box(
+        QMessageBox::Warning, window->windowTitle(),
+        QStringLiteral("%1 は既にあります。\n置き換えますか？").arg(QDir::toNativeSeparators(path)),
+        QMessageBox::Yes | QMessageBox::No, window);
+    box.setObjectName(QStringLiteral("ReplaceBox"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    adoptWindowLook(&box);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void setResultAction(ResultAction action)

@@ -22,6 +22,10 @@ void adoptWindowLook(QWidget *popup);
 // Shows `message` in a modal error box over the window of `owner`.
 void showErrorBox(QWidget *owner, const QString &message);
 
+// Asks over the window of `owner` whether the file at `path` is to be
+// replaced; true for yes.
+bool askToReplace(QWidget *owner, const QString &path);
+
 // What every result field and result box offers beyond its text: an item
 // at the end of its context menu, also run by a double-click on a result
 // field. The main window sets it (to open its diagrams); the builder knows

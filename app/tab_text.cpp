@@ -1,6 +1,7 @@
 #include "app/tab_text.h"
 
 #include "app/controls.h"
+#include "app/paste_text.h"
 
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -21,11 +22,17 @@ QString captionOf(const QWidget *control)
     return captionName(control).remove(unit);
 }
 
+// The text without the blanks around it, by the rule a paste follows.
+QString trimmed(const QString &text)
+{
+    return QString::fromStdString(std::string(trimmedCell(text.toStdString())));
+}
+
 // " 444 日" is copied as "444".
 QString valueOf(const QWidget *control, const QString &unit)
 {
-    const QString value = textOf(control).trimmed();
-    return !unit.isEmpty() && value.endsWith(unit) ? value.chopped(unit.size()).trimmed() : value;
+    const QString value = trimmed(textOf(control));
+    return !unit.isEmpty() && value.endsWith(unit) ? trimmed(value.chopped(unit.size())) : value;
 }
 
 } // namespace

@@ -14,13 +14,16 @@ constexpr int kPointsPerDecade = 16;
 
 } // namespace
 
-Curve lifeCurve(const BearingInput &in, const BearingResult &r)
+Curve lifeCurve(const BearingResult &r)
 {
-    // Evenly spaced in log P, from P/10 to 10·P.
+    // Evenly spaced in log P, from P/10 to 10·P. The life goes with the
+    // cube of Cr/P: scaled from the pressed point, it stays within a double
+    // wherever the life itself does ((Cr/P)³ alone may not).
     Curve curve = sampled([](double decades) { return decades; }, -1, 1, 2 * kPointsPerDecade);
     for (CurvePoint &point : curve) {
-        point.x = r.P * std::pow(10.0, point.x);
-        point.y = ratedLife(in.Cr, point.x, in.n);
+        const double decades = point.x;
+        point.x = r.P * std::pow(10.0, decades);
+        point.y = r.Lh * std::pow(10.0, -3 * decades);
     }
     return curve;
 }

@@ -11,7 +11,7 @@ namespace tavrel
 
 // Lh against P from a tenth to ten times the pressed P. On log-log axes it
 // is a straight line of slope −3.
-Curve lifeCurve(const BearingInput &in, const BearingResult &r);
+Curve lifeCurve(const BearingResult &r);
 
 // How a press came to its results: the load ratio that picks the table
 // row, the axial share compared with the row's e, and the factors applied.

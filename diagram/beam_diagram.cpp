@@ -150,6 +150,7 @@ DiagramContent beamDiagram(const BeamPress &press)
                            drawBeamSketch(painter, area, at, span, sketchX);
                        },
                        3.6};
+    noteUndrawable(c);
     return c;
 }
 

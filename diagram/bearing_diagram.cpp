@@ -62,7 +62,7 @@ DiagramContent bearingDiagram(const BearingPress &press)
         life.title = QStringLiteral("定格疲れ寿命 Lh [時間]");
         life.x = {QStringLiteral("P [kgf]"), true, false};
         life.y.logarithmic = true;
-        life.series.push_back({QString(), kLifeColour, Qt::SolidLine, lifeCurve(press.in, press.r)});
+        life.series.push_back({QString(), kLifeColour, Qt::SolidLine, lifeCurve(press.r)});
         life.marks.push_back({press.r.P, press.r.Lh, point});
         c.figure.plots.push_back(life);
     }
@@ -70,6 +70,7 @@ DiagramContent bearingDiagram(const BearingPress &press)
     c.values << QStringLiteral("計算した点：%1").arg(point);
     if (c.figure.plots.empty())
         c.values << QStringLiteral("Lh が 0 になるため、対数の図は描けません");
+    noteUndrawable(c);
     return c;
 }
 

@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
@@ -254,7 +255,16 @@ void DiagramWindow::saveWithDialog()
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const QString failure = saveImage(dialog.selectedFiles().constFirst());
+    // A name with another suffix (図.pdf) takes the chosen format's; the
+    // dialog asked about replacing the name typed, so the name it became is
+    // asked about here.
+    const QString typed = dialog.selectedFiles().constFirst();
+    const QString path =
+        imagePathFor(typed, dialog.selectedNameFilter().contains(QLatin1String("svg")) ? ImageFormat::Svg
+                                                                                       : ImageFormat::Png);
+    if (path != typed && QFileInfo::exists(path) && !askToReplace(this, path))
+        return;
+    const QString failure = saveImage(path);
     if (!failure.isEmpty())
         showErrorBox(this, failure);
 }

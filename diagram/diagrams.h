@@ -35,7 +35,11 @@ DiagramContent bearingDiagram(const BearingPress &press);
 QStringList bearingCourse(const BearingPress &press);
 
 // A value in one of the fields' patterns, without the pattern's leading
-// blank.
+// blank; a value beyond a double in words.
 QString shown(const char *pattern, double value);
+
+// Adds a line to the values for a curve with points beyond a double, which
+// the drawing leaves out.
+void noteUndrawable(DiagramContent &content);
 
 } // namespace tavrel

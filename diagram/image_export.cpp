@@ -1,11 +1,11 @@
 #include "diagram/image_export.h"
 
 #include "diagram/outlined_svg.h"
+#include "diagram/whole_file.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSaveFile>
 
 namespace tavrel
 {
@@ -17,28 +17,30 @@ namespace
 // print.
 constexpr qreal kPngScale = 2;
 
-// Why a file could not be written, in words a user can act on.
-QString reasonFor(const QString &path)
+QString suffixOf(ImageFormat format)
 {
-    const QFileInfo file(path);
-    const QFileInfo folder(file.absolutePath());
-    if (file.isDir())
-        return QStringLiteral("同じ名前のフォルダがあります");
-    if (!folder.isDir())
-        return QStringLiteral("保存先のフォルダがありません");
-    if (!folder.isWritable())
-        return QStringLiteral("保存先のフォルダに書き込む権限がありません");
-    if (file.exists() && !file.isWritable())
-        return QStringLiteral("同じ名前のファイルに書き込む権限がありません");
-    return QStringLiteral("書き込みに失敗しました。ディスクの空きが足りないおそれがあります");
-}
-
-bool writeSvg(QIODevice &file, const Figure &figure, const QSize &size, const QString &title)
-{
-    return writeOutlinedSvg(file, figure, size, title);
+    return format == ImageFormat::Svg ? QStringLiteral("svg") : QStringLiteral("png");
 }
 
 } // namespace
+
+std::optional<ImageFormat> imageFormatOf(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (ImageFormat format : {ImageFormat::Png, ImageFormat::Svg}) {
+        if (suffix == suffixOf(format))
+            return format;
+    }
+    return std::nullopt;
+}
+
+QString imagePathFor(const QString &path, ImageFormat format)
+{
+    if (imageFormatOf(path))
+        return path;
+    // A name typed with a final point ("図.") takes the suffix after it.
+    return path + (path.endsWith(QLatin1Char('.')) ? QString() : QStringLiteral(".")) + suffixOf(format);
+}
 
 QImage figureImage(const Figure &figure, const QSize &size, qreal scale)
 {
@@ -50,24 +52,16 @@ QImage figureImage(const Figure &figure, const QSize &size, qreal scale)
     return image;
 }
 
-QString saveWhole(const QString &path, const QString &what, const std::function<bool(QIODevice &)> &write)
-{
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && write(file) && file.commit();
-    if (written)
-        return {};
-    const QString detail = file.errorString();
-    return QStringLiteral("%1を保存できませんでした。\n\n保存先：%2\n理由：%3%4")
-        .arg(what, QDir::toNativeSeparators(path), reasonFor(path),
-             detail.isEmpty() ? QString() : QStringLiteral("（%1）").arg(detail));
-}
-
 QString saveFigure(const Figure &figure, const QSize &size, const QString &path, const QString &title)
 {
+    const std::optional<ImageFormat> format = imageFormatOf(path);
+    if (!format)
+        return QStringLiteral("画像を保存できませんでした。\n\n保存先：%1\n理由：名前の末尾が .png でも .svg "
+                              "でもありません")
+            .arg(QDir::toNativeSeparators(path));
     return saveWhole(path, QStringLiteral("画像"), [&](QIODevice &file) {
-        return path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
-                   ? writeSvg(file, figure, size, title)
-                   : figureImage(figure, size, kPngScale).save(&file, "PNG");
+        return *format == ImageFormat::Svg ? writeOutlinedSvg(file, figure, size, title)
+                                           : figureImage(figure, size, kPngScale).save(&file, "PNG");
     });
 }
 

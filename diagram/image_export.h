@@ -8,30 +8,30 @@
 #include <QSize>
 #include <QString>
 
-#include <functional>
-
-class QIODevice;
+#include <optional>
 
 namespace tavrel
 {
 
-// Writes a file the user named: `write` writes the whole content into the
-// device and says whether it could. The file is written under a temporary
-// name and renamed into place only when whole, so a failed write leaves no
-// half file and an existing file untouched. Returns an empty text on
-// success, else a Japanese message naming what (画像, 計算書), the path and
-// the reason.
-QString saveWhole(const QString &path, const QString &what, const std::function<bool(QIODevice &)> &write);
+enum class ImageFormat { Png, Svg };
+
+// The format a file name's suffix names (.png, .svg, in any case), if any.
+std::optional<ImageFormat> imageFormatOf(const QString &path);
+
+// The name an image chosen as `format` is written under: `path` as it is
+// when its suffix names an image format (the name typed decides), else
+// with the format's suffix added (図.pdf → 図.pdf.png), so that no file
+// carries another format's suffix.
+QString imagePathFor(const QString &path, ImageFormat format);
 
 // The figure drawn `size` pixels large, at `scale` image pixels a pixel.
 QImage figureImage(const Figure &figure, const QSize &size, qreal scale);
 
-// Writes the figure, `size` pixels large, to `path`: as SVG when the name
-// ends in .svg, else as PNG at twice that size. The file is written under
-// a temporary name and renamed into place only when whole, so a failed
-// write leaves no half file and an existing file untouched. Returns an
-// empty text on success, else a Japanese message naming the path and the
-// reason.
+// Writes the figure, `size` pixels large, to `path`, in the format its
+// suffix names: SVG, or PNG at twice that size. A name with another suffix
+// is refused. The file is written whole or not at all (see saveWhole).
+// Returns an empty text on success, else a Japanese message naming the
+// path and the reason.
 QString saveFigure(const Figure &figure, const QSize &size, const QString &path, const QString &title);
 
 } // namespace tavrel

@@ -2,6 +2,7 @@
 
 #include "app/palette.h"
 #include "diagram/labels.h"
+#include "diagram/polyline.h"
 #include "diagram/ticks.h"
 
 #include <QFontMetricsF>
@@ -46,10 +47,15 @@ struct Scale {
     bool logarithmic = false;
     double from = 0, to = 1;
 
+    // Worked in long double: the span between two doubles may be beyond a
+    // double (from -1e308 to 1e308), or below its precision (subnormal
+    // values).
     double operator()(double v) const
     {
-        const auto t = [this](double u) { return logarithmic ? std::log10(u) : u; };
-        return from + (t(v) - t(lo)) / (t(hi) - t(lo)) * (to - from);
+        const auto t = [this](double u) -> long double {
+            return logarithmic ? std::log10(static_cast<long double>(u)) : u;
+        };
+        return static_cast<double>(from + (t(v) - t(lo)) / (t(hi) - t(lo)) * (to - from));
     }
 };
 
@@ -66,6 +72,16 @@ struct Range {
     }
 };
 
+constexpr double kMost = std::numeric_limits<double>::max();
+constexpr double kLeast = std::numeric_limits<double>::denorm_min();
+
+// v as a double from `least` up to the largest double.
+double within(long double v, double least)
+{
+    return static_cast<double>(
+        std::clamp(v, static_cast<long double>(least), static_cast<long double>(kMost)));
+}
+
 // The range the axis shows: the data's (on the vertical axis of a linear
 // plot with zero in it and a little room above and below), never empty.
 Range axisRange(const Plot &plot, bool horizontal)
@@ -78,22 +94,19 @@ Range axisRange(const Plot &plot, bool horizontal)
     }
     if (!(r.lo <= r.hi))
         return axis.logarithmic ? Range{1, 10} : Range{-1, 1};
+    // The room is worked out in long double and the ends kept to what a
+    // double holds, so that the data's own range is never lost.
+    const long double lo = r.lo, hi = r.hi;
     if (axis.logarithmic) {
-        if (r.hi == r.lo)
-            return {r.lo / 10, r.hi * 10};
-        const double room = horizontal ? 1.0 : std::pow(r.hi / r.lo, kPadding);
-        return {r.lo / room, r.hi * room};
+        const long double room = hi == lo ? 10 : horizontal ? 1 : std::pow(hi / lo, kPadding);
+        return {within(lo / room, kLeast), within(hi * room, kLeast)};
     }
-    if (!horizontal) {
-        r.lo = std::min(r.lo, 0.0);
-        r.hi = std::max(r.hi, 0.0);
-        const double room = (r.hi - r.lo) * kPadding;
-        r.lo -= room;
-        r.hi += room;
-    }
-    if (r.hi == r.lo)
-        return {r.lo - 1, r.hi + 1};
-    return r;
+    const long double low = horizontal ? lo : std::min(lo, 0.0L);
+    const long double high = horizontal ? hi : std::max(hi, 0.0L);
+    const long double room = high == low  ? std::max(1.0L, std::abs(low) / 10)
+                             : horizontal ? 0
+                                          : (high - low) * kPadding;
+    return {within(low - room, -kMost), within(high + room, -kMost)};
 }
 
 std::vector<Tick> ticksFor(const Axis &axis, const Range &r, int most)
@@ -109,15 +122,46 @@ double widestLabel(const QFontMetricsF &fm, const std::vector<Tick> &ticks)
     return widest;
 }
 
-// As many horizontal ticks as fit with their labels side by side.
-std::vector<Tick> fittingXTicks(const QFontMetricsF &fm, const Axis &axis, const Range &r, double length)
+// The vertical axis's ticks, as many as its height leaves room for.
+std::vector<Tick> yTicks(const QFontMetricsF &fm, const Axis &axis, const Range &r, double height)
 {
+    return ticksFor(axis, r, std::max(2, static_cast<int>(height / (kTickSpacing * fm.height()))));
+}
+
+// Where the horizontal labels may reach, left and right: the whole width
+// of the drawing, not only the plot's.
+struct Reach {
+    double left, right;
+};
+
+// The box of a horizontal tick's label: centred under its tick, moved
+// inward where it would pass the edge of the drawing.
+QRectF xLabelBox(const QFontMetricsF &fm, const QString &label, double x, double top, const Reach &reach)
+{
+    const double w = fm.horizontalAdvance(label);
+    return {std::clamp(x - w / 2, reach.left, std::max(reach.left, reach.right - w)), top, w, fm.height()};
+}
+
+// As many horizontal ticks as fit with their labels side by side, a round
+// step apart and at least a font height between neighbours.
+std::vector<Tick> fittingXTicks(const QFontMetricsF &fm, const Axis &axis, const Range &r, const Scale &at,
+                                const Reach &reach)
+{
+    const double length = std::abs(at.to - at.from);
     for (int most = 10; most > 1; --most) {
         std::vector<Tick> ticks = ticksFor(axis, r, most);
-        int labelled = 0;
-        for (const Tick &t : ticks)
-            labelled += t.label.isEmpty() ? 0 : 1;
-        if (labelled < 2 || length / (labelled - 1) >= widestLabel(fm, ticks) + 2 * fm.height())
+        std::vector<QRectF> boxes;
+        for (const Tick &t : ticks) {
+            if (!t.label.isEmpty())
+                boxes.push_back(xLabelBox(fm, t.label, at(t.value), 0, reach));
+        }
+        std::sort(boxes.begin(), boxes.end(),
+                  [](const QRectF &a, const QRectF &b) { return a.left() < b.left(); });
+        bool apart = boxes.size() < 2 || length / static_cast<double>(boxes.size() - 1) >=
+                                             widestLabel(fm, ticks) + 2 * fm.height();
+        for (std::size_t i = 1; apart && i < boxes.size(); ++i)
+            apart = boxes[i].left() - boxes[i - 1].right() >= fm.height();
+        if (apart)
             return ticks;
     }
     return ticksFor(axis, r, 1);
@@ -128,6 +172,7 @@ struct Layout {
     QRectF area; // inside the axes
     Scale x, y;
     std::vector<Tick> xTicks, yTicks;
+    Reach reach;
     double titleTop = 0;
     bool legendBelowTitle = false;
 };
@@ -156,8 +201,11 @@ Layout layOut(const QFontMetricsF &fm, const Plot &plot, const QRectF &slot, dou
     l.x = {xr.lo, xr.hi, plot.x.logarithmic, plot.x.reversed ? right : left, plot.x.reversed ? left : right};
     l.y = {yr.lo, yr.hi, plot.y.logarithmic, plot.y.reversed ? top : l.area.bottom(),
            plot.y.reversed ? l.area.bottom() : top};
-    l.xTicks = fittingXTicks(fm, plot.x, xr, l.area.width());
-    l.yTicks = ticksFor(plot.y, yr, std::max(2, static_cast<int>(l.area.height() / (kTickSpacing * line))));
+    // Right of the plots the drawing keeps a font height free, and labels
+    // may take most of it.
+    l.reach = {slot.left(), right + 0.75 * line};
+    l.xTicks = fittingXTicks(fm, plot.x, xr, l.x, l.reach);
+    l.yTicks = yTicks(fm, plot.y, yr, l.area.height());
     return l;
 }
 
@@ -182,11 +230,9 @@ void drawGridAndAxes(QPainter &painter, const QFontMetricsF &fm, const Plot &plo
         painter.setPen(QPen(t.label.isEmpty() ? kMinorGrid : kGrid, 0));
         painter.drawLine(QPointF(x, a.top()), QPointF(x, a.bottom()));
         painter.setPen(kInk);
-        if (!t.label.isEmpty()) {
-            const double w = fm.horizontalAdvance(t.label);
-            painter.drawText(QRectF(x - w / 2, a.bottom() + 0.2 * fm.height(), w, fm.height()),
+        if (!t.label.isEmpty())
+            painter.drawText(xLabelBox(fm, t.label, x, a.bottom() + 0.2 * fm.height(), l.reach),
                              Qt::AlignCenter, t.label);
-        }
     }
     painter.setPen(QPen(kInk, 1));
     painter.setBrush(Qt::NoBrush);
@@ -195,7 +241,8 @@ void drawGridAndAxes(QPainter &painter, const QFontMetricsF &fm, const Plot &plo
     double titleRight = a.left() - kGap * fm.height();
     for (const Tick &t : l.xTicks) {
         if (!t.label.isEmpty())
-            titleRight = std::min(titleRight, l.x(t.value) - fm.horizontalAdvance(t.label) / 2 - fm.height());
+            titleRight =
+                std::min(titleRight, xLabelBox(fm, t.label, l.x(t.value), 0, l.reach).left() - fm.height());
     }
     painter.drawText(QRectF(QPointF(a.left() - kRoom * fm.height(), a.bottom() + 0.2 * fm.height()),
                             QPointF(titleRight, a.bottom() + 1.2 * fm.height())),
@@ -221,47 +268,6 @@ void drawTitleAndLegend(QPainter &painter, const QFontMetricsF &fm, const Plot &
         painter.drawText(QPointF(x, middle - line / 2 + fm.ascent()), s.name);
         x += fm.horizontalAdvance(s.name) + kGap * line;
     }
-}
-
-// The points of a polyline that matter at `tolerance` pixels: the others
-// lie within it of the chords between the kept ones (Douglas-Peucker).
-// Stroking costs by the segment, and a curve has many more points than a
-// drawing of it needs.
-QPolygonF simplified(const QPolygonF &line, double tolerance)
-{
-    if (line.size() < 3)
-        return line;
-    std::vector<bool> keep(static_cast<std::size_t>(line.size()), false);
-    keep.front() = keep.back() = true;
-    std::vector<std::pair<qsizetype, qsizetype>> stretches{{0, line.size() - 1}};
-    while (!stretches.empty()) {
-        const auto [first, last] = stretches.back();
-        stretches.pop_back();
-        const QPointF a = line[first], chord = line[last] - a;
-        const double length = std::hypot(chord.x(), chord.y());
-        double farthest = 0;
-        qsizetype at = first;
-        for (qsizetype i = first + 1; i < last; ++i) {
-            const QPointF v = line[i] - a;
-            const double off = length > 0 ? std::abs(chord.x() * v.y() - chord.y() * v.x()) / length
-                                          : std::hypot(v.x(), v.y());
-            if (off > farthest) {
-                farthest = off;
-                at = i;
-            }
-        }
-        if (farthest > tolerance) {
-            keep[static_cast<std::size_t>(at)] = true;
-            stretches.push_back({first, at});
-            stretches.push_back({at, last});
-        }
-    }
-    QPolygonF kept;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        if (keep[static_cast<std::size_t>(i)])
-            kept << line[i];
-    }
-    return kept;
 }
 
 void drawSeries(QPainter &painter, const Series &s, const Layout &l)
@@ -297,7 +303,8 @@ bool coversCurve(const Plot &plot, const Layout &l, const QRectF &box)
 // Each mark's point, and its label where there is room for it.
 void drawMarks(QPainter &painter, const QFontMetricsF &fm, const Plot &plot, const Layout &l)
 {
-    const double off = 0.4 * fm.height();
+    // Labels stand this far from their points: clear of the dot and its rim.
+    const double off = 0.5 * fm.height();
     std::vector<LabelRequest> requests;
     std::vector<const Mark *> shown;
     for (const Mark &m : plot.marks) {
@@ -307,8 +314,11 @@ void drawMarks(QPainter &painter, const QFontMetricsF &fm, const Plot &plot, con
         requests.push_back({at, QSizeF(fm.horizontalAdvance(m.label) + off, fm.height())});
         shown.push_back(&m);
     }
+    // Clear of the frame, which a label's ground would otherwise hide.
+    const double margin = 0.25 * fm.height();
     const std::vector<std::optional<QRectF>> boxes =
-        placeLabels(requests, l.area, off, [&](const QRectF &box) { return coversCurve(plot, l, box); });
+        placeLabels(requests, l.area.adjusted(margin, margin, -margin, -margin), off,
+                    [&](const QRectF &box) { return coversCurve(plot, l, box); });
     for (std::size_t i = 0; i < requests.size(); ++i) {
         painter.setPen(QPen(kGround, 1.5));
         painter.setBrush(kInk);
@@ -329,9 +339,10 @@ double leftEdge(const QFontMetricsF &fm, const Figure &figure, const QRectF &are
     double widest = 0;
     for (const Plot &plot : figure.plots) {
         const Range yr = axisRange(plot, false);
-        const int most =
-            std::max(2, static_cast<int>((slotHeight - 3.7 * fm.height()) / (kTickSpacing * fm.height())));
-        widest = std::max(widest, widestLabel(fm, ticksFor(plot.y, yr, most)));
+        // The plot's height with the legend beside its title, and below it.
+        for (double taken : {2.7, 3.7})
+            widest =
+                std::max(widest, widestLabel(fm, yTicks(fm, plot.y, yr, slotHeight - taken * fm.height())));
         const double xLabel = widestLabel(fm, ticksFor(plot.x, axisRange(plot, true), 10));
         widest = std::max(widest, fm.horizontalAdvance(plot.x.title) + xLabel / 2 + fm.height());
     }

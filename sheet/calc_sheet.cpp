@@ -2,14 +2,16 @@
 
 #include "app/palette.h"
 #include "diagram/plot.h"
+#include "sheet/sheet_text.h"
 
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <QTextLayout>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace tavrel
 {
@@ -35,6 +37,12 @@ constexpr double kDiagramText = 0.9;
 constexpr double kMmPerPoint = 25.4 / 72;
 // Text sizes in points, tried from the first until everything fits.
 constexpr double kBodySizes[] = {9, 8.5, 8, 7.5, 7, 6.5};
+// A text with a number wider than its box is set smaller by steps of this
+// share of its size, down to the smallest share; a value in a table, down
+// to the narrowest before it takes a line of its own.
+constexpr double kTextStep = 0.05;
+constexpr double kSmallestText = 0.5;
+constexpr double kNarrowestValue = 0.85;
 
 const char *const kSignatures[] = {"作成", "照査", "承認"};
 const QString kManual = QStringLiteral("検証マニュアル（公表された計算例との照合）: "
@@ -91,28 +99,52 @@ private:
                 mm.height() * dots_};
     }
 
-    // Sets `text` into a box `width` mm wide at (x, y), wrapping at blanks
-    // or, for a long number, anywhere; gives the height it takes in mm.
+    // `text` in lines `width` mm wide at font `f` (see wrappedLines), and
+    // whether every line fits that width.
+    std::pair<QStringList, bool> lines(const QString &text, const QFont &f, double width) const
+    {
+        const QFontMetricsF fm(f, p_.device());
+        const auto advance = [&fm](const QString &line) { return fm.horizontalAdvance(line); };
+        const QStringList rows = wrappedLines(text, width * dots_, advance);
+        return {rows,
+                std::ranges::all_of(rows, [&](const QString &row) { return advance(row) <= width * dots_; })};
+    }
+
+    // `f`, made smaller while a word of `text` (a number) is wider than
+    // `width` mm, down to `smallest` of its size; none where even that is
+    // too wide.
+    std::optional<QFont> fittingFont(const QString &text, QFont f, double width, double smallest) const
+    {
+        const double size = f.pointSizeF();
+        for (double scale = 1; scale >= smallest - 1e-9; scale -= kTextStep) {
+            f.setPointSizeF(size * scale);
+            if (lines(text, f, width).second)
+                return f;
+        }
+        return std::nullopt;
+    }
+
+    // Sets `text` into a box `width` mm wide at (x, y), in lines broken
+    // where a line may break and set smaller where a number would not fit
+    // whole (never broken, at worst wider than the box); gives the height it
+    // takes in mm.
     double text(double x, double y, double width, const QString &text, const QFont &f,
                 Qt::Alignment align = Qt::AlignLeft, bool draw = true)
     {
-        QTextLayout layout(text, f, p_.device());
-        QTextOption option(align);
-        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        layout.setTextOption(option);
-        double height = 0;
-        layout.beginLayout();
-        for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
-            row.setLineWidth(width * dots_);
-            row.setPosition({0, height});
-            height += row.height();
-        }
-        layout.endLayout();
+        QFont used = f;
+        used.setPointSizeF(f.pointSizeF() * kSmallestText);
+        used = fittingFont(text, f, width, kSmallestText).value_or(used);
+        const QStringList rows = lines(text, used, width).first;
+        const double rowHeight = QFontMetricsF(used, p_.device()).height();
         if (draw && draw_) {
             p_.setPen(Qt::black);
-            layout.draw(&p_, dev({x, y, 0, 0}).topLeft());
+            p_.setFont(used);
+            for (qsizetype i = 0; i < rows.size(); ++i)
+                p_.drawText(QRectF(dev({x, y, width, 0}).topLeft() + QPointF(0, i * rowHeight),
+                                   QSizeF(width * dots_, rowHeight)),
+                            align | Qt::AlignTop, rows[i]);
         }
-        return std::max(height, QFontMetricsF(f, p_.device()).height()) / dots_;
+        return std::max(rows.size() * rowHeight, QFontMetricsF(f, p_.device()).height()) / dots_;
     }
 
     void line(double x0, double y0, double x1, double y1, const QColor &colour, double widthMm)
@@ -200,14 +232,17 @@ double SheetLayout::table(double x, double y, double width, const QList<SheetRow
     const QFont f = font(1);
     const double top = y;
     for (const SheetRow &row : rows) {
-        const double h = std::max({text(x, y, captionWidth, row.caption, f, Qt::AlignLeft, false),
-                                   text(x, y, valueWidth, row.value, f, valueAlign, false),
-                                   words ? 0 : text(x, y, unitWidth, row.unit, f, Qt::AlignLeft, false)});
-        text(x, y + 0.5, captionWidth, row.caption, f);
-        text(x + captionWidth, y + 0.5, valueWidth, row.value, f, valueAlign);
-        if (!words)
-            text(x + captionWidth + valueWidth + 2, y + 0.5, unitWidth, row.unit, f);
-        y += h + 1;
+        // A number too long for its column, even set a little smaller, goes
+        // on a line of its own under its caption, across both columns.
+        const bool ownLine = !words && !fittingFont(row.value, f, valueWidth, kNarrowestValue);
+        const double valueLeft = ownLine ? x : x + captionWidth;
+        const double captionHeight = text(x, y + 0.5, captionWidth, row.caption, f);
+        const double valueTop = y + 0.5 + (ownLine ? captionHeight : 0);
+        const double valueHeight =
+            text(valueLeft, valueTop, x + captionWidth + valueWidth - valueLeft, row.value, f, valueAlign);
+        const double unitHeight =
+            words ? 0 : text(x + captionWidth + valueWidth + 2, valueTop, unitWidth, row.unit, f);
+        y = std::max({y + 0.5 + captionHeight, valueTop + std::max(valueHeight, unitHeight)}) + 0.5;
         line(x, y, x + width, y, kGrid, 0.15);
     }
     return y - top;

@@ -1,6 +1,6 @@
 #include "sheet/sheet_file.h"
 
-#include "diagram/image_export.h"
+#include "diagram/whole_file.h"
 #include "sheet/calc_sheet.h"
 
 #include <QLocale>

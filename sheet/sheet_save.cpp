@@ -82,7 +82,13 @@ void saveSheetAs(QWidget *parent, const CalculatorTab &tab)
     adoptWindowLook(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
-    const QString path = dialog.selectedFiles().constFirst();
+    // The sheet is a PDF whatever the name typed: a name with another
+    // suffix (計算書.png) takes .pdf after it.
+    const QString typed = dialog.selectedFiles().constFirst();
+    const bool pdf = QFileInfo(typed).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
+    const QString path = pdf ? typed : typed + QStringLiteral(".pdf");
+    if (path != typed && QFileInfo::exists(path) && !askToReplace(parent, path))
+        return;
     folder = QFileInfo(path).absolutePath();
     if (const std::optional<QString> error = writeSheet(path, *sheet, QDateTime::currentDateTime()))
         showErrorBox(parent, *error);

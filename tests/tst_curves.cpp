@@ -1,9 +1,12 @@
 // The curves beside the calculations, without any window: the beam's at
-// published handbook points and against the beam results, the largest shear
-// below a Hertz contact at its published depth, the life curve through the
-// pressed point, and every curve drawn within a pixel of its function.
+// published handbook points, against the beam results and at magnitudes
+// where a product on the way would leave a double, the largest shear below
+// a Hertz contact at its published depth, the life curve through the
+// pressed point, every curve drawn within a pixel of its function, and the
+// axes' tick labels from subnormal values to 1e308.
 #include "beam/beam_curves.h"
 #include "bearing/bearing_curve.h"
+#include "diagram/ticks.h"
 #include "hertz/hertz_subsurface.h"
 
 #include <QtTest>
@@ -29,6 +32,7 @@ BeamSpan span(int loadCase, double L1 = 30)
 } // namespace
 
 Q_DECLARE_METATYPE(Function)
+Q_DECLARE_METATYPE(BeamSpan)
 
 class TestCurves : public QObject
 {
@@ -39,6 +43,8 @@ private slots:
     void beamAtHandbookPoints();
     void beamAgreesWithResults_data();
     void beamAgreesWithResults();
+    void beamStaysInRange_data();
+    void beamStaysInRange();
     void loadOnASupportBendsNothing_data();
     void loadOnASupportBendsNothing();
     void shearPeaksAtPublishedDepth_data();
@@ -46,6 +52,8 @@ private slots:
     void lifeCurvePassesThePress();
     void drawsWithinAPixel_data();
     void drawsWithinAPixel();
+    void labelsTicks_data();
+    void labelsTicks();
 };
 
 void TestCurves::beamAtHandbookPoints_data()
@@ -119,6 +127,56 @@ void TestCurves::beamAgreesWithResults()
         for (const CurvePoint &point : beamCurve(s, q))
             QVERIFY(std::abs(point.y) <= largest * (1 + 1e-12));
     }
+}
+
+void TestCurves::beamStaysInRange_data()
+{
+    QTest::addColumn<BeamSpan>("span");
+    QTest::addColumn<double>("largest"); // |δ| at its place, worked out in long double
+    QTest::addColumn<double>("at");
+    using R = long double;
+    const auto row = [](const char *name, BeamSpan s, R largest, R at) {
+        QTest::newRow(name) << s << static_cast<double>(largest) << static_cast<double>(at);
+    };
+    // clang-format off
+    // 5·p·L⁴ alone is beyond a double.
+    row("supported, uniform, p 1e300", {LoadCase::SupportedUniform, 100, 40, 1e300, 2.8e8}, 5 * R(1e300) * 1e8 / (384 * R(2.8e8)), 50);
+    // 2·L³ alone is beyond a double.
+    row("cantilever, end load, L 5e102, P 1e-300", {LoadCase::CantileverEndLoad, 5e102, 40, 1e-300, 2.8e8}, R(1e-300) * R(5e102) * R(5e102) * R(5e102) / (3 * R(2.8e8)), 0);
+    row("cantilever, uniform, L 1e77", {LoadCase::CantileverUniform, 1e77, 40, 1, 2.8e8}, R(1e77) * R(1e77) * R(1e77) * R(1e77) / (8 * R(2.8e8)), 0);
+    row("fixed ends, L 1e80, p 1e-10", {LoadCase::FixedUniform, 1e80, 40, 1e-10, 1e10}, R(1e-10) * R(1e80) * R(1e80) * R(1e80) * R(1e80) / (384 * R(1e10)), 5e79);
+    // L² alone is beyond a double.
+    const R L = 1e200, b = 4e199;
+    row("point load, L 1e200", {LoadCase::SupportedPointLoad, 1e200, 4e199, 1e-300, 1e300}, R(1e-300) * b * std::pow(L * L - b * b, R(1.5)) / (9 * std::sqrt(R(3)) * R(1e300) * L), L - std::sqrt((L * L - b * b) / 3));
+    // P·L³ alone is subnormal, with few digits left.
+    row("cantilever, end load, P 1e-300, E·I 1e-300", {LoadCase::CantileverEndLoad, 1e-5, 40, 1e-300, 1e-300}, R(1e-300) * R(1e-5) * R(1e-5) * R(1e-5) / (3 * R(1e-300)), 0);
+    // clang-format on
+}
+
+// Where the largest deflection is a double, every curve is: the curves are
+// worked out on a beam of span, load and stiffness 1 and scaled up after.
+void TestCurves::beamStaysInRange()
+{
+    QFETCH(BeamSpan, span);
+    QFETCH(double, largest);
+    QFETCH(double, at);
+    const auto near = [](double value, double expected) {
+        return std::abs(value - expected) <= 1e-12 * std::abs(expected);
+    };
+    const BeamExtreme deflection = largestDeflection(span);
+    QVERIFY2(near(deflection.value, largest), qPrintable(QString::number(deflection.value, 'g', 17)));
+    QVERIFY(near(deflection.x, at));
+    QVERIFY(std::isfinite(largestMoment(span).value));
+    double drawn = 0;
+    for (BeamQuantity q : {BeamQuantity::Shear, BeamQuantity::Moment, BeamQuantity::Deflection}) {
+        for (const CurvePoint &p : beamCurve(span, q)) {
+            QVERIFY(std::isfinite(p.y));
+            if (q == BeamQuantity::Deflection)
+                drawn = std::max(drawn, std::abs(p.y));
+        }
+    }
+    // The curve reaches its largest value, not a blank or a flat line.
+    QVERIFY2(std::abs(drawn - largest) <= 1e-3 * largest, qPrintable(QString::number(drawn, 'g', 17)));
 }
 
 void TestCurves::loadOnASupportBendsNothing_data()
@@ -197,7 +255,7 @@ void TestCurves::lifeCurvePassesThePress()
 {
     const BearingInput in{1000, 6000, 10000, 1000, 1000};
     const BearingResult r = computeBearingLife(in);
-    const Curve curve = lifeCurve(in, r);
+    const Curve curve = lifeCurve(r);
     QCOMPARE(curve.front().x, r.P / 10);
     QCOMPARE(curve.back().x, r.P * 10);
     QCOMPARE(curve[curve.size() / 2].y, r.Lh);
@@ -255,6 +313,49 @@ void TestCurves::drawsWithinAPixel()
                      qPrintable(QString::number(x)));
         }
     }
+}
+
+void TestCurves::labelsTicks_data()
+{
+    QTest::addColumn<QString>("labels");
+    QTest::addColumn<QString>("expected");
+    const auto labels = [](const std::vector<Tick> &ticks) {
+        QStringList texts;
+        for (const Tick &t : ticks)
+            texts << (t.label.isEmpty() ? "." : t.label);
+        return texts.join(' ');
+    };
+    // clang-format off
+    QTest::newRow("span") << labels(linearTicks(0, 100, 5)) << "0 20 40 60 80 100";
+    QTest::newRow("moments") << labels(linearTicks(-17500, 9200, 5)) << "-15000 -10000 -5000 0 5000";
+    QTest::newRow("small deflections") << labels(linearTicks(-0.0001, 0.0017, 4)) << "0 5e-4 1e-3 1.5e-3";
+    QTest::newRow("large") << labels(linearTicks(0, 3.2e6, 3)) << "0 1e6 2e6 3e6";
+    QTest::newRow("fractions") << labels(linearTicks(-0.93, 0.93, 4)) << "-0.5 0 0.5";
+    QTest::newRow("two decades") << labels(logTicks(150, 15000)) << ". . . . . . . . 1000 . . . . . . . . 10000";
+    QTest::newRow("many decades") << labels(logTicks(10, 1e7)).remove(" .") << "10¹ 10² 10³ 10⁴ 10⁵ 10⁶ 10⁷";
+    QTest::newRow("small decades") << labels(logTicks(1e-5, 1e-3)).remove(" .") << "10⁻⁵ 10⁻⁴ 10⁻³";
+    QTest::newRow("near zero") << tickLabel(1e-17, 0.1) << "0";
+    QTest::newRow("no range, no decades") << labels(logTicks(10, 10)) << "";
+    // Subnormal values: no logarithm of 0, no power of ten off by one.
+    QTest::newRow("1e-315") << labels(linearTicks(0, 1e-315, 4)) << "0 2e-316 4e-316 6e-316 8e-316 1e-315";
+    QTest::newRow("1e-316, one step") << tickLabel(1e-316, 1e-316) << "1e-316";
+    QTest::newRow("zero at the finest step") << tickLabel(0, 5e-324) << "0";
+    QTest::newRow("1e-300") << labels(linearTicks(-1e-300, 3e-300, 4)) << "-1e-300 0 1e-300 2e-300 3e-300";
+    QTest::newRow("1e-300, decades") << labels(logTicks(1e-316, 1e-314)).remove(" .") << "10⁻³¹⁶ 10⁻³¹⁵ 10⁻³¹⁴";
+    // Up to the largest double, and a span beyond it.
+    QTest::newRow("1e308") << labels(linearTicks(0, 1.7e308, 4)) << "0 5e307 1e308 1.5e308";
+    QTest::newRow("span beyond a double") << labels(linearTicks(-1.7e308, 1.7e308, 4)) << "-1e308 0 1e308";
+    QTest::newRow("1e308, decades") << labels(logTicks(1e306, 1.7e308)).remove(" .") << "10³⁰⁶ 10³⁰⁷ 10³⁰⁸";
+    QTest::newRow("1e308, one step") << tickLabel(1e308, 1e308) << "1e308";
+    QTest::newRow("a step a rounding short of 1e6") << tickLabel(2.9999999999999996e6, 1e6) << "3e6";
+    // clang-format on
+}
+
+void TestCurves::labelsTicks()
+{
+    QFETCH(QString, labels);
+    QFETCH(QString, expected);
+    QCOMPARE(labels, expected);
 }
 
 QTEST_APPLESS_MAIN(TestCurves)

@@ -9,7 +9,6 @@
 #include "bearing/bearing_tab.h"
 #include "diagram/diagram_window.h"
 #include "diagram/labels.h"
-#include "diagram/ticks.h"
 #include "hertz/hertz_subsurface.h"
 #include "hertz/hertz_tab.h"
 
@@ -48,9 +47,9 @@ private slots:
     void savesAnSvgThatDrawsAsThePng();
     void refusesAWrite_data();
     void refusesAWrite();
+    void savesUnderTheChosenFormat_data();
+    void savesUnderTheChosenFormat();
     void copiesTheTabFromTheTabBar();
-    void labelsTicks_data();
-    void labelsTicks();
     void placesLabelsApart();
     void drawsWhatWasPressed();
     void marksTheCurvesOwnValues_data();
@@ -218,6 +217,8 @@ void TestDiagram::copiesAndSaves()
     const auto width = QRegularExpression(R"(width="([\d.]+)mm")").match(svgFile.readAll());
     QCOMPARE(qRound(width.captured(1).toDouble() / 25.4 * 96), size.width());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 2); // no temporary file left
+    // A name as long as a folder takes is saved too.
+    QCOMPARE(diagram()->saveImage(folder.filePath(QString(251, 'a') + ".png")), QString());
 }
 
 void TestDiagram::savesAnSvgThatDrawsAsThePng_data()
@@ -300,6 +301,65 @@ void TestDiagram::refusesAWrite()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files).size(), 0);
 }
 
+void TestDiagram::savesUnderTheChosenFormat_data()
+{
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("start");    // how the file written starts
+    QTest::addColumn<QByteArray>("existing"); // the file there before, replaced or kept
+    const QString png = "PNG 画像 (*.png)", svg = "SVG 画像 (*.svg)";
+    const QByteArray pngStart = "\x89PNG", svgStart = "<?xml";
+    QTest::newRow("another format's suffix") << png << "image.pdf"
+                                             << "image.pdf.png" << pngStart << QByteArray();
+    QTest::newRow("no suffix") << png << "image"
+                               << "image.png" << pngStart << QByteArray();
+    QTest::newRow("SVG named under the PNG filter") << png << "image.SVG"
+                                                    << "image.SVG" << svgStart << QByteArray();
+    QTest::newRow("another suffix, SVG chosen") << svg << "image.jpg"
+                                                << "image.jpg.svg" << svgStart << QByteArray();
+    QTest::newRow("the name it becomes exists: kept")
+        << png << "image.pdf"
+        << "image.pdf.png" << QByteArray("old") << QByteArray("old");
+}
+
+// The dialog never writes one format under another's suffix.
+void TestDiagram::savesUnderTheChosenFormat()
+{
+    QFETCH(QString, filter);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, start);
+    QFETCH(QByteArray, existing);
+    run({"Button3"});
+    pressOnTabBar(Qt::CTRL | Qt::Key_G);
+    QTemporaryDir folder;
+    QFile before(folder.filePath(written));
+    QVERIFY(existing.isEmpty() || (before.open(QIODevice::WriteOnly) && before.write(existing) == 3));
+    before.close();
+    QString asked;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            dialog->setDirectory(folder.path());
+            dialog->selectNameFilter(filter);
+            dialog->selectFile(typed);
+            QMetaObject::invokeMethod(dialog, "accept");
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            asked = box->text();
+            box->done(QMessageBox::No);
+        }
+    });
+    answer.start(0);
+    diagram()->findChild<QAction *>("SaveImage")->trigger();
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{written});
+    QFile file(folder.filePath(written));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith(start));
+    QCOMPARE(asked.isEmpty(), existing.isEmpty());
+}
+
 void TestDiagram::copiesTheTabFromTheTabBar()
 {
     run({"Button1"});
@@ -307,36 +367,6 @@ void TestDiagram::copiesTheTabFromTheTabBar()
     QGuiApplication::clipboard()->clear();
     pressOnTabBar(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
     QVERIFY(QGuiApplication::clipboard()->text().endsWith("日数\t444\t日\n"));
-}
-
-void TestDiagram::labelsTicks_data()
-{
-    QTest::addColumn<QString>("labels");
-    QTest::addColumn<QString>("expected");
-    const auto labels = [](const std::vector<tavrel::Tick> &ticks) {
-        QStringList texts;
-        for (const tavrel::Tick &t : ticks)
-            texts << (t.label.isEmpty() ? "." : t.label);
-        return texts.join(' ');
-    };
-    using tavrel::linearTicks, tavrel::logTicks, tavrel::tickLabel;
-    QTest::newRow("span") << labels(linearTicks(0, 100, 5)) << "0 20 40 60 80 100";
-    QTest::newRow("moments") << labels(linearTicks(-17500, 9200, 5)) << "-15000 -10000 -5000 0 5000";
-    QTest::newRow("small deflections") << labels(linearTicks(-0.0001, 0.0017, 4)) << "0 5e-4 1e-3 1.5e-3";
-    QTest::newRow("large") << labels(linearTicks(0, 3.2e6, 3)) << "0 1e6 2e6 3e6";
-    QTest::newRow("fractions") << labels(linearTicks(-0.93, 0.93, 4)) << "-0.5 0 0.5";
-    QTest::newRow("two decades") << labels(logTicks(150, 15000))
-                                 << ". . . . . . . . 1000 . . . . . . . . 10000";
-    QTest::newRow("many decades") << labels(logTicks(10, 1e7)).remove(" .") << "10¹ 10² 10³ 10⁴ 10⁵ 10⁶ 10⁷";
-    QTest::newRow("small decades") << labels(logTicks(1e-5, 1e-3)).remove(" .") << "10⁻⁵ 10⁻⁴ 10⁻³";
-    QTest::newRow("near zero") << tickLabel(1e-17, 0.1) << "0";
-}
-
-void TestDiagram::labelsTicks()
-{
-    QFETCH(QString, labels);
-    QFETCH(QString, expected);
-    QCOMPARE(labels, expected);
 }
 
 // Three marks close together in a small plot, a curve along its top: the
@@ -400,6 +430,15 @@ void TestDiagram::drawsWhatWasPressed()
     QCOMPARE(bearing.plots[0].marks[0].y, gr.Lh);
     const BearingInput fast{1e7, 6000, 6000, 1500, 200}; // a life of minutes is drawn too
     QCOMPARE(bearingDiagram({fast, computeBearingLife(fast)}).figure.plots.size(), 1u);
+    // Ten times a load of 1e308 is beyond a double: that part of the curve
+    // is left out, and the values say so; a value beyond a double is said
+    // in words.
+    const BearingInput huge{1, 1e308, 1e308, 1e308, 0};
+    QVERIFY(bearingDiagram({huge, computeBearingLife(huge)})
+                .values.contains(
+                    "「定格疲れ寿命 Lh [時間]」の曲線の一部は値が数値の範囲を超えるため描いていません"));
+    QVERIFY(!bearingDiagram({g, gr}).values.join('\n').contains("範囲を超える"));
+    QCOMPARE(shown(kPatternScientific, -INFINITY), "計算できません（数値の範囲外）");
 }
 
 void TestDiagram::marksTheCurvesOwnValues_data()

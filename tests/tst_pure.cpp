@@ -1,13 +1,14 @@
 // The number rules and the three calculations, without any window: reading
 // and refusing texts, the messages and their quoting, the display patterns,
-// the Hertz results through the texts the tab shows, the beam and bearing
-// results against exact values, and the inputs each calculation refuses.
+// what a paste takes, where the sheet's lines break, the Hertz results through the texts the tab shows, the
+// beam and bearing results against exact values, and the inputs each calculation refuses.
 #include "app/calc_error.h"
 #include "app/numtext.h"
 #include "app/paste_text.h"
 #include "beam/beam_calc.h"
 #include "bearing/bearing_calc.h"
 #include "hertz/hertz_calc.h"
+#include "sheet/sheet_text.h"
 
 #include <QtTest>
 
@@ -42,6 +43,8 @@ private slots:
     void formats();
     void pastes_data();
     void pastes();
+    void wrapsLines_data();
+    void wrapsLines();
     void calculates_data();
     void calculates();
 };
@@ -166,6 +169,15 @@ void TestPure::pastes_data()
         {"500\n", "500", false}, {"\t500\r\n", "500", false}, {"1\t2", nullptr, false}, {"1\r\n2\r\n", nullptr, false},
         {"\u3000１２．５ｅ－３\u3000", "12.5e-3", true}, {"＋１Ｅ５", "+1E5", true}, {"１，０", "1，0", true},
         {" \u3000\n", "", true}, {"ｱ1‐1", "ｱ1‐1", false}, {"\uFF60", "\uFF60", true}, {"\uFFE6", "\uFFE6", true},
+        // Every Unicode blank around a cell goes; a line or paragraph
+        // separator inside one parts two cells.
+        {"\u00A0500\u00A0", "500", false}, {"\u2028500\u2029", "500", false}, {"\u200B\uFEFF5\u2003\u0085", "5", false},
+        {"5\u20286", nullptr, false}, {"5\u20296", nullptr, false}, {"1\u00852", nullptr, false}, {"1\u00A0000", "1\u00A0000", false},
+        // A minus as Japanese documents write it, only before a number.
+        {"\u22125", "-5", false}, {"1e\u22123", "1e-3", false}, {"\u2212.5", "-.5", false}, {"ー３", "-3", true},
+        {"\u2212", "\u2212", false}, {"ーa", "ーa", false}, {"\u2212.", "\u2212.", false}, {"5ー", "5ー", false},
+        {"\u22120.5", "-0.5", false}, {"ー０", "-0", true}, {"\u2212.a", "\u2212.a", false}, {"\u00A0\u22125\u2028", "-5", false},
+        {"\xE2\x88", "\xE2\x88", false}, {"\xFF" "5", "\xFF" "5", false},
         // clang-format on
     };
     for (const auto &row : rows)
@@ -182,6 +194,32 @@ void TestPure::pastes()
     QCOMPARE(taken.has_value(), !box.isNull());
     QCOMPARE(QByteArray::fromStdString(taken.value_or("")), box);
     QCOMPARE(hasFullWidth(clip.toStdString()), fullWidth);
+}
+
+void TestPure::wrapsLines_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("width"); // in characters
+    QTest::addColumn<QString>("lines");
+    // clang-format off
+    QTest::newRow("a number wider than the line") << "1.6666666666666666e38" << 5.0 << "1.6666666666666666e38";
+    QTest::newRow("a number among words") << "x = 1.5E+20 mm" << 8.0 << "x =|1.5E+20|mm";
+    QTest::newRow("a product of numbers") << "= 1.2e-5·123.45" << 6.0 << "=|1.2e-5·123.45";
+    QTest::newRow("after a slash") << "(-0.5)/3" << 4.0 << "(-0.5)/|3";
+    QTest::newRow("Japanese") << "計算書を保存" << 3.0 << "計算書|を保存";
+    QTest::newRow("a line break") << "a\nb" << 9.0 << "a|b";
+    QTest::newRow("fits") << "L = 10 mm" << 9.0 << "L = 10 mm";
+    // clang-format on
+}
+
+// A number on a page to be signed is never broken across lines.
+void TestPure::wrapsLines()
+{
+    QFETCH(QString, text);
+    QFETCH(double, width);
+    QFETCH(QString, lines);
+    const auto advance = [](const QString &line) { return static_cast<double>(line.size()); };
+    QCOMPARE(wrappedLines(text, width, advance).join('|'), lines);
 }
 
 void TestPure::calculates_data()

@@ -41,6 +41,8 @@ private slots:
     void writesWhatTheFieldsShow();
     void keepsWithinThePage_data();
     void keepsWithinThePage();
+    void keepsNumbersWhole_data();
+    void keepsNumbersWhole();
     void savesThroughTheDialog();
     void refusesResultsThatNoLongerMatch();
     void refusedWriteLeavesNothing();
@@ -149,6 +151,33 @@ void TestSheet::keepsWithinThePage()
     for (int y = 0; y < page.height(); ++y) {
         for (int x = 0; x < page.width(); x += paper.contains(x, y) ? paper.width() : 1)
             QVERIFY2(qGray(page.pixel(x, y)) == 255, qPrintable(QString("ink at %1, %2").arg(x).arg(y)));
+    }
+}
+
+void TestSheet::keepsNumbersWhole_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("fields"); // the boxes and fields whose texts the page holds whole
+    // clang-format off
+    QTest::newRow("typed, 20 characters") << QStringList{"Edit12=123.4567890123456789", "Button2"} << QStringList{"Edit12"};
+    QTest::newRow("typed, 40 characters") << QStringList{"Edit14=1.23456789012345678901234567890123456e-5", "Button2"} << QStringList{"Edit14"};
+    QTest::newRow("a point after one digit, a result of 19 characters") << QStringList{"Edit14=1.6666666666666666e38", "Button2"} << QStringList{"Edit14", "Edit20"};
+    // clang-format on
+}
+
+// A number on a page to be signed reads as one: never broken across lines.
+void TestSheet::keepsNumbersWhole()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, fields);
+    QCOMPARE(run(steps), QStringList());
+    const QString path = dir_.filePath("whole.pdf");
+    QCOMPARE(tavrel::saveSheet(currentTab(), path, kWhen), std::nullopt);
+    const QString page = pdfText(path);
+    for (const QString &field : fields) {
+        const QString number = textOf(field).trimmed();
+        QVERIFY(number.size() >= 19);
+        QVERIFY2(page.contains(number), qPrintable(number));
     }
 }
 

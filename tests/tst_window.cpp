@@ -90,6 +90,8 @@ void TestWindow::behaves_data()
     row("a spreadsheet cell pasted", "clipboard=\t500\r\n|Edit10=|Edit10<Ctrl+V|Button1", "Edit10=500|Label38= 664.0");
     row("two cells refused whole", "clipboard=500\t200\r\n|Edit10<Ctrl+V", "Edit10=1500", "1 つの欄に入る値は 1 つだけです。貼り付けようとした文字列はタブか改行で区切られた複数の値を含むため、貼り付けませんでした。");
     row("a full-width number pasted from the menu", "clipboard=\u3000１２．５\n|Edit6=|Edit6^", "menu?貼り付け|Edit6=12.5");
+    row("a minus from a Japanese document pasted", "clipboard=\u00A0\u221220\u2028|Edit14=|Edit14<Ctrl+V|Button2", "Edit14=-20|Edit20= -2000");
+    row("a line separator inside a paste parts two cells", "clipboard=500\u2028200|Edit10<Ctrl+V", "Edit10=1500", "1 つの欄に入る値は 1 つだけです。貼り付けようとした文字列はタブか改行で区切られた複数の値を含むため、貼り付けませんでした。");
     row("Hertz, zero modulus", "Button3|Edit3=0|Button3<Space", "Label15= 124.898|Edit3:focus", "「E2」は 0 より大きい値にしてください。");
     row("Hertz, an overflow", "Button3|Edit1=1e308|Button3<Space", "Label15= 124.898|Button3:focus", fault);
     // Contacts that cannot be, refused by name at their boundaries.
@@ -143,6 +145,7 @@ void TestWindow::behaves_data()
     row("the tab copied as text", "Button1|Edit9<Ctrl+Shift+C", "clipboard=回 転 数 n\t100\tr/min\n静定格荷重 Cor\t6000\tkgf\n動定格荷重 Cr\t6000\tkgf\nラジアル荷重 Fr\t1500\tkgf\nアキシアル荷重 Fa\t200\tkgf\n動等価荷重 P\t1500.0\tkgf\n定格疲れ寿命 Lh\t10666.7\th\n日数\t444\t日\n");
     row("selections, units, disabled boxes left out", "RadioGroup1:4|RadioGroup2:3|N27|Button2|Edit12<Ctrl+Shift+C", "clipboard=支持・荷重\t両端固定・等分布荷重\n断面\t中空円形\nE\t7000\tkgf/mm²\nL\t100\tmm\nL1\t40\tmm\nx\t20\tmm\nP\t20\tkgf/mm\nd1\t20\tmm\nd2\t10\tmm\nI\t7.36e3\tmm⁴\nMmax\t16667\tkgf·mm\nσmax\t22.64\tkgf/mm²\nδx\t4.14e-2\tmm\n");
     row("nothing computed yet", "Edit8<Ctrl+Shift+C", "clipboard?Fa\t200\tkgf\n結果は未計算です\n");
+    row("a box copied without the blanks a paste loses", "Edit11=\u200B200\u2029|Edit8<Ctrl+Shift+C", "clipboard?Fa\t200\tkgf\n");
     row("copied after an edit: inputs only", "Button3|Edit1=5|Edit1<Ctrl+Shift+C", "Label15?" + stale + "|clipboard=接触の種類\t球と凸球\n球半径 R1\t40\tmm\nR2\t400\tmm\n荷 重 P\t5\tkgf\n縦弾性係数 E1\t21000\tkgf/mm²\nE2\t21000\tkgf/mm²\nポアソン比 ν1\t0.3\t\nν2\t0.3\t\n結果は未計算です（入力が前回の計算から変更されています）\n");
     row("copied after a selection change", "Button2|RadioGroup2:2|Edit12<Ctrl+Shift+C", "Edit22?" + stale + "|clipboard?断面\t中実円形\n|clipboard?I\t1.33e4\tmm⁴\n結果は未計算です（入力が");
     row("a material choice, then the pressed one again", "Button2|N27|Edit23<Ctrl+Shift+C|N21", "clipboard?結果は未計算です（|Edit20?2000\n= 19613.3 N·mm");
