@@ -96,10 +96,10 @@ BeamChecks beamChecks(const BeamSpan &span)
     // The shear force is largest beside a support that takes a load: at
     // the fixed end of a cantilever, or at the support with the larger
     // reaction (on the loaded side of a point load).
-    const bool leftLarger = std::abs(checks.left.reaction) >= std::abs(checks.right.reaction);
+    const bool leftLarger = std::abs(checks.left.reaction) > std::abs(checks.right.reaction);
     const BeamEnd &end = leftLarger ? checks.left : checks.right;
     const bool twin = std::abs(checks.left.reaction) == std::abs(checks.right.reaction) && end.reaction != 0;
-    checks.largestShear = {end.x, end.reaction, twin ? std::optional<double>(checks.right.x) : std::nullopt};
+    checks.largestShear = {end.x, end.reaction, twin ? std::optional<double>(checks.left.x) : std::nullopt};
 
     const double delta = beamBends(span) ? std::abs(largestDeflection(span).value) : 0.0;
     checks.spanOverDeflection = delta > 0 ? span.L / delta : INFINITY;

@@ -36,19 +36,20 @@ void TestChecks::beamEnds_data()
     QTest::addColumn<double>("shearAt");
     QTest::addColumn<double>("spanOverDeflection");
     QTest::newRow("cantilever, end load: θ = PL²/2EI, δ = PL³/3EI")
-        << LoadCase::CantileverEndLoad << QList<double>{0, 0, 0.05} << QList<double>{10, -1000, 0} << 100.0 << 30.0;
+        << LoadCase::CantileverEndLoad << QList<double>{0, 0, 0.05} << QList<double>{10, -1000, 0} << 100.0
+        << 30.0;
     QTest::newRow("cantilever, uniform: θ = pL³/6EI, δ = pL⁴/8EI")
-        << LoadCase::CantileverUniform << QList<double>{0, 0, 10.0 / 6} << QList<double>{1000, -50000, 0} << 100.0
-        << 0.8;
+        << LoadCase::CantileverUniform << QList<double>{0, 0, 10.0 / 6} << QList<double>{1000, -50000, 0}
+        << 100.0 << 0.8;
     QTest::newRow("simply supported, load 30 from the right: θ = Pab(L+a)/6LEI")
         << LoadCase::SupportedPointLoad << QList<double>{7, 0, 0.00595} << QList<double>{3, 0, 0.00455} << 0.0
         << 100 / (10 * 30 * std::pow(70 * 130, 1.5) / (9 * std::sqrt(3.0) * 1e6 * 100));
     QTest::newRow("simply supported, uniform: θ = pL³/24EI, δ = 5pL⁴/384EI")
-        << LoadCase::SupportedUniform << QList<double>{500, 0, 10.0 / 24} << QList<double>{500, 0, 10.0 / 24} << 100.0
-        << 384.0 / 50;
+        << LoadCase::SupportedUniform << QList<double>{500, 0, 10.0 / 24} << QList<double>{500, 0, 10.0 / 24}
+        << 0.0 << 384.0 / 50;
     QTest::newRow("both ends fixed, uniform: M = pL²/12, δ = pL⁴/384EI")
-        << LoadCase::FixedUniform << QList<double>{500, -25000.0 / 3, 0} << QList<double>{500, -25000.0 / 3, 0}
-        << 100.0 << 38.4;
+        << LoadCase::FixedUniform << QList<double>{500, -25000.0 / 3, 0}
+        << QList<double>{500, -25000.0 / 3, 0} << 0.0 << 38.4;
 }
 
 void TestChecks::beamEnds()
@@ -130,9 +131,11 @@ void TestChecks::bearingWarningsAtTheirBounds()
 void TestChecks::vonMisesBelowTheSurface()
 {
     const ShearPeak sphere = largestVonMises(ContactKind::SphereOnSphere, 0.3, kAxisDepth);
-    QVERIFY2(std::abs(sphere.z - 0.48) < 0.01 && std::abs(sphere.tau - 0.62) < 0.005, qPrintable(QString::number(sphere.z)));
+    QVERIFY2(std::abs(sphere.z - 0.48) < 0.01 && std::abs(sphere.tau - 0.62) < 0.005,
+             qPrintable(QString::number(sphere.z)));
     const ShearPeak roller = largestVonMises(ContactKind::CylinderOnPlane, 0.3, kAxisDepth);
-    QVERIFY2(std::abs(roller.z - 0.70) < 0.01 && std::abs(roller.tau - 0.557) < 0.002, qPrintable(QString::number(roller.z)));
+    QVERIFY2(std::abs(roller.z - 0.70) < 0.01 && std::abs(roller.tau - 0.557) < 0.002,
+             qPrintable(QString::number(roller.z)));
 }
 
 void TestChecks::contactSmallAgainstTheRadii()
