@@ -117,27 +117,20 @@ QStringList bearingCheckLines(const BearingPress &press)
     const BearingWarnings w = bearingWarnings(in);
     QStringList lines;
     lines << QStringLiteral(
-                 "静等価荷重 P0 = max(0.6·Fr + 0.5·Fa, Fr) = max(0.6 × %1 + 0.5 × %2, %1) = %3 kgf")
-                 .arg(plain(in.Fr), plain(in.Fa), shown(kPatternOneDecimal, s.P0));
-    lines << QStringLiteral("静的安全係数 s0 = Cor/P0 = %1 / %2 = %3")
-                 .arg(plain(in.Cor), shown(kPatternOneDecimal, s.P0), shown(" ###0.00", s.s0));
-    lines << QStringLiteral(
-                 "参考値（カタログ法：ISO 281 の深溝玉軸受の表で e と Y を Fa/C0r について直線補間）："
-                 "Fa/C0r = %1、e = %2、X = %3、Y = %4、P = %5 kgf、Lh = %6 時間（%7）。"
-                 "表による P はこれより %8 %")
-                 .arg(shown(kPatternThreeDecimals, ref.faOverC0r), shown(kPatternThreeDecimals, ref.e),
-                      plain(ref.X), shown(kPatternThreeDecimals, ref.Y), shown(kPatternOneDecimal, ref.P),
-                      shown(kPatternOneDecimal, ref.Lh), shown(kPatternDays, ref.days))
-                 .arg((ref.loadDifference >= 0 ? QStringLiteral("+") : QString()) +
-                      shown(kPatternOneDecimal, 100 * ref.loadDifference));
-    lines << QStringLiteral("日数 = Lh/24（1 日 24 時間運転として）");
+                 "静等価荷重 P0 = max(0.6·Fr + 0.5·Fa, Fr) = %1 kgf、静的安全係数 s0 = Cor/P0 = %2")
+                 .arg(shown(kPatternOneDecimal, s.P0), shown(" ###0.00", s.s0));
+    lines << QStringLiteral("参考値（ISO 281 の表で e と Y を Fa/C0r について補間）：e = %1、X = %2、Y = %3、"
+                            "P = %4 kgf、Lh = %5 時間、表による P との差 %6 %")
+                 .arg(shown(kPatternThreeDecimals, ref.e), plain(ref.X), shown(kPatternThreeDecimals, ref.Y),
+                      shown(kPatternOneDecimal, ref.P), shown(kPatternOneDecimal, ref.Lh),
+                      (ref.loadDifference >= 0 ? QStringLiteral("+") : QString()) +
+                          shown(kPatternOneDecimal, 100 * ref.loadDifference));
+    lines << QStringLiteral("日数 = Lh/24（1 日 24 時間の運転として）");
     if (w.axialBeyondHalfStatic)
-        lines << QStringLiteral("注意：Fa/C0r = %1 が 0.5 "
-                                "を超えています。深溝玉軸受に掛けるアキシアル荷重の目安を超えています")
+        lines << QStringLiteral("注意：Fa/C0r = %1 > 0.5（深溝玉軸受のアキシアル荷重の目安を超えています）")
                      .arg(shown(kPatternThreeDecimals, in.Fa / in.Cor));
     if (w.ratioBelowFirstKey)
-        lines << QStringLiteral("注意：Cor/Fa = %1 が表の最初の行 %2 "
-                                "より小さく、表の範囲外です（その行の係数を使っています）")
+        lines << QStringLiteral("注意：Cor/Fa = %1 < %2（表の最初の行より小さく、表の範囲外です）")
                      .arg(shown(kPatternThreeDecimals, in.Cor / in.Fa), plain(kFirstKey));
     return lines;
 }

@@ -1,5 +1,6 @@
 // The figures an engineer checks next, against handbook values worked out
 // by hand.
+#include "app/judgement.h"
 #include "beam/beam_checks.h"
 #include "bearing/bearing_checks.h"
 #include "hertz/hertz_checks.h"
@@ -23,6 +24,7 @@ private slots:
     void bearingWarningsAtTheirBounds();
     void vonMisesBelowTheSurface();
     void contactSmallAgainstTheRadii();
+    void judgesAtTheLimit();
 };
 
 void TestChecks::beamEnds_data()
@@ -146,6 +148,14 @@ void TestChecks::contactSmallAgainstTheRadii()
     QVERIFY(!seat.small);
     QCOMPARE(*seat.overR2, 4.001 / 400);
     QVERIFY(!contactSmallness(ContactKind::CylinderOnPlane, in, 4.001).overR2);
+}
+
+void TestChecks::judgesAtTheLimit()
+{
+    QVERIFY(atMost(16, 16).acceptable && !atMost(16.000001, 16).acceptable);
+    QVERIFY(atLeast(2, 2).acceptable && !atLeast(1.999999, 2).acceptable);
+    QCOMPARE(atMost(12.5, 16).margin, 0.28);
+    QCOMPARE(atLeast(3, 2).margin, 0.5);
 }
 
 QTEST_APPLESS_MAIN(TestChecks)
