@@ -21,6 +21,7 @@ struct HertzPress;
 // The particulars, in the order the page prints them.
 enum class Particular { Subject, Drawing, Part, Author };
 inline constexpr int kParticularCount = 4;
+inline constexpr int kLongestParticular = 60; // characters the dialog takes for one
 QString particularCaption(Particular which);
 
 // The allowable values, each for one tab; none where the box was left empty.

@@ -83,8 +83,10 @@ std::optional<SheetDetails> askSheetDetails(QWidget *parent, const QString &file
     adoptWindowLook(&dialog);
     auto *form = new QFormLayout(&dialog);
     std::array<QLineEdit *, kParticularCount> particulars{};
-    for (int i = 0; i < kParticularCount; ++i)
+    for (int i = 0; i < kParticularCount; ++i) {
         particulars[i] = addBox(form, particularCaption(static_cast<Particular>(i)), initial.particulars[i]);
+        particulars[i]->setMaxLength(kLongestParticular);
+    }
     QList<AllowableBox> allowables;
     for (const AllowableInfo &info : allowablesFor(fileTag)) {
         const std::optional<double> value = initial[info.id];

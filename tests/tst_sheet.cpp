@@ -135,20 +135,28 @@ void TestSheet::writesWhatTheFieldsShow()
 void TestSheet::keepsWithinThePage_data()
 {
     QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("everyDetail"); // each particular at its longest, every allowable given
     // clang-format off
-    QTest::newRow("sphere, long typed radius") << QStringList{"Edit6=0." + QString(3000, '0') + "4e3002", "Edit1=1e-7", "Button3"};
-    QTest::newRow("beam, results of 300 digits") << QStringList{"RadioGroup2:4", "Edit14=1e300", "Edit18=1e-5", "Edit19=1e-5", "Button2"};
-    QTest::newRow("bearing, long life") << QStringList{"Edit10=150", "Edit11=20", "Button1"};
+    QTest::newRow("sphere, long typed radius") << QStringList{"Edit6=0." + QString(3000, '0') + "4e3002", "Edit1=1e-7", "Button3"} << true;
+    QTest::newRow("beam, results of 300 digits") << QStringList{"RadioGroup2:4", "Edit14=1e300", "Edit18=1e-5", "Edit19=1e-5", "Button2"} << true;
+    QTest::newRow("bearing, long life") << QStringList{"Edit10=150", "Edit11=20", "Button1"} << true;
+    QTest::newRow("bearing, no details") << QStringList{"Button1"} << false;
     // clang-format on
 }
 
 void TestSheet::keepsWithinThePage()
 {
     QFETCH(QStringList, steps);
+    QFETCH(bool, everyDetail);
     QCOMPARE(run(steps), QStringList());
+    tavrel::SheetDetails details;
+    if (everyDetail) {
+        details.particulars.fill(QString(tavrel::kLongestParticular, QChar(u'寿')));
+        details.allowables.fill(1.0);
+    }
     // The page at 60 dots an inch: nothing but paper within 8 mm of its edges.
     const QString path = dir_.filePath("page.pdf");
-    QCOMPARE(tavrel::saveSheet(currentTab(), path, kWhen), std::nullopt);
+    QCOMPARE(tavrel::saveSheet(currentTab(), path, kWhen, details), std::nullopt);
     QCOMPARE(QProcess::execute("pdftoppm", {"-r", "60", "-gray", "-singlefile", path, dir_.filePath("page")}),
              0);
     const QImage page(dir_.filePath("page.pgm"));
