@@ -1,7 +1,8 @@
 // The diagram window, driven as a user drives it: the three ways to open
 // it, what it says before a press and after a change, the marked values
 // against the fields' texts on every tab, copying, saving PNG and SVG and a
-// refused save; and the tab's copy shortcut from anywhere in the window.
+// refused save; the tab's copy shortcut from anywhere in the window; and
+// the guide that F1 and the ヘルプ menu open.
 #include "guitest.h"
 
 #include "app/numtext.h"
@@ -9,6 +10,7 @@
 #include "bearing/bearing_tab.h"
 #include "diagram/diagram_window.h"
 #include "diagram/labels.h"
+#include "help/guide_help.h"
 #include "hertz/hertz_subsurface.h"
 #include "hertz/hertz_tab.h"
 
@@ -55,6 +57,8 @@ private slots:
     void marksTheCurvesOwnValues_data();
     void marksTheCurvesOwnValues();
     void alignsTheSketchWithThePlots();
+    void opensTheGuide_data();
+    void opensTheGuide();
 };
 
 void TestDiagram::opens_data()
@@ -522,3 +526,67 @@ void TestDiagram::alignsTheSketchWithThePlots()
 
 QTEST_MAIN(TestDiagram)
 #include "tst_diagram.moc"
+
+void TestDiagram::opensTheGuide_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("keyInDiagram"); // F1 pressed in the diagram window after the steps
+    QTest::addColumn<bool>("guideThere");
+    QTest::addColumn<bool>("browserOpens");
+    QTest::addColumn<QString>("shown"); // the anchor opened, or the message's first line
+    QTest::newRow("F1, Hertz tab") << QStringList{"Edit6<F1"} << false << true << true
+                                   << "4-hertz応力タブヘルツの接触応力";
+    QTest::newRow("F1, beam tab") << QStringList{"Edit12<F1"} << false << true << true
+                                  << "5-応力計算タブはりの曲げ";
+    QTest::newRow("F1, diagram window")
+        << QStringList{"Edit8<Ctrl+G"} << true << true << true << "6-ﾍﾞｱﾘﾝｸﾞタブ玉軸受の寿命";
+    QTest::newRow("ヘルプ menu") << QStringList{"Edit12<Ctrl+G", "ShowGuide"} << false << true << true
+                                 << "5-応力計算タブはりの曲げ";
+    QTest::newRow("no browser") << QStringList{"Edit6<F1"} << false << true << false
+                                << "説明書を開けませんでした。Web ブラウザで次のファイルを開いてください：";
+    QTest::newRow("no guide") << QStringList{"Edit6<F1"} << false << false << true
+                              << "説明書（guide.ja.html）が見つかりません。次の場所を探しました：";
+}
+
+// The guide opens in the browser at the tab's chapter; where it cannot, the
+// message names the file (or the places looked in).
+void TestDiagram::opensTheGuide()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(bool, keyInDiagram);
+    QFETCH(bool, guideThere);
+    QFETCH(bool, browserOpens);
+    QFETCH(QString, shown);
+    QTemporaryDir dir;
+    const QString guide = dir.filePath("guide.ja.html");
+    if (guideThere) {
+        QFile file(guide);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    tavrel::GuideHelp &help = tavrel::guideHelp();
+    const tavrel::GuideHelp kept = help;
+    QList<QUrl> opened;
+    help = {{dir.filePath("missing.html"), guide}, [&](const QUrl &url) {
+                opened << url;
+                return browserOpens;
+            }};
+    const QStringList messages = run(steps);
+    if (keyInDiagram) {
+        QTRY_COMPARE(QApplication::activeWindow(), diagram());
+        QTest::keyClick(diagram(), Qt::Key_F1);
+    }
+    help = kept;
+    const QString path = guideThere ? guide : dir.filePath("missing.html") + '\n' + guide;
+    if (browserOpens && guideThere) {
+        QCOMPARE(messages, QStringList());
+        QUrl expected = QUrl::fromLocalFile(guide);
+        expected.setFragment(shown);
+        QCOMPARE(opened, QList<QUrl>{expected});
+        // The chapter is one the built HTML guide has.
+        QFile html(QStringLiteral(TAVREL_GUIDE_HTML));
+        QVERIFY(html.open(QIODevice::ReadOnly));
+        QVERIFY2(html.readAll().contains(("id=\"" + shown + '"').toUtf8()), qPrintable(shown));
+    } else {
+        QCOMPARE(messages, QStringList{shown + '\n' + path});
+    }
+}
