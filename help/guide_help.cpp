@@ -6,9 +6,12 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace tavrel
 {
