@@ -12,6 +12,7 @@
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "diagram/diagram_window.h"
+#include "help/guide_help.h"
 #include "hertz/hertz_tab.h"
 
 #include <QAction>
@@ -127,6 +128,7 @@ void TForm1::buildFrame()
     offerMenu(TabSheet1, PopupMenu4);
     PageControl1->raise();
     addWindowKeys(this, PageControl1);
+    offerGuideKey(this, PageControl1);
 }
 
 void TForm1::buildMaterialMenu()

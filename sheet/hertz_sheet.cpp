@@ -80,8 +80,11 @@ void rollerFormulas(const HertzTab &tab, const HertzPress &press, SheetContent &
                        << worked(QStringLiteral("τ_max"), QStringLiteral("0.301·p_max"), v,
                                  shownText(tab, "Label22"), kStress);
     } else {
-        sheet.notes << QStringLiteral("δ と τ_max の式は E1 = E2、ν1 = ν2 = 0.3 のときにだけ成り立つため、"
-                                      "この入力では計算していません。");
+        // The program shows them for these inputs only; the formulas
+        // themselves hold for other materials too.
+        sheet.notes << QStringLiteral(
+            "δ と τ_max は E1 = E2、ν1 = ν2 = 0.3 の入力に限って示すため、"
+            "この入力では示していません。最大せん断応力は「図に示した値」の曲線の最大値を見てください。");
     }
     sheet.notes << QStringLiteral("円柱と平面の接触では σr_max を求めません。");
 }
@@ -98,6 +101,8 @@ SheetContent hertzSheet(const HertzTab &tab, const HertzPress &press, const TabR
     const bool sphere = press.kind == ContactKind::SphereOnSphere;
     sheet.picture.resource =
         sphere ? QStringLiteral(":/hertz/images/image1.svg") : QStringLiteral(":/hertz/images/image5.svg");
+    sheet.notes << QStringLiteral(
+        "H: 二つの物体の弾性をまとめた量。等価縦弾性係数 E' とは H = 1/(2·E') の関係にある。");
     if (sphere)
         sphereFormulas(tab, press, sheet);
     else
