@@ -1,10 +1,10 @@
 #include "bearing/bearing_tab.h"
 
-#include "app/describe.h"
-#include "app/fields.h"
-#include "app/numtext.h"
-#include "app/palette.h"
-#include "bearing/bearing_calc.h"
+#include "core/bearing/bearing_calc.h"
+#include "core/num/numtext.h"
+#include "ui/describe.h"
+#include "ui/fields.h"
+#include "ui/palette.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
 #include "diagram/diagram_window.h"
 
-#include "app/palette.h"
-#include "app/popups.h"
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "diagram/figure_view.h"
 #include "diagram/image_export.h"
 #include "hertz/hertz_tab.h"
 #include "sheet/sheet_save.h"
+#include "ui/palette.h"
+#include "ui/popups.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>

@@ -1,12 +1,13 @@
 #include "hertz/hertz_tab.h"
 
-#include "app/describe.h"
-#include "app/fields.h"
-#include "app/numtext.h"
-#include "app/palette.h"
-#include "app/popups.h"
-#include "app/textlabel.h"
-#include "hertz/hertz_subsurface.h"
+#include "core/hertz/hertz_fields.h"
+#include "core/hertz/hertz_subsurface.h"
+#include "core/num/numtext.h"
+#include "ui/describe.h"
+#include "ui/fields.h"
+#include "ui/palette.h"
+#include "ui/popups.h"
+#include "ui/textlabel.h"
 
 #include <QAction>
 #include <QLabel>
@@ -114,8 +115,11 @@ QString contactKindName(ContactKind kind)
     return QString::fromUtf8(kContactKindMenu[static_cast<std::size_t>(kind) - 1].caption);
 }
 
-// The result fields a kind selection empties.
-constexpr const char *kResultFields[] = {"Label13", "Label14", "Label15", "Label20", "Label21", "Label22"};
+// The result fields, by the result each shows; a kind selection empties them.
+constexpr std::array kResultFields = {
+    std::pair{HertzResultField::ContactSize, "Label13"}, std::pair{HertzResultField::Approach, "Label14"},
+    std::pair{HertzResultField::PMax, "Label15"},        std::pair{HertzResultField::SigmaZMax, "Label20"},
+    std::pair{HertzResultField::SigmaRMax, "Label21"},   std::pair{HertzResultField::TauMax, "Label22"}};
 
 // What the user is told of inputs that describe no real contact, and the
 // boxes concerned.
@@ -246,7 +250,7 @@ void HertzTab::selectContactKind(const ContactLook &look)
     setCaption(controls_.label(QStringLiteral("Label16")), QString::fromUtf8(look.note));
     setFontColour(controls_.label(QStringLiteral("Label18")),
                   look.tensileApplies ? QColor(Qt::black) : kGreyColour);
-    for (const char *name : kResultFields)
+    for (const auto &[field, name] : kResultFields)
         clearField(controls_.label(QString::fromLatin1(name)));
     setResultNote(controls_.label(QStringLiteral("Label22")), QString());
     lastPress_.reset();
@@ -268,16 +272,10 @@ void HertzTab::Button3Click()
         refuseFault(kFaultLooks, *fault);
     const HertzResult r = computeHertz(contactKind_, in);
 
-    const char *pattern = kPatternThreeDecimals;
-    showNumber(controls_.label(QStringLiteral("Label13")), pattern, r.contactSize);
-    showNumberOrEmpty(controls_.label(QStringLiteral("Label14")), pattern, r.approach);
-    showNumber(controls_.label(QStringLiteral("Label15")), pattern, r.pMax);
-    showNumber(controls_.label(QStringLiteral("Label20")), pattern, r.sigmaZMax);
-    // The roller has no tensile-stress result; its field stays as the
-    // kind selection left it (empty).
-    if (r.sigmaRMax)
-        showNumber(controls_.label(QStringLiteral("Label21")), pattern, *r.sigmaRMax);
-    showNumberOrEmpty(controls_.label(QStringLiteral("Label22")), pattern, r.tauMax);
+    // A result the kind or the materials do not give leaves its field empty.
+    for (const auto &[field, name] : kResultFields)
+        setFieldText(controls_.label(QString::fromLatin1(name)),
+                     QString::fromStdString(shownResult(r, field)));
     lastPress_ = HertzPress{contactKind_, in, r};
     setResultNote(controls_.label(QStringLiteral("Label22")), shearApproximation(*lastPress_).join(u'\n'));
     rememberPress();

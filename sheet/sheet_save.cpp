@@ -1,12 +1,12 @@
 #include "sheet/sheet_save.h"
 
-#include "app/popups.h"
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "hertz/hertz_tab.h"
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_rows.h"
 #include "sheet/tab_sheets.h"
+#include "ui/popups.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -4,17 +4,19 @@
 // refused save; and the tab's copy shortcut from anywhere in the window.
 #include "guitest.h"
 
-#include "app/numtext.h"
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
+#include "core/hertz/hertz_subsurface.h"
+#include "core/num/numtext.h"
+#include "diagram/beam_sketch.h"
 #include "diagram/diagram_window.h"
 #include "diagram/labels.h"
-#include "hertz/hertz_subsurface.h"
 #include "hertz/hertz_tab.h"
 
 #include <QSvgRenderer>
 
 using tavrel::DiagramWindow;
+using namespace Qt::Literals::StringLiterals;
 
 class TestDiagram : public GuiTest
 {
@@ -55,6 +57,8 @@ private slots:
     void marksTheCurvesOwnValues_data();
     void marksTheCurvesOwnValues();
     void alignsTheSketchWithThePlots();
+    void drawsEachLoadCasesSupports_data();
+    void drawsEachLoadCasesSupports();
 };
 
 void TestDiagram::opens_data()
@@ -521,4 +525,37 @@ void TestDiagram::alignsTheSketchWithThePlots()
 }
 
 QTEST_MAIN(TestDiagram)
+// The sketch holds each end as the load case does: a wall where it is
+// fixed, a pin where it is supported, nothing where it is free. The beam
+// runs from x = L on the left (at 50) to x = 0 on the right (at 350).
+void TestDiagram::drawsEachLoadCasesSupports_data()
+{
+    QTest::addColumn<int>("loadCase");
+    QTest::addColumn<QString>("ends"); // left, right
+    QTest::newRow("cantilever, end load") << 0 << "wall free";
+    QTest::newRow("cantilever, uniform") << 1 << "wall free";
+    QTest::newRow("supported, point load") << 2 << "pin pin";
+    QTest::newRow("supported, uniform") << 3 << "pin pin";
+    QTest::newRow("fixed ends, uniform") << 4 << "wall wall";
+}
+
+void TestDiagram::drawsEachLoadCasesSupports()
+{
+    QFETCH(int, loadCase);
+    QFETCH(QString, ends);
+    QImage image(400, 100, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QPainter painter(&image);
+    // Under the beam, where a wall's line and a pin's white inside stand.
+    const int below = qRound(2.7 * QFontMetricsF(painter.font(), &image).height());
+    tavrel::drawBeamSketch(
+        painter, image.rect(), [](double x) { return 350 - 3 * x; },
+        {static_cast<tavrel::LoadCase>(loadCase), 100, 40, 20, 1e6}, std::nullopt);
+    const auto support = [&](int x) {
+        const QColor colour = image.pixelColor(x, below);
+        return colour == QColor(128, 0, 0) ? u"wall"_s : colour == Qt::white ? u"pin"_s : u"free"_s;
+    };
+    QCOMPARE(support(50) + ' ' + support(350), ends);
+}
+
 #include "tst_diagram.moc"

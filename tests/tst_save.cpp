@@ -6,9 +6,9 @@
 // byte. Mounting needs root (CI runs as root); elsewhere the test skips.
 #include "guitest.h"
 
-#include "app/calc_tab.h"
 #include "diagram/diagram_window.h"
 #include "sheet/sheet_save.h"
+#include "ui/calc_tab.h"
 
 #include <sys/statvfs.h>
 #include <unistd.h>
