@@ -365,7 +365,7 @@ void TestSheet::formulasGiveWhatTheyShow()
                                    "Button2"};
     }
     for (const char *kind : {"N1", "N5"}) {
-        presses << QStringList{kind, "Edit1=100000", "Edit7=10", "Button3"}
+        presses << QStringList{kind, "Edit1=100000", "Edit7=10", "Edit3=21000", "Edit5=0.3", "Button3"}
                 << QStringList{kind, "Edit3=7000", "Edit5=0.25", "Button3"};
     }
     presses << QStringList{"Button1"} << QStringList{"Edit11=2000", "Button1"};
