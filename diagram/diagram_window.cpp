@@ -219,7 +219,7 @@ void DiagramWindow::resizeEvent(QResizeEvent *event)
     fitValues();
 }
 
-QString DiagramWindow::saveImage(const QString &path) const
+SaveFailure DiagramWindow::saveImage(const QString &path) const
 {
     return saveFigure(view_->figure(), view_->size(), path, windowTitle());
 }
@@ -264,9 +264,8 @@ void DiagramWindow::saveWithDialog()
                                                                                        : ImageFormat::Png);
     if (path != typed && QFileInfo::exists(path) && !askToReplace(this, path))
         return;
-    const QString failure = saveImage(path);
-    if (!failure.isEmpty())
-        showErrorBox(this, failure);
+    if (const SaveFailure failure = saveImage(path))
+        showErrorBox(this, *failure);
 }
 
 } // namespace tavrel

@@ -112,7 +112,7 @@ constexpr std::array kContactKindMenu = {
 // A kind's name: the caption of its menu item.
 QString contactKindName(ContactKind kind)
 {
-    return QString::fromUtf8(kContactKindMenu[static_cast<std::size_t>(kind) - 1].caption);
+    return QString::fromUtf8(kContactKindMenu.at(static_cast<std::size_t>(kind) - 1).caption);
 }
 
 // The result fields, by the result each shows; a kind selection empties them.

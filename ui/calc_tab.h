@@ -3,6 +3,7 @@
 // shows still belong to what its boxes and selections hold.
 #pragma once
 
+#include "core/lookup.h"
 #include "ui/controls.h"
 #include "ui/describe.h"
 #include "ui/fields.h"
@@ -108,8 +109,7 @@ protected:
     [[noreturn]] void refuseFault(const std::array<FaultLook<Fault>, N> &table, Fault fault,
                                   const QList<QLineEdit *> &otherwise = {}) const
     {
-        const auto &look = *std::find_if(table.begin(), table.end(),
-                                         [fault](const FaultLook<Fault> &row) { return row.fault == fault; });
+        const FaultLook<Fault> &look = rowOf(table, &FaultLook<Fault>::fault, fault);
         const QList<QLineEdit *> boxes = boxesNamed(look.boxes);
         refuseInputs(QString::fromUtf8(look.message), boxes.isEmpty() ? otherwise : boxes);
     }

@@ -1,5 +1,6 @@
 #include "ui/describe.h"
 
+#include "core/lookup.h"
 #include "core/num/numtext.h"
 #include "ui/controls.h"
 
@@ -65,8 +66,7 @@ constexpr std::array kQuantityUnits = {
 const QuantityUnits &unitsOf(const QWidget *control)
 {
     const auto quantity = static_cast<Quantity>(control->property(kQuantityProperty).toInt());
-    return *std::find_if(kQuantityUnits.begin(), kQuantityUnits.end(),
-                         [quantity](const QuantityUnits &row) { return row.quantity == quantity; });
+    return rowOf(kQuantityUnits, &QuantityUnits::quantity, quantity);
 }
 
 // "/mm" for a load per length, as its unit label says.

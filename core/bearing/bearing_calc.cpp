@@ -1,6 +1,7 @@
 #include "core/bearing/bearing_calc.h"
 
 #include "core/calc_error.h"
+#include "core/lookup.h"
 
 #include <algorithm>
 #include <array>
@@ -61,8 +62,7 @@ std::int32_t loadRatioKey(double Cor, double Fa)
 // Every key that loadRatioKey gives has its row.
 const LoadFactorRow &rowFor(std::int32_t key)
 {
-    return *std::find_if(kLoadFactors.begin(), kLoadFactors.end(),
-                         [key](const LoadFactorRow &row) { return row.key == key; });
+    return rowOf(kLoadFactors, &LoadFactorRow::key, key);
 }
 
 } // namespace
