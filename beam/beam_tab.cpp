@@ -5,6 +5,7 @@
 #include "core/num/numtext.h"
 #include "ui/describe.h"
 #include "ui/fields.h"
+#include "ui/input_boxes.h"
 #include "ui/palette.h"
 #include "ui/textlabel.h"
 
@@ -121,6 +122,17 @@ constexpr std::array kFaultLooks = {
     BeamFaultLook{BeamFault::TypedZNotPositive, kMustBePositive, {"Edit18"}},
 };
 // clang-format on
+
+// The boxes a press reads, in the order it reads them: every box, enabled
+// or not, so that an unreadable text anywhere stops the press before
+// anything is written.
+constexpr std::array kInputBoxes = {
+    InputBox<BeamInput>{&BeamInput::E, "Edit23"},  InputBox<BeamInput>{&BeamInput::L, "Edit12"},
+    InputBox<BeamInput>{&BeamInput::L1, "Edit24"}, InputBox<BeamInput>{&BeamInput::x, "Edit13"},
+    InputBox<BeamInput>{&BeamInput::P, "Edit14"},  InputBox<BeamInput>{&BeamInput::b1, "Edit15"},
+    InputBox<BeamInput>{&BeamInput::h1, "Edit16"}, InputBox<BeamInput>{&BeamInput::b2, "Edit17"},
+    InputBox<BeamInput>{&BeamInput::h2, "Edit18"}, InputBox<BeamInput>{&BeamInput::typedI, "Edit19"},
+};
 
 // The boxes of the results, by the result each shows.
 constexpr std::array kResultBoxes = {
@@ -252,22 +264,10 @@ void BeamTab::RadioGroup2Click()
 
 void BeamTab::Button2Click()
 {
-    // Every box is read on every press, enabled or not, so an unreadable
-    // text anywhere stops the press before anything is written.
-    BeamInput in{};
-    in.E = readNumber(controls_.edit(QStringLiteral("Edit23")));
-    in.L = readNumber(controls_.edit(QStringLiteral("Edit12")));
-    in.L1 = readNumber(controls_.edit(QStringLiteral("Edit24")));
-    in.x = readNumber(controls_.edit(QStringLiteral("Edit13")));
-    in.P = readNumber(controls_.edit(QStringLiteral("Edit14")));
-    in.b1 = readNumber(controls_.edit(QStringLiteral("Edit15")));
-    in.h1 = readNumber(controls_.edit(QStringLiteral("Edit16")));
-    in.b2 = readNumber(controls_.edit(QStringLiteral("Edit17")));
-    in.h2 = readNumber(controls_.edit(QStringLiteral("Edit18")));
-    in.typedI = readNumber(controls_.edit(QStringLiteral("Edit19")));
+    BeamInput in = readInputs(controls_, kInputBoxes);
     // With I and Z typed in, the box of the inner height holds Z.
     if (sectionKind_ == SectionKind::Typed)
-        in.typedZ = readNumber(controls_.edit(QStringLiteral("Edit18")));
+        in.typedZ = in.h2;
 
     if (const std::optional<BeamFault> fault = findBeamFault(loadCase_, sectionKind_, in))
         refuse(*fault);

@@ -5,6 +5,7 @@
 #include "core/num/numtext.h"
 #include "ui/describe.h"
 #include "ui/fields.h"
+#include "ui/input_boxes.h"
 #include "ui/palette.h"
 #include "ui/popups.h"
 #include "ui/textlabel.h"
@@ -114,6 +115,14 @@ QString contactKindName(ContactKind kind)
 {
     return QString::fromUtf8(kContactKindMenu.at(static_cast<std::size_t>(kind) - 1).caption);
 }
+
+// The boxes a press reads, in the order it reads them.
+constexpr std::array kInputBoxes = {
+    InputBox<HertzInput>{&HertzInput::R1, "Edit6"},    InputBox<HertzInput>{&HertzInput::P, "Edit1"},
+    InputBox<HertzInput>{&HertzInput::E1, "Edit2"},    InputBox<HertzInput>{&HertzInput::E2, "Edit3"},
+    InputBox<HertzInput>{&HertzInput::nu1, "Edit4"},   InputBox<HertzInput>{&HertzInput::nu2, "Edit5"},
+    InputBox<HertzInput>{&HertzInput::size2, "Edit7"},
+};
 
 // The result fields, by the result each shows; a kind selection empties them.
 constexpr std::array kResultFields = {
@@ -259,14 +268,7 @@ void HertzTab::selectContactKind(const ContactLook &look)
 
 void HertzTab::Button3Click()
 {
-    HertzInput in{};
-    in.R1 = readNumber(controls_.edit(QStringLiteral("Edit6")));
-    in.P = readNumber(controls_.edit(QStringLiteral("Edit1")));
-    in.E1 = readNumber(controls_.edit(QStringLiteral("Edit2")));
-    in.E2 = readNumber(controls_.edit(QStringLiteral("Edit3")));
-    in.nu1 = readNumber(controls_.edit(QStringLiteral("Edit4")));
-    in.nu2 = readNumber(controls_.edit(QStringLiteral("Edit5")));
-    in.size2 = readNumber(controls_.edit(QStringLiteral("Edit7")));
+    const HertzInput in = readInputs(controls_, kInputBoxes);
 
     if (const std::optional<HertzFault> fault = findHertzFault(contactKind_, in))
         refuseFault(kFaultLooks, *fault);

@@ -75,8 +75,9 @@ inline constexpr std::array kLoadCases = {
 // The table is indexed by the load case: each row stands at its own place.
 constexpr bool rowsInOrder()
 {
-    for (std::size_t i = 0; i < kLoadCases.size(); ++i) {
-        if (static_cast<std::size_t>(kLoadCases[i].loadCase) != i)
+    std::size_t place = 0;
+    for (const LoadCaseTraits &row : kLoadCases) {
+        if (static_cast<std::size_t>(row.loadCase) != place++)
             return false;
     }
     return true;
@@ -112,8 +113,9 @@ inline constexpr std::array kSectionFormulas = {
 
 constexpr bool sectionRowsInOrder()
 {
-    for (std::size_t i = 0; i < kSectionFormulas.size(); ++i) {
-        if (static_cast<std::size_t>(kSectionFormulas[i].section) != i)
+    std::size_t place = 0;
+    for (const SectionFormulas &row : kSectionFormulas) {
+        if (static_cast<std::size_t>(row.section) != place++)
             return false;
     }
     return true;

@@ -30,8 +30,9 @@ inline constexpr std::array kBeamResultFields = {
 
 constexpr bool beamResultRowsInOrder()
 {
-    for (std::size_t i = 0; i < kBeamResultFields.size(); ++i) {
-        if (static_cast<std::size_t>(kBeamResultFields[i].id) != i)
+    std::size_t place = 0;
+    for (const BeamResultSpec &row : kBeamResultFields) {
+        if (static_cast<std::size_t>(row.id) != place++)
             return false;
     }
     return true;
