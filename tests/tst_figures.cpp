@@ -183,7 +183,8 @@ void TestFigures::alignsTheSketchWithThePlots()
 
 // The sketch holds each end as the load case does: a wall where it is
 // fixed, a pin where it is supported, nothing where it is free. The beam
-// runs from x = L on the left (at 50) to x = 0 on the right (at 350).
+// runs from x = L on the left (at 50) to x = 0 on the right (at 350); the
+// point x = 20 of the deflection is marked under it (at 290).
 void TestFigures::drawsEachLoadCasesSupports_data()
 {
     QTest::addColumn<int>("loadCase");
@@ -202,16 +203,19 @@ void TestFigures::drawsEachLoadCasesSupports()
     QImage image(400, 100, QImage::Format_RGB32);
     image.fill(Qt::gray);
     QPainter painter(&image);
-    // Under the beam, where a wall's line and a pin's white inside stand.
+    // Under the beam, where a wall's line, a pin's white inside and the
+    // mark of x stand.
     const int below = qRound(2.7 * QFontMetricsF(painter.font(), &image).height());
     tavrel::drawBeamSketch(
         painter, image.rect(), [](double x) { return 350 - 3 * x; },
-        {static_cast<tavrel::LoadCase>(loadCase), 100, 40, 20, 1e6}, std::nullopt);
+        {static_cast<tavrel::LoadCase>(loadCase), 100, 40, 20, 1e6}, 20.0);
     const auto support = [&](int x) {
         const QColor colour = image.pixelColor(x, below);
         return colour == QColor(128, 0, 0) ? u"wall"_s : colour == Qt::white ? u"pin"_s : u"free"_s;
     };
     QCOMPARE(support(50) + ' ' + support(350), ends);
+    QCOMPARE(image.pixelColor(290, below), QColor(Qt::black));
 }
+
 QTEST_MAIN(TestFigures)
 #include "tst_figures.moc"
