@@ -9,11 +9,13 @@ JOBS ?= $(shell nproc)
 # devscripts, man from man-db), for reading back the calculation sheets
 # and images the tests write (pdftotext and pdfinfo from poppler-utils,
 # xmllint from libxml2-utils) and for drawing the SVG images they save in
-# another renderer (rsvg-convert from librsvg2-bin).
+# another renderer (rsvg-convert from librsvg2-bin), for writing the
+# guide as HTML (pandoc) and checking it in a browser (chromium, python3).
 PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
            fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core qt6-translations-l10n \
            xvfb xauth locales desktop-file-utils appstream dpkg-dev \
-           lintian devscripts man-db poppler-utils libxml2-utils librsvg2-bin
+           lintian devscripts man-db poppler-utils libxml2-utils librsvg2-bin \
+           pandoc chromium python3
 
 # apt-get directly as root, through sudo otherwise.
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
@@ -61,7 +63,8 @@ deps:
 # Every tab and the diagram window at screen scale 1, and the same set at
 # scale 2 in scale-2/, on a headless screen of 1280 x 1024 pixels; one
 # calculation sheet a tab, and the guide's beam example's, as a page at
-# 80 dpi (sheet-*.png).
+# 80 dpi (sheet-*.png); the HTML guide's first page and its messages table
+# as a browser draws them (guide-*.png).
 SCREEN_1280 = offscreen:configfile=$(CURDIR)/tests/screen-1280x1024.json
 screenshots: build
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target tavrel_screenshots
@@ -70,6 +73,7 @@ screenshots: build
 	QT_QPA_PLATFORM=$(SCREEN_1280) QT_SCALE_FACTOR=2 ./$(BUILD_DIR)/tavrel_screenshots docs/screenshots/scale-2
 	for f in docs/screenshots/sheet-*.pdf; do pdftoppm -png -r 80 -singlefile $$f $${f%.pdf}; done
 	rm -f docs/screenshots/sheet-*.pdf docs/screenshots/scale-2/sheet-*.pdf
+	python3 tests/guide_in_browser.py $(BUILD_DIR)/doc/guide.ja.html docs/screenshots
 
 # Types the published worked examples and the finite-element study's
 # models of tests/verification/ into the window, compares the shown

@@ -6,6 +6,7 @@
 #include "core/num/numtext.h"
 #include "core/version.h"
 #include "diagram/diagram_window.h"
+#include "help/guide_help.h"
 #include "hertz/hertz_tab.h"
 #include "ui/access.h"
 #include "ui/controls.h"
@@ -128,6 +129,7 @@ void TForm1::buildFrame()
     offerMenu(TabSheet1, PopupMenu4);
     PageControl1->raise();
     addWindowKeys(this, PageControl1);
+    offerGuideKey(this, PageControl1);
 }
 
 void TForm1::buildMaterialMenu()

@@ -4,6 +4,7 @@
 #include "bearing/bearing_tab.h"
 #include "diagram/figure_view.h"
 #include "diagram/image_export.h"
+#include "help/guide_help.h"
 #include "hertz/hertz_tab.h"
 #include "sheet/sheet_save.h"
 #include "ui/palette.h"
@@ -127,7 +128,12 @@ void DiagramWindow::buildMenus()
     QAction *copy = edit->addAction(QStringLiteral("コピー(&C)"), this, &DiagramWindow::copy);
     copy->setObjectName(QStringLiteral("CopyDiagram"));
     copy->setShortcut(QKeySequence::Copy);
-    for (QMenu *menu : {file, edit})
+    QMenu *help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
+    QAction *guide =
+        help->addAction(QStringLiteral("取扱説明書(&M)"), this, [this] { openGuide(this, sources_.pages); });
+    guide->setObjectName(QStringLiteral("ShowGuide"));
+    guide->setShortcut(QKeySequence::HelpContents);
+    for (QMenu *menu : {file, edit, help})
         adoptWindowLook(menu);
 }
 

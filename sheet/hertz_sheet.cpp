@@ -14,13 +14,13 @@ namespace
 {
 
 const QString kLength = QStringLiteral("mm");
+const QString kStress = QStringLiteral("kgf/mm²");
 
 // A result as its field shows it.
 QString shownOf(const HertzPress &press, HertzResultField field)
 {
     return QString::fromStdString(shownResult(press.r, field)).trimmed();
 }
-const QString kStress = QStringLiteral("kgf/mm²");
 
 // The inputs under the names the formulas give them.
 QHash<QString, QString> inputValues(const HertzPress &press)
@@ -93,8 +93,11 @@ void rollerFormulas(const HertzPress &press, SheetContent &sheet)
                        << worked(QStringLiteral("τ_max"), QStringLiteral("0.301·p_max"), v,
                                  shownOf(press, HertzResultField::TauMax), kStress);
     } else {
-        sheet.notes << QStringLiteral("δ と τ_max の式は E1 = E2、ν1 = ν2 = 0.3 のときにだけ成り立つため、"
-                                      "この入力では計算していません。");
+        // The program shows them for these inputs only; the formulas
+        // themselves hold for other materials too.
+        sheet.notes << QStringLiteral(
+            "δ と τ_max は E1 = E2、ν1 = ν2 = 0.3 の入力に限って示すため、"
+            "この入力では示していません。最大せん断応力は「図に示した値」の曲線の最大値を見てください。");
     }
     sheet.notes << QStringLiteral("円柱と平面の接触では σr_max を求めません。");
 }
@@ -111,6 +114,8 @@ SheetContent hertzSheet(const HertzTab &, const HertzPress &press, const TabRows
     const bool sphere = press.kind == ContactKind::SphereOnSphere;
     sheet.picture.resource =
         sphere ? QStringLiteral(":/hertz/images/image1.svg") : QStringLiteral(":/hertz/images/image5.svg");
+    sheet.notes << QStringLiteral(
+        "H: 二つの物体の弾性をまとめた量。等価縦弾性係数 E' とは H = 1/(2·E') の関係にある。");
     if (sphere)
         sphereFormulas(press, sheet);
     else

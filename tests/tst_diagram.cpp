@@ -1,12 +1,14 @@
 // The diagram window, driven as a user drives it: the three ways to open
 // it, what it says before a press and after a change, the marked values
 // against the fields' texts on every tab, copying, saving PNG and SVG and a
-// refused save; and the tab's copy shortcut from anywhere in the window.
+// refused save; the tab's copy shortcut from anywhere in the window; and
+// the guide that F1 and the ヘルプ menu open.
 #include "guitest.h"
 
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "diagram/diagram_window.h"
+#include "help/guide_help.h"
 #include "hertz/hertz_tab.h"
 
 #include <QSvgRenderer>
@@ -47,6 +49,8 @@ private slots:
     void savesUnderTheChosenFormat_data();
     void savesUnderTheChosenFormat();
     void copiesTheTabFromTheTabBar();
+    void opensTheGuide_data();
+    void opensTheGuide();
 };
 
 void TestDiagram::opens_data()
@@ -363,3 +367,48 @@ void TestDiagram::copiesTheTabFromTheTabBar()
 
 QTEST_MAIN(TestDiagram)
 #include "tst_diagram.moc"
+
+void TestDiagram::opensTheGuide_data()
+{
+    QTest::addColumn<QStringList>("steps"); // a last "F1" is pressed in the diagram window
+    QTest::addColumn<QString>("shown");     // the chapter opened, or the message's first line
+    QTest::newRow("F1, Hertz tab") << QStringList{"Edit6<F1"} << "4-hertz応力タブヘルツの接触応力";
+    // F1 there is the shortcut of its ヘルプ menu's item.
+    QTest::newRow("F1, diagram window") << QStringList{"Edit8<Ctrl+G", "F1"} << "6-ﾍﾞｱﾘﾝｸﾞタブ玉軸受の寿命";
+    QTest::newRow("no browser") << QStringList{"Edit6<F1"}
+                                << "説明書を開けませんでした。Web ブラウザで次のファイルを開いてください：";
+    QTest::newRow("no guide") << QStringList{"Edit6<F1"}
+                              << "説明書（guide.ja.html）が見つかりません。次の場所を探しました：";
+}
+
+// The guide opens in the browser at the tab's chapter, one the built HTML
+// has; where it cannot, the message names the file (or the places looked in).
+void TestDiagram::opensTheGuide()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, shown);
+    const bool guideThere = !shown.contains("見つかりません"), browserOpens = !shown.contains("開けません");
+    QTemporaryDir dir;
+    const QString guide = dir.filePath("guide.ja.html"), missing = dir.filePath("missing.html");
+    QFile file(guide);
+    QVERIFY(!guideThere || file.open(QIODevice::WriteOnly));
+    tavrel::GuideHelp &help = tavrel::guideHelp();
+    const tavrel::GuideHelp kept = help;
+    QList<QUrl> opened;
+    help = {{missing, guide}, [&](const QUrl &url) { return opened << url, browserOpens; }};
+    const bool inDiagram = steps.endsWith("F1");
+    const QStringList messages = run(inDiagram ? steps.mid(0, steps.size() - 1) : steps);
+    if (inDiagram) {
+        QTRY_COMPARE(QApplication::activeWindow(), diagram());
+        QTest::keyClick(diagram(), Qt::Key_F1);
+    }
+    help = kept;
+    if (!guideThere || !browserOpens) {
+        QCOMPARE(messages, QStringList{shown + '\n' + (guideThere ? guide : missing + '\n' + guide)});
+        return;
+    }
+    QCOMPARE(messages, QStringList());
+    QCOMPARE(opened, QList<QUrl>{QUrl(QUrl::fromLocalFile(guide).toString() + '#' + shown)});
+    QFile html(QStringLiteral(TAVREL_GUIDE_HTML));
+    QVERIFY(html.open(QIODevice::ReadOnly) && html.readAll().contains(("id=\"" + shown + '"').toUtf8()));
+}

@@ -1,13 +1,14 @@
 // The user's guide quotes the program's messages and the results of its
 // worked examples. Each quote carries, in an HTML comment in its table cell,
-// how to produce it: <!-- steps: S|S|... --> for a message (the error box
+// how to produce it: <!-- steps: S;S;... --> for a message (the error box
 // must show exactly the cell's text before the comment, "<br>" a line
 // break), or <!-- field: NAME --> for a result (the control must show the
 // cell's text after the steps of the last <!-- run: S|S|... --> before it;
 // a text browser, such as the diagram window's values, must hold it as one
 // of its lines),
-// or <!-- copy: S|S|... --> on the line before a code block (after the
+// or <!-- copy: S;S;... --> on the line before a code block (after the
 // steps, the clipboard must hold the block, " → " standing for a tab).
+// Steps are parted by ';', which a table, unlike '|', leaves in its cell.
 // Steps are those of GuiTest::run, plus "clip=TEXT", which puts TEXT on the
 // clipboard ("\t", "\n" and "\r" for those characters, "C*N" for the
 // character C N times).
@@ -66,7 +67,7 @@ private slots:
                 continue;
             }
             for (const QRegularExpressionMatch &m : mark.globalMatch(line)) {
-                const QStringList steps = m.captured(2).split('|');
+                const QStringList steps = m.captured(2).split(';');
                 if (m.captured(1) == QLatin1String("run") || m.captured(1) == QLatin1String("copy")) {
                     (m.captured(1) == QLatin1String("run") ? runSteps : copySteps) = steps;
                     continue;

@@ -184,7 +184,7 @@ void TestSheet::writesWhatTheFieldsShow_data()
     row("sphere, negative ν1", "Edit4=-0.5|Button3", "Label13|Label14|Label15|Label20|Label21|Label22",
         "ヘルツの接触応力|接触の種類 球と凸球|= 40·400/(40 + 400) = 36.3636 mm|= (1 − 2·(-0.5))/3·132.8 = 88.533 kgf/mm²|τ_max: 欄の値は 0.31·p_max です（係数 0.31 は ν = 0.3 のときの値）。", "image1.svg#");
     row("roller, materials differ", "N5|Edit7=10|Edit1=1000|Edit3=20000|Button3", "Label13|Label15|Label20",
-        "接触の種類 円柱と平面|= 1000/10 = 100 kgf/mm|δ と τ_max の式は E1 = E2、ν1 = ν2 = 0.3 のときにだけ成り立つ", "image5.svg#");
+        "接触の種類 円柱と平面|= 1000/10 = 100 kgf/mm|H: 二つの物体の弾性をまとめた量。|δ と τ_max は E1 = E2、ν1 = ν2 = 0.3 の入力に限って示すため、", "image5.svg#");
     row("beam, hollow rectangle, point load", "RadioGroup1:2|RadioGroup2:1|Edit24=60|Button2", "Edit19|Edit20|Edit21|Edit22",
         "はりの曲げ応力|断面 中空長方形|= (20·20³ − 10·10³)/12 = 12500 mm⁴|= min(60, 100 − 60) = 40 mm|= 20·60·(100 − 60)/100 = 480 kgf·mm|Mmax = 480 kgf·mm（x = 60.000 mm）", "image2.svg#case2,section1");
     row("beam, typed I and Z, fixed ends", "RadioGroup1:4|RadioGroup2:4|Edit19=5000|Edit18=10|Button2", "Edit20|Edit21|Edit22",
