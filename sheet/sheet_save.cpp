@@ -1,12 +1,12 @@
 #include "sheet/sheet_save.h"
 
-#include "app/popups.h"
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "hertz/hertz_tab.h"
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_rows.h"
 #include "sheet/tab_sheets.h"
+#include "ui/popups.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -53,7 +53,7 @@ std::optional<SheetContent> sheetOf(const CalculatorTab &tab)
     return sheet;
 }
 
-std::optional<QString> saveSheet(const CalculatorTab &tab, const QString &path, const QDateTime &when)
+SaveFailure saveSheet(const CalculatorTab &tab, const QString &path, const QDateTime &when)
 {
     const std::optional<SheetContent> sheet = sheetOf(tab);
     if (!sheet)
@@ -90,7 +90,7 @@ void saveSheetAs(QWidget *parent, const CalculatorTab &tab)
     if (path != typed && QFileInfo::exists(path) && !askToReplace(parent, path))
         return;
     folder = QFileInfo(path).absolutePath();
-    if (const std::optional<QString> error = writeSheet(path, *sheet, QDateTime::currentDateTime()))
+    if (const SaveFailure error = writeSheet(path, *sheet, QDateTime::currentDateTime()))
         showErrorBox(parent, *error);
 }
 

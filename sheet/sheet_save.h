@@ -2,6 +2,7 @@
 // while the boxes still hold what that press read.
 #pragma once
 
+#include "diagram/whole_file.h"
 #include "sheet/sheet_content.h"
 
 #include <QDateTime>
@@ -22,7 +23,7 @@ std::optional<SheetContent> sheetOf(const CalculatorTab &tab);
 // Writes the tab's sheet at `path`. Returns the message for the user when
 // nothing was written: the results do not match the boxes, or the file
 // could not be written.
-std::optional<QString> saveSheet(const CalculatorTab &tab, const QString &path, const QDateTime &when);
+SaveFailure saveSheet(const CalculatorTab &tab, const QString &path, const QDateTime &when);
 
 // Asks for a file name in the standard dialog, offering today's name in the
 // last folder used, and saves the tab's sheet there; says in a message box
