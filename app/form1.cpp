@@ -1,19 +1,20 @@
 #include "app/form1.h"
 
-#include "app/access.h"
-#include "app/controls.h"
-#include "app/fields.h"
-#include "app/focusring.h"
-#include "app/keyboard.h"
 #include "app/materials.h"
-#include "app/numtext.h"
-#include "app/palette.h"
-#include "app/popups.h"
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
+#include "core/num/numtext.h"
+#include "core/version.h"
 #include "diagram/diagram_window.h"
 #include "help/guide_help.h"
 #include "hertz/hertz_tab.h"
+#include "ui/access.h"
+#include "ui/controls.h"
+#include "ui/fields.h"
+#include "ui/focusring.h"
+#include "ui/keyboard.h"
+#include "ui/palette.h"
+#include "ui/popups.h"
 
 #include <QAction>
 #include <QApplication>
@@ -69,9 +70,9 @@ TForm1::TForm1(QWidget *parent) : QWidget(parent)
 {
     useToolkitTranslations();
     useFocusRings();
-    useAccessibleInterfaces();
+    useAccessibleInterfaces(staticMetaObject);
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Tavrel Ver. 1.01"));
+    setWindowTitle(QString::fromLatin1(kProgramTitle));
     setPalette(designedPalette());
     setFont(fontFor(FontRole::Inherit));
     QToolTip::setPalette(designedPalette());

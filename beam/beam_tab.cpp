@@ -1,10 +1,13 @@
 #include "beam/beam_tab.h"
 
-#include "app/describe.h"
-#include "app/fields.h"
-#include "app/numtext.h"
-#include "app/palette.h"
-#include "app/textlabel.h"
+#include "core/beam/beam_cases.h"
+#include "core/beam/beam_fields.h"
+#include "core/num/numtext.h"
+#include "ui/describe.h"
+#include "ui/fields.h"
+#include "ui/input_boxes.h"
+#include "ui/palette.h"
+#include "ui/textlabel.h"
 
 #include <QButtonGroup>
 #include <QLabel>
@@ -78,13 +81,6 @@ constexpr CaptionSpec kCaptions[] = {
 };
 // clang-format on
 
-// The names of the load cases, in item order, as the copy of the tab and
-// the radio items give them.
-constexpr std::array kLoadCaseNames = {
-    "片持ちはり・先端集中荷重", "片持ちはり・等分布荷重", "単純支持はり・集中荷重",
-    "単純支持はり・等分布荷重", "両端固定・等分布荷重",
-};
-
 // What each section kind shows: its name (in the copy of the tab, the radio
 // items and the message of a disabled box), the captions of the first
 // dimension, the inner dimension and the inner height (nullptr: left as it
@@ -127,6 +123,22 @@ constexpr std::array kFaultLooks = {
 };
 // clang-format on
 
+// The boxes a press reads, in the order it reads them: every box, enabled
+// or not, so that an unreadable text anywhere stops the press before
+// anything is written.
+constexpr std::array kInputBoxes = {
+    InputBox<BeamInput>{&BeamInput::E, "Edit23"},  InputBox<BeamInput>{&BeamInput::L, "Edit12"},
+    InputBox<BeamInput>{&BeamInput::L1, "Edit24"}, InputBox<BeamInput>{&BeamInput::x, "Edit13"},
+    InputBox<BeamInput>{&BeamInput::P, "Edit14"},  InputBox<BeamInput>{&BeamInput::b1, "Edit15"},
+    InputBox<BeamInput>{&BeamInput::h1, "Edit16"}, InputBox<BeamInput>{&BeamInput::b2, "Edit17"},
+    InputBox<BeamInput>{&BeamInput::h2, "Edit18"}, InputBox<BeamInput>{&BeamInput::typedI, "Edit19"},
+};
+
+// The boxes of the results, by the result each shows.
+constexpr std::array kResultBoxes = {
+    std::pair{BeamResultField::I, "Edit19"}, std::pair{BeamResultField::Mmax, "Edit20"},
+    std::pair{BeamResultField::SigmaMax, "Edit21"}, std::pair{BeamResultField::Delta, "Edit22"}};
+
 constexpr const char *kDimensionBoxes[] = {"Edit15", "Edit16", "Edit17", "Edit18"};
 
 // For a disabled dimension box's message: the sections that enable it, as
@@ -143,23 +155,15 @@ QString enablingSections(std::size_t box)
            (names.isEmpty() ? last : names.join(QString()) + QStringLiteral("か") + last);
 }
 
-// The unit of the load: kg for a point load, kg/mm for a load per length.
-QString loadUnit(LoadCase loadCase)
-{
-    const bool pointLoad =
-        loadCase == LoadCase::CantileverEndLoad || loadCase == LoadCase::SupportedPointLoad;
-    return pointLoad ? QStringLiteral("kg") : QStringLiteral("kg/mm");
-}
-
 // Names the items of the two selections for a screen reader, and says
 // what each changes elsewhere on the tab: captions and boxes that have no
 // focus, so that nothing else would say it.
 void describeSelections(const Controls &controls)
 {
     QStringList loadCases, units;
-    for (std::size_t i = 0; i < kLoadCaseNames.size(); ++i) {
-        loadCases << QString::fromUtf8(kLoadCaseNames[i]);
-        units << QStringLiteral("荷重 P の単位: %1").arg(loadUnit(static_cast<LoadCase>(i)));
+    for (const LoadCaseTraits &traits : kLoadCases) {
+        loadCases << QString::fromUtf8(traits.name);
+        units << QStringLiteral("荷重 P の単位: %1").arg(QString::fromUtf8(traits.loadUnit));
     }
     describeChoices(controls.radioItems(QStringLiteral("RadioGroup1")), QStringLiteral("支持・荷重条件"),
                     loadCases, units);
@@ -182,13 +186,12 @@ void describeSelections(const Controls &controls)
                     inputs);
 }
 
-// The deflection's caption; the blanks line its "=" up with the captions
-// above it (one blank fewer for the cantilever with an end load).
+// The deflection's caption.
 QString deflectionCaption(LoadCase loadCase, Deflection deflection)
 {
     if (deflection == Deflection::Maximum)
         return QStringLiteral("δmax =");
-    return loadCase == LoadCase::CantileverEndLoad ? QStringLiteral("δx   =") : QStringLiteral("δx    =");
+    return QString::fromUtf8(traitsOf(loadCase).deflectionAtXCaption);
 }
 
 } // namespace
@@ -234,7 +237,7 @@ void BeamTab::RadioGroup1Click()
     if (index < 0)
         return;
     loadCase_ = static_cast<LoadCase>(index);
-    setCaption(controls_.label(QStringLiteral("Label53")), loadUnit(loadCase_));
+    setCaption(controls_.label(QStringLiteral("Label53")), QString::fromUtf8(traitsOf(loadCase_).loadUnit));
     selectionChanged();
 }
 
@@ -261,32 +264,18 @@ void BeamTab::RadioGroup2Click()
 
 void BeamTab::Button2Click()
 {
-    // Every box is read on every press, enabled or not, so an unreadable
-    // text anywhere stops the press before anything is written.
-    BeamInput in{};
-    in.E = readNumber(controls_.edit(QStringLiteral("Edit23")));
-    in.L = readNumber(controls_.edit(QStringLiteral("Edit12")));
-    in.L1 = readNumber(controls_.edit(QStringLiteral("Edit24")));
-    in.x = readNumber(controls_.edit(QStringLiteral("Edit13")));
-    in.P = readNumber(controls_.edit(QStringLiteral("Edit14")));
-    in.b1 = readNumber(controls_.edit(QStringLiteral("Edit15")));
-    in.h1 = readNumber(controls_.edit(QStringLiteral("Edit16")));
-    in.b2 = readNumber(controls_.edit(QStringLiteral("Edit17")));
-    in.h2 = readNumber(controls_.edit(QStringLiteral("Edit18")));
-    in.typedI = readNumber(controls_.edit(QStringLiteral("Edit19")));
+    BeamInput in = readInputs(controls_, kInputBoxes);
     // With I and Z typed in, the box of the inner height holds Z.
     if (sectionKind_ == SectionKind::Typed)
-        in.typedZ = readNumber(controls_.edit(QStringLiteral("Edit18")));
+        in.typedZ = in.h2;
 
     if (const std::optional<BeamFault> fault = findBeamFault(loadCase_, sectionKind_, in))
         refuse(*fault);
     const BeamResult r = computeBeam(loadCase_, sectionKind_, in);
 
     setCaption(controls_.label(QStringLiteral("Label51")), deflectionCaption(loadCase_, r.deflection));
-    showNumber(controls_.edit(QStringLiteral("Edit19")), kPatternScientific, r.I);
-    showNumber(controls_.edit(QStringLiteral("Edit20")), kPatternWhole, r.Mmax);
-    showNumber(controls_.edit(QStringLiteral("Edit21")), kPatternTwoDecimals, r.sigmaMax);
-    showNumber(controls_.edit(QStringLiteral("Edit22")), kPatternScientific, r.delta);
+    for (const auto &[field, name] : kResultBoxes)
+        controls_.edit(QString::fromLatin1(name))->setText(QString::fromStdString(shownResult(r, field)));
     lastPress_ = BeamPress{loadCase_, sectionKind_, in, r};
     rememberPress();
 }
@@ -304,8 +293,7 @@ bool BeamTab::showsResult(const QLineEdit *box) const
 
 QList<std::pair<QString, QString>> BeamTab::selectionsInWords() const
 {
-    return {{QStringLiteral("支持・荷重"),
-             QString::fromUtf8(kLoadCaseNames[static_cast<std::size_t>(loadCase_)])},
+    return {{QStringLiteral("支持・荷重"), QString::fromUtf8(traitsOf(loadCase_).name)},
             {QStringLiteral("断面"),
              QString::fromUtf8(kSectionLooks[static_cast<std::size_t>(sectionKind_)].name)}};
 }

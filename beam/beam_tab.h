@@ -3,8 +3,8 @@
 // deflection shown.
 #pragma once
 
-#include "app/calc_tab.h"
-#include "beam/beam_calc.h"
+#include "core/beam/beam_calc.h"
+#include "ui/calc_tab.h"
 
 #include <optional>
 

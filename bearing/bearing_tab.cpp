@@ -1,10 +1,11 @@
 #include "bearing/bearing_tab.h"
 
-#include "app/describe.h"
-#include "app/fields.h"
-#include "app/numtext.h"
-#include "app/palette.h"
-#include "bearing/bearing_calc.h"
+#include "core/bearing/bearing_calc.h"
+#include "core/num/numtext.h"
+#include "ui/describe.h"
+#include "ui/fields.h"
+#include "ui/input_boxes.h"
+#include "ui/palette.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -79,6 +80,25 @@ constexpr std::array kFaultLooks = {
 };
 // clang-format on
 
+// The boxes a press reads, in the order it reads them.
+constexpr std::array kInputBoxes = {
+    InputBox<BearingInput>{&BearingInput::n, "Edit8"},   InputBox<BearingInput>{&BearingInput::Cor, "Edit9"},
+    InputBox<BearingInput>{&BearingInput::Cr, "Edit25"}, InputBox<BearingInput>{&BearingInput::Fr, "Edit10"},
+    InputBox<BearingInput>{&BearingInput::Fa, "Edit11"},
+};
+
+// The result fields, each with the value it shows and its pattern.
+struct ResultField {
+    double BearingResult::*value;
+    const char *pattern;
+    const char *name;
+};
+constexpr std::array kResultFields = {
+    ResultField{&BearingResult::P, kPatternOneDecimal, "Label38"},
+    ResultField{&BearingResult::Lh, kPatternOneDecimal, "Label28"},
+    ResultField{&BearingResult::days, kPatternDays, "Label59"},
+};
+
 } // namespace
 
 BearingTab::BearingTab(QWidget *parent) : CalculatorTab(parent)
@@ -100,20 +120,14 @@ BearingTab::BearingTab(QWidget *parent) : CalculatorTab(parent)
 
 void BearingTab::Button1Click()
 {
-    BearingInput in{};
-    in.n = readNumber(controls_.edit(QStringLiteral("Edit8")));
-    in.Cor = readNumber(controls_.edit(QStringLiteral("Edit9")));
-    in.Cr = readNumber(controls_.edit(QStringLiteral("Edit25")));
-    in.Fr = readNumber(controls_.edit(QStringLiteral("Edit10")));
-    in.Fa = readNumber(controls_.edit(QStringLiteral("Edit11")));
+    const BearingInput in = readInputs(controls_, kInputBoxes);
 
     if (const std::optional<BearingFault> fault = findBearingFault(in))
         refuseFault(kFaultLooks, *fault);
     const BearingResult r = computeBearingLife(in);
 
-    showNumber(controls_.label(QStringLiteral("Label38")), kPatternOneDecimal, r.P);
-    showNumber(controls_.label(QStringLiteral("Label28")), kPatternOneDecimal, r.Lh);
-    showNumber(controls_.label(QStringLiteral("Label59")), kPatternDays, r.days);
+    for (const ResultField &field : kResultFields)
+        showNumber(controls_.label(QString::fromLatin1(field.name)), field.pattern, r.*field.value);
     lastPress_ = BearingPress{in, r};
     rememberPress();
 }

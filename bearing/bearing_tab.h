@@ -2,8 +2,8 @@
 // load and the rated life in hours and days out.
 #pragma once
 
-#include "app/calc_tab.h"
-#include "bearing/bearing_calc.h"
+#include "core/bearing/bearing_calc.h"
+#include "ui/calc_tab.h"
 
 #include <optional>
 

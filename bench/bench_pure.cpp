@@ -2,10 +2,10 @@
 // each calculation with the default inputs of its tab, reading the texts the
 // boxes hold, and showing results with each of the six patterns against
 // std::to_chars of the same values.
-#include "app/numtext.h"
-#include "beam/beam_calc.h"
-#include "bearing/bearing_calc.h"
-#include "hertz/hertz_calc.h"
+#include "core/beam/beam_calc.h"
+#include "core/bearing/bearing_calc.h"
+#include "core/hertz/hertz_calc.h"
+#include "core/num/numtext.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,7 @@
-#include "app/numtext.h"
-#include "beam/beam_curves.h"
 #include "beam/beam_tab.h"
+#include "core/beam/beam_cases.h"
+#include "core/beam/beam_curves.h"
+#include "core/num/numtext.h"
 #include "diagram/beam_sketch.h"
 #include "diagram/diagrams.h"
 
@@ -27,22 +28,6 @@ constexpr const char *kOnSupport =
 QString place(double x)
 {
     return shown(kPatternThreeDecimals, x);
-}
-
-// Where x counts from, as the tab's picture measures it.
-QString origin(LoadCase loadCase)
-{
-    switch (loadCase) {
-    case LoadCase::CantileverEndLoad:
-    case LoadCase::CantileverUniform:
-        return QStringLiteral("自由端");
-    case LoadCase::SupportedPointLoad:
-    case LoadCase::SupportedUniform:
-        return QStringLiteral("右の支点");
-    case LoadCase::FixedUniform:
-        break;
-    }
-    return QStringLiteral("右端");
 }
 
 Plot alongBeam(const BeamSpan &span, BeamQuantity quantity, const QString &title, const QColor &colour)
@@ -135,7 +120,8 @@ DiagramContent beamDiagram(const BeamPress &press)
                        kDeflectionColour);
     d.y.reversed = true;
 
-    c.values << QStringLiteral("x は%1から測ります（L = %2 mm）").arg(origin(press.loadCase), place(span.L));
+    c.values << QStringLiteral("x は%1から測ります（L = %2 mm）")
+                    .arg(QString::fromUtf8(traitsOf(press.loadCase).origin), place(span.L));
     if (beamBends(span)) {
         markMoment(m, c.values, press, largestMoment(span));
         markDeflection(d, c.values, press, span, largestDeflection(span));

@@ -1,5 +1,7 @@
 #include "diagram/beam_sketch.h"
 
+#include "core/beam/beam_cases.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -16,27 +18,6 @@ namespace
 const QColor kBeamColour(128, 0, 0);
 const QColor kBeamFill(242, 222, 222);
 const QColor kLoadColour = Qt::black;
-
-enum class Support { Free, Fixed, Pinned };
-
-struct Ends {
-    Support left, right;
-};
-
-Ends endsOf(LoadCase loadCase)
-{
-    switch (loadCase) {
-    case LoadCase::CantileverEndLoad:
-    case LoadCase::CantileverUniform:
-        return {Support::Fixed, Support::Free};
-    case LoadCase::SupportedPointLoad:
-    case LoadCase::SupportedUniform:
-        return {Support::Pinned, Support::Pinned};
-    case LoadCase::FixedUniform:
-        break;
-    }
-    return {Support::Fixed, Support::Fixed};
-}
 
 // A wall with its hatching (`outward` is -1 on the left end, +1 on the
 // right), or a triangle under the beam.
@@ -81,16 +62,14 @@ void drawBeamSketch(QPainter &painter, const QRectF &area, const XPlacement &pla
     painter.setBrush(kBeamFill);
     painter.drawRect(QRectF(QPointF(std::min(left, right), beamY - thickness / 2),
                             QPointF(std::max(left, right), beamY + thickness / 2)));
-    const Ends ends = endsOf(span.loadCase);
-    drawSupport(painter, ends.left, left, beamY, 0.8 * line, -1);
-    drawSupport(painter, ends.right, right, beamY, 0.8 * line, 1);
+    const LoadCaseTraits &traits = traitsOf(span.loadCase);
+    drawSupport(painter, traits.left, left, beamY, 0.8 * line, -1);
+    drawSupport(painter, traits.right, right, beamY, 0.8 * line, 1);
 
     painter.setPen(QPen(kLoadColour, 1));
     const double tip = beamY - thickness / 2;
-    const bool pointLoad =
-        span.loadCase == LoadCase::CantileverEndLoad || span.loadCase == LoadCase::SupportedPointLoad;
-    if (pointLoad) {
-        const double at = place(span.loadCase == LoadCase::SupportedPointLoad ? span.L1 : 0);
+    if (traits.load != LoadPlace::Spread) {
+        const double at = place(traits.load == LoadPlace::AtL1 ? span.L1 : 0);
         drawArrow(painter, at, area.top(), tip, span.P < 0);
         painter.drawText(QRectF(at - 2 * line, area.top(), 1.7 * line, line),
                          Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("P"));

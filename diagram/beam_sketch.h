@@ -2,7 +2,7 @@
 // its supports and its load, drawn to the diagrams' horizontal scale.
 #pragma once
 
-#include "beam/beam_curves.h"
+#include "core/beam/beam_curves.h"
 #include "diagram/plot.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
-#include "app/numtext.h"
-#include "bearing/bearing_curve.h"
 #include "bearing/bearing_tab.h"
+#include "core/bearing/bearing_curve.h"
+#include "core/num/numtext.h"
 #include "diagram/diagrams.h"
 
 #include <cmath>

@@ -1,12 +1,12 @@
 // The checks an engineer makes next, as lines under each diagram's values
 // (and so on the calculation sheet, which lists them).
-#include "app/numtext.h"
-#include "beam/beam_checks.h"
+#include "core/num/numtext.h"
+#include "core/beam/beam_checks.h"
 #include "beam/beam_tab.h"
-#include "bearing/bearing_checks.h"
+#include "core/bearing/bearing_checks.h"
 #include "bearing/bearing_tab.h"
 #include "diagram/diagrams.h"
-#include "hertz/hertz_checks.h"
+#include "core/hertz/hertz_checks.h"
 #include "hertz/hertz_tab.h"
 
 #include <cmath>

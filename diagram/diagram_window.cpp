@@ -1,7 +1,5 @@
 #include "diagram/diagram_window.h"
 
-#include "app/palette.h"
-#include "app/popups.h"
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "diagram/figure_view.h"
@@ -9,6 +7,8 @@
 #include "help/guide_help.h"
 #include "hertz/hertz_tab.h"
 #include "sheet/sheet_save.h"
+#include "ui/palette.h"
+#include "ui/popups.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
@@ -225,7 +225,7 @@ void DiagramWindow::resizeEvent(QResizeEvent *event)
     fitValues();
 }
 
-QString DiagramWindow::saveImage(const QString &path) const
+SaveFailure DiagramWindow::saveImage(const QString &path) const
 {
     return saveFigure(view_->figure(), view_->size(), path, windowTitle());
 }
@@ -270,9 +270,8 @@ void DiagramWindow::saveWithDialog()
                                                                                        : ImageFormat::Png);
     if (path != typed && QFileInfo::exists(path) && !askToReplace(this, path))
         return;
-    const QString failure = saveImage(path);
-    if (!failure.isEmpty())
-        showErrorBox(this, failure);
+    if (const SaveFailure failure = saveImage(path))
+        showErrorBox(this, *failure);
 }
 
 } // namespace tavrel

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "diagram/diagrams.h"
+#include "diagram/whole_file.h"
 
 #include <QWidget>
 
@@ -45,8 +46,8 @@ public:
     void present();
 
     // Writes the diagrams as drawn now to `path` (PNG, or SVG by the name's
-    // ending). Returns an empty text, or the message saying why not.
-    QString saveImage(const QString &path) const;
+    // ending): nothing, or the message saying why not.
+    SaveFailure saveImage(const QString &path) const;
 
     // Copies the values' selected text, or else the diagrams as an image.
     void copy() const;

@@ -1,6 +1,6 @@
-#include "app/numtext.h"
+#include "core/hertz/hertz_subsurface.h"
+#include "core/num/numtext.h"
 #include "diagram/diagrams.h"
-#include "hertz/hertz_subsurface.h"
 #include "hertz/hertz_tab.h"
 
 #include <cmath>

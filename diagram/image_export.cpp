@@ -52,7 +52,7 @@ QImage figureImage(const Figure &figure, const QSize &size, qreal scale)
     return image;
 }
 
-QString saveFigure(const Figure &figure, const QSize &size, const QString &path, const QString &title)
+SaveFailure saveFigure(const Figure &figure, const QSize &size, const QString &path, const QString &title)
 {
     const std::optional<ImageFormat> format = imageFormatOf(path);
     if (!format)

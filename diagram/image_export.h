@@ -3,6 +3,7 @@
 #pragma once
 
 #include "diagram/plot.h"
+#include "diagram/whole_file.h"
 
 #include <QImage>
 #include <QSize>
@@ -30,8 +31,6 @@ QImage figureImage(const Figure &figure, const QSize &size, qreal scale);
 // Writes the figure, `size` pixels large, to `path`, in the format its
 // suffix names: SVG, or PNG at twice that size. A name with another suffix
 // is refused. The file is written whole or not at all (see saveWhole).
-// Returns an empty text on success, else a Japanese message naming the
-// path and the reason.
-QString saveFigure(const Figure &figure, const QSize &size, const QString &path, const QString &title);
+SaveFailure saveFigure(const Figure &figure, const QSize &size, const QString &path, const QString &title);
 
 } // namespace tavrel

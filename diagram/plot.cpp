@@ -1,9 +1,9 @@
 #include "diagram/plot.h"
 
-#include "app/palette.h"
 #include "diagram/labels.h"
 #include "diagram/polyline.h"
 #include "diagram/ticks.h"
+#include "ui/palette.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -4,7 +4,7 @@
 // file and a printed sheet. No widget here.
 #pragma once
 
-#include "app/curve.h"
+#include "core/curve.h"
 
 #include <QColor>
 #include <QRectF>

@@ -1,4 +1,4 @@
-#include "app/numtext.h"
+#include "core/num/numtext.h"
 #include "diagram/diagrams.h"
 
 #include <algorithm>

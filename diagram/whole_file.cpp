@@ -142,7 +142,8 @@ int replaceWith(const QByteArray &target, const QByteArray &bytes)
 
 } // namespace
 
-QString saveWhole(const QString &path, const QString &what, const std::function<bool(QIODevice &)> &produce)
+SaveFailure saveWhole(const QString &path, const QString &what,
+                      const std::function<bool(QIODevice &)> &produce)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -155,7 +156,7 @@ QString saveWhole(const QString &path, const QString &what, const std::function<
     if (failure.produced)
         failure.error = replaceWith(QFile::encodeName(target), bytes);
     if (failure.produced && failure.error == 0)
-        return {};
+        return std::nullopt;
     const QString reason = reasonFor(target, failure);
     return QStringLiteral("%1を保存できませんでした。\n\n保存先：%2\n理由：%3%4")
         .arg(what, QDir::toNativeSeparators(path), reason,

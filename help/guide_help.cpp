@@ -1,6 +1,6 @@
 #include "help/guide_help.h"
 
-#include "app/popups.h"
+#include "ui/popups.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,12 +1,14 @@
 #include "hertz/hertz_tab.h"
 
-#include "app/describe.h"
-#include "app/fields.h"
-#include "app/numtext.h"
-#include "app/palette.h"
-#include "app/popups.h"
-#include "app/textlabel.h"
-#include "hertz/hertz_subsurface.h"
+#include "core/hertz/hertz_fields.h"
+#include "core/hertz/hertz_subsurface.h"
+#include "core/num/numtext.h"
+#include "ui/describe.h"
+#include "ui/fields.h"
+#include "ui/input_boxes.h"
+#include "ui/palette.h"
+#include "ui/popups.h"
+#include "ui/textlabel.h"
 
 #include <QAction>
 #include <QLabel>
@@ -111,11 +113,22 @@ constexpr std::array kContactKindMenu = {
 // A kind's name: the caption of its menu item.
 QString contactKindName(ContactKind kind)
 {
-    return QString::fromUtf8(kContactKindMenu[static_cast<std::size_t>(kind) - 1].caption);
+    return QString::fromUtf8(kContactKindMenu.at(static_cast<std::size_t>(kind) - 1).caption);
 }
 
-// The result fields a kind selection empties.
-constexpr const char *kResultFields[] = {"Label13", "Label14", "Label15", "Label20", "Label21", "Label22"};
+// The boxes a press reads, in the order it reads them.
+constexpr std::array kInputBoxes = {
+    InputBox<HertzInput>{&HertzInput::R1, "Edit6"},    InputBox<HertzInput>{&HertzInput::P, "Edit1"},
+    InputBox<HertzInput>{&HertzInput::E1, "Edit2"},    InputBox<HertzInput>{&HertzInput::E2, "Edit3"},
+    InputBox<HertzInput>{&HertzInput::nu1, "Edit4"},   InputBox<HertzInput>{&HertzInput::nu2, "Edit5"},
+    InputBox<HertzInput>{&HertzInput::size2, "Edit7"},
+};
+
+// The result fields, by the result each shows; a kind selection empties them.
+constexpr std::array kResultFields = {
+    std::pair{HertzResultField::ContactSize, "Label13"}, std::pair{HertzResultField::Approach, "Label14"},
+    std::pair{HertzResultField::PMax, "Label15"},        std::pair{HertzResultField::SigmaZMax, "Label20"},
+    std::pair{HertzResultField::SigmaRMax, "Label21"},   std::pair{HertzResultField::TauMax, "Label22"}};
 
 // What the user is told of inputs that describe no real contact, and the
 // boxes concerned.
@@ -246,7 +259,7 @@ void HertzTab::selectContactKind(const ContactLook &look)
     setCaption(controls_.label(QStringLiteral("Label16")), QString::fromUtf8(look.note));
     setFontColour(controls_.label(QStringLiteral("Label18")),
                   look.tensileApplies ? QColor(Qt::black) : kGreyColour);
-    for (const char *name : kResultFields)
+    for (const auto &[field, name] : kResultFields)
         clearField(controls_.label(QString::fromLatin1(name)));
     setResultNote(controls_.label(QStringLiteral("Label22")), QString());
     lastPress_.reset();
@@ -255,29 +268,16 @@ void HertzTab::selectContactKind(const ContactLook &look)
 
 void HertzTab::Button3Click()
 {
-    HertzInput in{};
-    in.R1 = readNumber(controls_.edit(QStringLiteral("Edit6")));
-    in.P = readNumber(controls_.edit(QStringLiteral("Edit1")));
-    in.E1 = readNumber(controls_.edit(QStringLiteral("Edit2")));
-    in.E2 = readNumber(controls_.edit(QStringLiteral("Edit3")));
-    in.nu1 = readNumber(controls_.edit(QStringLiteral("Edit4")));
-    in.nu2 = readNumber(controls_.edit(QStringLiteral("Edit5")));
-    in.size2 = readNumber(controls_.edit(QStringLiteral("Edit7")));
+    const HertzInput in = readInputs(controls_, kInputBoxes);
 
     if (const std::optional<HertzFault> fault = findHertzFault(contactKind_, in))
         refuseFault(kFaultLooks, *fault);
     const HertzResult r = computeHertz(contactKind_, in);
 
-    const char *pattern = kPatternThreeDecimals;
-    showNumber(controls_.label(QStringLiteral("Label13")), pattern, r.contactSize);
-    showNumberOrEmpty(controls_.label(QStringLiteral("Label14")), pattern, r.approach);
-    showNumber(controls_.label(QStringLiteral("Label15")), pattern, r.pMax);
-    showNumber(controls_.label(QStringLiteral("Label20")), pattern, r.sigmaZMax);
-    // The roller has no tensile-stress result; its field stays as the
-    // kind selection left it (empty).
-    if (r.sigmaRMax)
-        showNumber(controls_.label(QStringLiteral("Label21")), pattern, *r.sigmaRMax);
-    showNumberOrEmpty(controls_.label(QStringLiteral("Label22")), pattern, r.tauMax);
+    // A result the kind or the materials do not give leaves its field empty.
+    for (const auto &[field, name] : kResultFields)
+        setFieldText(controls_.label(QString::fromLatin1(name)),
+                     QString::fromStdString(shownResult(r, field)));
     lastPress_ = HertzPress{contactKind_, in, r};
     setResultNote(controls_.label(QStringLiteral("Label22")), shearApproximation(*lastPress_).join(u'\n'));
     rememberPress();

@@ -2,8 +2,8 @@
 // kind with its menu, six result fields and the compute button.
 #pragma once
 
-#include "app/calc_tab.h"
-#include "hertz/hertz_calc.h"
+#include "core/hertz/hertz_calc.h"
+#include "ui/calc_tab.h"
 
 #include <optional>
 

@@ -5,6 +5,8 @@
 #include "sheet/tab_sheets.h"
 
 #include "beam/beam_tab.h"
+#include "core/beam/beam_cases.h"
+#include "core/beam/beam_fields.h"
 
 #include <algorithm>
 #include <array>
@@ -14,35 +16,6 @@ namespace tavrel
 
 namespace
 {
-
-// I and Z of each section kind, in the order of the section items; the
-// typed section has none.
-struct SectionFormulas {
-    const char *I, *Z;
-};
-constexpr std::array kSectionFormulas = {
-    SectionFormulas{"b1·h1³/12", "b1·h1²/6"},
-    SectionFormulas{"(b1·h1³ − b2·h2³)/12", "(b1·h1³ − b2·h2³)/(6·h1)"},
-    SectionFormulas{"π·d1⁴/64", "π·d1³/32"},
-    SectionFormulas{"π·(d1⁴ − d2⁴)/64", "π·(d1⁴ − d2⁴)/(32·d1)"},
-    SectionFormulas{nullptr, nullptr},
-};
-
-// The moment and the deflection of each arrangement, in the order of the
-// load-case items. P is a point load, p a load per length.
-struct CaseFormulas {
-    const char *moment, *deflection;
-};
-constexpr std::array kCaseFormulas = {
-    CaseFormulas{"P·L", "P·L³/(3·E·I)·(1 − 3·x/(2·L) + x³/(2·L³))"},
-    CaseFormulas{"p·L²/2", "p·L⁴/(8·E·I)·(1 − 4·x/(3·L) + x⁴/(3·L⁴))"},
-    CaseFormulas{"P·L1·(L − L1)/L", "P·b·(L² − b²)^1.5/(9·√3·E·I·L)"},
-    CaseFormulas{"p·L²/8", "p·L⁴/(24·E·I)·(x/L − 2·x³/L³ + x⁴/L⁴)"},
-    CaseFormulas{"p·L²/12", "p·L⁴/(24·E·I)·(x²/L² − 2·x³/L³ + x⁴/L⁴)"},
-};
-
-// Where x is measured from, by arrangement.
-constexpr std::array kMeasuredFrom = {"自由端", "自由端", "右の支点", "右の支点", "右の固定端"};
 
 QHash<QString, QString> values(const BeamPress &press)
 {
@@ -67,7 +40,7 @@ QHash<QString, QString> values(const BeamPress &press)
 
 void sectionFormulas(const BeamPress &press, const QHash<QString, QString> &v, SheetContent &sheet)
 {
-    const SectionFormulas &f = kSectionFormulas[static_cast<std::size_t>(press.section)];
+    const SectionFormulas &f = sectionFormulasOf(press.section);
     if (!f.I) {
         sheet.formulas << SheetFormula{QStringLiteral("I = 入力値"),
                                        QStringLiteral("= %1 mm⁴").arg(inputNumber(press.in.typedI))}
@@ -81,30 +54,37 @@ void sectionFormulas(const BeamPress &press, const QHash<QString, QString> &v, S
                              QStringLiteral("mm³"));
 }
 
-void bendingFormulas(const BeamTab &tab, const BeamPress &press, const QHash<QString, QString> &v,
-                     SheetContent &sheet)
+// A result as its field shows it.
+QString shownOf(const BeamPress &press, BeamResultField field)
 {
-    const auto index = static_cast<std::size_t>(press.loadCase);
-    const CaseFormulas &f = kCaseFormulas[index];
-    sheet.formulas << worked(QStringLiteral("Mmax"), QString::fromUtf8(f.moment), v, shownText(tab, "Edit20"),
-                             QStringLiteral("kgf·mm"))
-                   << worked(QStringLiteral("σmax"), QStringLiteral("Mmax/Z"), v, shownText(tab, "Edit21"),
-                             QStringLiteral("kgf/mm²"));
-    if (press.loadCase == LoadCase::SupportedPointLoad)
-        sheet.formulas << worked(QStringLiteral("b"), QStringLiteral("min(L1, L − L1)"), v,
-                                 v[QStringLiteral("b")], QStringLiteral("mm"));
+    return QString::fromStdString(shownResult(press.r, field)).trimmed();
+}
+
+void bendingFormulas(const BeamPress &press, const QHash<QString, QString> &v, SheetContent &sheet)
+{
+    const LoadCaseTraits &f = traitsOf(press.loadCase);
+    sheet.formulas << worked(QStringLiteral("Mmax"), QString::fromUtf8(f.moment), v,
+                             shownOf(press, BeamResultField::Mmax), QStringLiteral("kgf·mm"))
+                   << worked(QStringLiteral("σmax"), QStringLiteral("Mmax/Z"), v,
+                             shownOf(press, BeamResultField::SigmaMax), QStringLiteral("kgf/mm²"));
+    if (f.between.symbol) {
+        const QString symbol = QString::fromUtf8(f.between.symbol);
+        sheet.formulas << worked(symbol, QString::fromUtf8(f.between.formula), v, v[symbol],
+                                 QStringLiteral("mm"));
+    }
     const bool largest = press.r.deflection == Deflection::Maximum;
     sheet.formulas << worked(largest ? QStringLiteral("δmax") : QStringLiteral("δx"),
-                             QString::fromUtf8(f.deflection), v, shownText(tab, "Edit22"),
+                             QString::fromUtf8(f.deflection), v, shownOf(press, BeamResultField::Delta),
                              QStringLiteral("mm"));
-    sheet.notes << (largest ? QStringLiteral("δmax: はりの最大たわみ。")
-                            : QStringLiteral("δx: %1から x の位置のたわみ。")
-                                  .arg(QString::fromUtf8(kMeasuredFrom[index])));
+    sheet.notes
+        << (largest
+                ? QStringLiteral("δmax: はりの最大たわみ。")
+                : QStringLiteral("δx: %1から x の位置のたわみ。").arg(QString::fromUtf8(f.originOnSheet)));
 }
 
 } // namespace
 
-SheetContent beamSheet(const BeamTab &tab, const BeamPress &press, const TabRows &rows)
+SheetContent beamSheet(const BeamTab &, const BeamPress &press, const TabRows &rows)
 {
     SheetContent sheet;
     sheet.inputs = rows.inputs;
@@ -121,7 +101,7 @@ SheetContent beamSheet(const BeamTab &tab, const BeamPress &press, const TabRows
         sheet.picture.elements << QStringLiteral("section%1").arg(static_cast<int>(press.section));
     const QHash<QString, QString> v = values(press);
     sectionFormulas(press, v, sheet);
-    bendingFormulas(tab, press, v, sheet);
+    bendingFormulas(press, v, sheet);
     DiagramContent diagram = beamDiagram(press);
     sheet.diagrams = std::move(diagram.figure);
     sheet.marked = diagram.values;

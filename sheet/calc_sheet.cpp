@@ -1,8 +1,8 @@
 #include "sheet/calc_sheet.h"
 
-#include "app/palette.h"
 #include "diagram/plot.h"
 #include "sheet/sheet_text.h"
+#include "ui/palette.h"
 
 #include <QFontMetricsF>
 #include <QLocale>

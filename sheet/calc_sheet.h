@@ -3,6 +3,7 @@
 // formulas with their numbers, the results, the diagrams and a footer.
 #pragma once
 
+#include "core/version.h"
 #include "sheet/sheet_content.h"
 
 #include <QDateTime>
@@ -13,7 +14,7 @@ namespace tavrel
 {
 
 // The program as the sheet names it, on the page and in the file's details.
-inline constexpr const char *kSheetProgram = "Tavrel Ver. 1.01";
+inline constexpr const char *kSheetProgram = kProgramTitle;
 
 // Paints the sheet onto a page `page` (in device units) of a device with
 // `dotsPerMm` device units to the millimetre, saved at `when`; the time of

@@ -1,6 +1,6 @@
 #include "sheet/formula.h"
 
-#include "app/numtext.h"
+#include "core/num/numtext.h"
 
 #include <QRegularExpression>
 

@@ -4,6 +4,7 @@
 #include "sheet/formula.h"
 #include "sheet/tab_sheets.h"
 
+#include "core/hertz/hertz_fields.h"
 #include "hertz/hertz_tab.h"
 
 namespace tavrel
@@ -14,6 +15,12 @@ namespace
 
 const QString kLength = QStringLiteral("mm");
 const QString kStress = QStringLiteral("kgf/mm²");
+
+// A result as its field shows it.
+QString shownOf(const HertzPress &press, HertzResultField field)
+{
+    return QString::fromStdString(shownResult(press.r, field)).trimmed();
+}
 
 // The inputs under the names the formulas give them.
 QHash<QString, QString> inputValues(const HertzPress &press)
@@ -37,7 +44,7 @@ SheetFormula compliance(const QHash<QString, QString> &values)
                   values[QStringLiteral("H")], QStringLiteral("mm²/kgf"));
 }
 
-void sphereFormulas(const HertzTab &tab, const HertzPress &press, SheetContent &sheet)
+void sphereFormulas(const HertzPress &press, SheetContent &sheet)
 {
     QHash<QString, QString> v = inputValues(press);
     v[QStringLiteral("R")] = workedNumber(combinedRadius(press.in));
@@ -45,22 +52,25 @@ void sphereFormulas(const HertzTab &tab, const HertzPress &press, SheetContent &
     sheet.formulas = {
         compliance(v),
         worked(QStringLiteral("R"), QStringLiteral("R1·R2/(R1 + R2)"), v, v[QStringLiteral("R")], kLength),
-        worked(QStringLiteral("a"), QStringLiteral("(3·P·R·H/2)^(1/3)"), v, shownText(tab, "Label13"),
+        worked(QStringLiteral("a"), QStringLiteral("(3·P·R·H/2)^(1/3)"), v,
+               shownOf(press, HertzResultField::ContactSize), kLength),
+        worked(QStringLiteral("δ"), QStringLiteral("a²/R"), v, shownOf(press, HertzResultField::Approach),
                kLength),
-        worked(QStringLiteral("δ"), QStringLiteral("a²/R"), v, shownText(tab, "Label14"), kLength),
-        worked(QStringLiteral("p_max"), QStringLiteral("3·P/(2·π·a²)"), v, shownText(tab, "Label15"),
-               kStress),
-        worked(QStringLiteral("σz_max"), QStringLiteral("p_max"), v, shownText(tab, "Label20"), kStress),
-        worked(QStringLiteral("σr_max"), QStringLiteral("(1 − 2·ν1)/3·p_max"), v, shownText(tab, "Label21"),
-               kStress),
-        worked(QStringLiteral("τ_max"), QStringLiteral("0.31·p_max"), v, shownText(tab, "Label22"), kStress),
+        worked(QStringLiteral("p_max"), QStringLiteral("3·P/(2·π·a²)"), v,
+               shownOf(press, HertzResultField::PMax), kStress),
+        worked(QStringLiteral("σz_max"), QStringLiteral("p_max"), v,
+               shownOf(press, HertzResultField::SigmaZMax), kStress),
+        worked(QStringLiteral("σr_max"), QStringLiteral("(1 − 2·ν1)/3·p_max"), v,
+               shownOf(press, HertzResultField::SigmaRMax), kStress),
+        worked(QStringLiteral("τ_max"), QStringLiteral("0.31·p_max"), v,
+               shownOf(press, HertzResultField::TauMax), kStress),
     };
     const QStringList approximation = shearApproximation(press);
     if (!approximation.isEmpty())
         sheet.notes << QStringLiteral("τ_max: ") + approximation.join(QStringLiteral("　"));
 }
 
-void rollerFormulas(const HertzTab &tab, const HertzPress &press, SheetContent &sheet)
+void rollerFormulas(const HertzPress &press, SheetContent &sheet)
 {
     QHash<QString, QString> v = inputValues(press);
     v[QStringLiteral("q")] = workedNumber(lineLoad(press.in));
@@ -69,16 +79,19 @@ void rollerFormulas(const HertzTab &tab, const HertzPress &press, SheetContent &
         compliance(v),
         worked(QStringLiteral("q"), QStringLiteral("P/B"), v, v[QStringLiteral("q")],
                QStringLiteral("kgf/mm")),
-        worked(QStringLiteral("b"), QStringLiteral("√(8·R1·H·q/π)"), v, shownText(tab, "Label13"), kLength),
-        worked(QStringLiteral("p_max"), QStringLiteral("2·q/(π·b)"), v, shownText(tab, "Label15"), kStress),
-        worked(QStringLiteral("σz_max"), QStringLiteral("−p_max"), v, shownText(tab, "Label20"), kStress),
+        worked(QStringLiteral("b"), QStringLiteral("√(8·R1·H·q/π)"), v,
+               shownOf(press, HertzResultField::ContactSize), kLength),
+        worked(QStringLiteral("p_max"), QStringLiteral("2·q/(π·b)"), v,
+               shownOf(press, HertzResultField::PMax), kStress),
+        worked(QStringLiteral("σz_max"), QStringLiteral("−p_max"), v,
+               shownOf(press, HertzResultField::SigmaZMax), kStress),
     };
     if (press.r.approach) {
         sheet.formulas << worked(QStringLiteral("δ"),
                                  QStringLiteral("2·q·(1 − ν1²)/(π·E1)·(ln(4·R1/b) + 1/3)"), v,
-                                 shownText(tab, "Label14"), kLength)
+                                 shownOf(press, HertzResultField::Approach), kLength)
                        << worked(QStringLiteral("τ_max"), QStringLiteral("0.301·p_max"), v,
-                                 shownText(tab, "Label22"), kStress);
+                                 shownOf(press, HertzResultField::TauMax), kStress);
     } else {
         // The program shows them for these inputs only; the formulas
         // themselves hold for other materials too.
@@ -91,7 +104,7 @@ void rollerFormulas(const HertzTab &tab, const HertzPress &press, SheetContent &
 
 } // namespace
 
-SheetContent hertzSheet(const HertzTab &tab, const HertzPress &press, const TabRows &rows)
+SheetContent hertzSheet(const HertzTab &, const HertzPress &press, const TabRows &rows)
 {
     SheetContent sheet;
     sheet.inputs = rows.inputs;
@@ -104,9 +117,9 @@ SheetContent hertzSheet(const HertzTab &tab, const HertzPress &press, const TabR
     sheet.notes << QStringLiteral(
         "H: 二つの物体の弾性をまとめた量。等価縦弾性係数 E' とは H = 1/(2·E') の関係にある。");
     if (sphere)
-        sphereFormulas(tab, press, sheet);
+        sphereFormulas(press, sheet);
     else
-        rollerFormulas(tab, press, sheet);
+        rollerFormulas(press, sheet);
     DiagramContent diagram = hertzDiagram(press);
     sheet.diagrams = std::move(diagram.figure);
     sheet.marked = diagram.values;

@@ -1,7 +1,7 @@
 #include "sheet/sheet_dialog.h"
 
-#include "app/numtext.h"
-#include "app/popups.h"
+#include "core/num/numtext.h"
+#include "ui/popups.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -17,9 +17,9 @@ QString proposedSheetName(const SheetContent &content, const QDate &day)
         .arg(content.fileTag, QLocale::c().toString(day, QStringLiteral("yyyy-MM-dd")));
 }
 
-std::optional<QString> writeSheet(const QString &path, const SheetContent &content, const QDateTime &when)
+SaveFailure writeSheet(const QString &path, const SheetContent &content, const QDateTime &when)
 {
-    const QString failure = saveWhole(path, QStringLiteral("計算書"), [&](QIODevice &file) {
+    return saveWhole(path, QStringLiteral("計算書"), [&](QIODevice &file) {
         QPdfWriter pdf(&file);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageOrientation(QPageLayout::Portrait);
@@ -30,9 +30,6 @@ std::optional<QString> writeSheet(const QString &path, const SheetContent &conte
         paintSheet(painter, QRectF(0, 0, pdf.width(), pdf.height()), pdf.resolution() / 25.4, content, when);
         return painter.end();
     });
-    if (failure.isEmpty())
-        return std::nullopt;
-    return failure;
 }
 
 } // namespace tavrel

@@ -1,6 +1,7 @@
 // The calculation sheet as a PDF file.
 #pragma once
 
+#include "diagram/whole_file.h"
 #include "sheet/sheet_content.h"
 
 #include <QDate>
@@ -18,6 +19,6 @@ QString proposedSheetName(const SheetContent &content, const QDate &day);
 // temporary file that replaces `path` only once it is complete. On failure
 // nothing is left behind and the message for the user, naming the path and
 // the reason, is returned.
-std::optional<QString> writeSheet(const QString &path, const SheetContent &content, const QDateTime &when);
+SaveFailure writeSheet(const QString &path, const SheetContent &content, const QDateTime &when);
 
 } // namespace tavrel

@@ -1,7 +1,7 @@
 #include "sheet/sheet_rows.h"
 
-#include "app/calc_tab.h"
-#include "app/tab_text.h"
+#include "ui/calc_tab.h"
+#include "ui/tab_text.h"
 
 namespace tavrel
 {
@@ -22,11 +22,6 @@ QString shortened(const QString &text)
 }
 
 } // namespace
-
-QString shownText(const CalculatorTab &tab, const char *field)
-{
-    return textOf(tab.controls().widget(QString::fromLatin1(field))).trimmed();
-}
 
 TabRows rowsOf(const CalculatorTab &tab)
 {

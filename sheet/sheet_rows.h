@@ -17,8 +17,4 @@ struct TabRows {
 // values are the texts as they stand, without surrounding blanks.
 TabRows rowsOf(const CalculatorTab &tab);
 
-// What the named result field or box shows, without the pattern's leading
-// blank.
-QString shownText(const CalculatorTab &tab, const char *field);
-
 } // namespace tavrel

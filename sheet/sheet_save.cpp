@@ -1,6 +1,5 @@
 #include "sheet/sheet_save.h"
 
-#include "app/popups.h"
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "hertz/hertz_tab.h"
@@ -9,6 +8,7 @@
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_rows.h"
 #include "sheet/tab_sheets.h"
+#include "ui/popups.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -71,8 +71,8 @@ std::optional<SheetContent> sheetOf(const CalculatorTab &tab, const SheetDetails
     return sheet;
 }
 
-std::optional<QString> saveSheet(const CalculatorTab &tab, const QString &path, const QDateTime &when,
-                                 const SheetDetails &details)
+SaveFailure saveSheet(const CalculatorTab &tab, const QString &path, const QDateTime &when,
+                      const SheetDetails &details)
 {
     const std::optional<SheetContent> sheet = sheetOf(tab, details);
     if (!sheet)
@@ -114,7 +114,7 @@ void saveSheetAs(QWidget *parent, const CalculatorTab &tab)
     if (path != typed && QFileInfo::exists(path) && !askToReplace(parent, path))
         return;
     folder = QFileInfo(path).absolutePath();
-    if (const std::optional<QString> error = writeSheet(path, *sheet, QDateTime::currentDateTime()))
+    if (const SaveFailure error = writeSheet(path, *sheet, QDateTime::currentDateTime()))
         showErrorBox(parent, *error);
 }
 

@@ -2,6 +2,7 @@
 // while the boxes still hold what that press read.
 #pragma once
 
+#include "diagram/whole_file.h"
 #include "sheet/sheet_content.h"
 #include "sheet/sheet_details.h"
 
@@ -24,8 +25,8 @@ std::optional<SheetContent> sheetOf(const CalculatorTab &tab, const SheetDetails
 // Writes the tab's sheet at `path`. Returns the message for the user when
 // nothing was written: the results do not match the boxes, or the file
 // could not be written.
-std::optional<QString> saveSheet(const CalculatorTab &tab, const QString &path, const QDateTime &when,
-                                 const SheetDetails &details = {});
+SaveFailure saveSheet(const CalculatorTab &tab, const QString &path, const QDateTime &when,
+                      const SheetDetails &details = {});
 
 // Asks for the particulars and allowables (remembered from the last sheet),
 // then for a file name in the standard dialog, offering today's name in the

@@ -1,9 +1,9 @@
 // The figures an engineer checks next, against handbook values worked out
 // by hand.
-#include "app/judgement.h"
-#include "beam/beam_checks.h"
-#include "bearing/bearing_checks.h"
-#include "hertz/hertz_checks.h"
+#include "core/judgement.h"
+#include "core/beam/beam_checks.h"
+#include "core/bearing/bearing_checks.h"
+#include "core/hertz/hertz_checks.h"
 
 #include <QTest>
 

@@ -4,10 +4,10 @@
 // a Hertz contact at its published depth, the life curve through the
 // pressed point, every curve drawn within a pixel of its function, and the
 // axes' tick labels from subnormal values to 1e308.
-#include "beam/beam_curves.h"
-#include "bearing/bearing_curve.h"
+#include "core/beam/beam_curves.h"
+#include "core/bearing/bearing_curve.h"
+#include "core/hertz/hertz_subsurface.h"
 #include "diagram/ticks.h"
-#include "hertz/hertz_subsurface.h"
 
 #include <QtTest>
 

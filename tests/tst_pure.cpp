@@ -2,12 +2,12 @@
 // and refusing texts, the messages and their quoting, the display patterns,
 // what a paste takes, where the sheet's lines break, the Hertz results through the texts the tab shows, the
 // beam and bearing results against exact values, and the inputs each calculation refuses.
-#include "app/calc_error.h"
-#include "app/numtext.h"
-#include "app/paste_text.h"
-#include "beam/beam_calc.h"
-#include "bearing/bearing_calc.h"
-#include "hertz/hertz_calc.h"
+#include "core/beam/beam_calc.h"
+#include "core/bearing/bearing_calc.h"
+#include "core/calc_error.h"
+#include "core/hertz/hertz_calc.h"
+#include "core/num/numtext.h"
+#include "core/num/paste_text.h"
 #include "sheet/sheet_text.h"
 
 #include <QtTest>
@@ -143,7 +143,7 @@ void TestPure::formats_data()
     };
     // clang-format on
     for (const auto &row : rows)
-        QTest::addRow("%s %s", row.pattern, row.expected)
+        QTest::addRow("%s %g %s", row.pattern, row.value, row.expected)
             << QByteArray(row.pattern) << row.value << QByteArray(row.expected);
 }
 

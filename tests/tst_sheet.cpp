@@ -7,9 +7,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/calc_tab.h"
-#include "app/describe.h"
 #include "sheet/sheet_save.h"
+#include "ui/calc_tab.h"
+#include "ui/describe.h"
+
+#include <numbers>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace
 {
@@ -28,6 +32,115 @@ QString pdfText(const QString &path, bool layout = true)
     if (!reader.waitForFinished() || reader.exitCode() != 0)
         return {};
     return QString::fromUtf8(reader.readAllStandardOutput());
+}
+
+// The value of the arithmetic the sheet prints with its numbers put in:
+// + − · × /, ^, superscript powers, √, π, ln, min and parentheses, or none
+// when anything else (a symbol left in) stands in it.
+class Arithmetic
+{
+public:
+    explicit Arithmetic(const QString &text) : s_(QString(text).remove(' ')) {}
+    std::optional<double> value()
+    {
+        const double v = sum();
+        return ok_ && i_ == s_.size() ? std::optional(v) : std::nullopt;
+    }
+
+private:
+    bool take(QStringView token)
+    {
+        const bool found = QStringView(s_).mid(i_).startsWith(token);
+        i_ += found ? token.size() : 0;
+        return found;
+    }
+    void expect(QStringView token) { ok_ = take(token) && ok_; }
+    double sum()
+    {
+        double v = product();
+        for (;;) {
+            if (take(u"+"))
+                v += product();
+            else if (take(u"−") || take(u"-"))
+                v -= product();
+            else
+                return v;
+        }
+    }
+    double product()
+    {
+        double v = unary();
+        for (;;) {
+            if (take(u"·") || take(u"×"))
+                v *= unary();
+            else if (take(u"/"))
+                v /= unary();
+            else
+                return v;
+        }
+    }
+    double unary()
+    {
+        if (take(u"−") || take(u"-"))
+            return -unary();
+        const double base = powered();
+        return take(u"^") ? std::pow(base, unary()) : base;
+    }
+    double powered()
+    {
+        double v = primary();
+        for (qsizetype power; i_ < s_.size() && (power = QStringView(u"⁰¹²³⁴⁵⁶⁷⁸⁹").indexOf(s_[i_])) >= 0;
+             ++i_)
+            v = std::pow(v, power);
+        return v;
+    }
+    double primary()
+    {
+        double v = 0;
+        if (take(u"π"))
+            return std::numbers::pi;
+        if (take(u"√"))
+            return std::sqrt(powered());
+        if (take(u"min(")) {
+            v = sum();
+            expect(u",");
+            v = std::min(v, sum());
+        } else if (take(u"ln(")) {
+            v = std::log(sum());
+        } else if (take(u"(")) {
+            v = sum();
+        } else {
+            static const QRegularExpression number(u"\\G\\d+(\\.\\d*)?(e[-+]?\\d+)?"_s);
+            const QRegularExpressionMatch m = number.match(s_, i_);
+            ok_ = ok_ && m.hasMatch();
+            i_ += m.capturedLength();
+            return m.captured().toDouble();
+        }
+        expect(u")");
+        return v;
+    }
+
+    QString s_;
+    qsizetype i_ = 0;
+    bool ok_ = true;
+};
+
+// The first part of a formula's lines that is arithmetic alone, its value,
+// the value printed after it, and half a unit of that value's last digit.
+struct Checked {
+    double worked, shown, halfDigit;
+};
+std::optional<Checked> checkedOf(const tavrel::SheetFormula &formula)
+{
+    const QStringList parts = (formula.symbolic + ' ' + formula.withNumbers).split(u" = "_s);
+    static const QRegularExpression number(u"^-?\\d+(\\.(\\d*))?(e([-+]?\\d+))?"_s);
+    for (qsizetype i = 1; i + 1 < parts.size(); ++i) {
+        const QRegularExpressionMatch shown = number.match(parts[i + 1]);
+        if (const std::optional<double> worked = Arithmetic(parts[i]).value(); worked && shown.hasMatch())
+            return Checked{*worked, shown.captured().toDouble(),
+                           0.5 * std::pow(10.0, shown.captured(4).toInt() - shown.captured(2).size())};
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -52,6 +165,7 @@ private slots:
     void savesThroughTheDialog();
     void refusesResultsThatNoLongerMatch();
     void refusedWriteLeavesNothing();
+    void formulasGiveWhatTheyShow();
 
 private:
     tavrel::CalculatorTab &currentTab()
@@ -266,6 +380,41 @@ void TestSheet::refusedWriteLeavesNothing()
     QVERIFY(
         tavrel::saveSheet(currentTab(), dir.path(), kWhen)->contains("理由：同じ名前のフォルダがあります"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+// Every formula printed with its numbers put in gives the value printed
+// after it, to the digits shown: every load case with every section, every
+// contact kind with equal and unequal materials, and the bearing.
+void TestSheet::formulasGiveWhatTheyShow()
+{
+    QList<QStringList> presses;
+    for (int loadCase = 0; loadCase < 5; ++loadCase) {
+        for (int section = 0; section < 5; ++section)
+            presses << QStringList{u"RadioGroup1:%1"_s.arg(loadCase),
+                                   u"RadioGroup2:%1"_s.arg(section),
+                                   "Edit13=30",
+                                   "Edit24=30",
+                                   "Edit19=5000",
+                                   "Button2"};
+    }
+    for (const char *kind : {"N1", "N5"}) {
+        presses << QStringList{kind, "Edit1=100000", "Edit7=10", "Edit3=21000", "Edit5=0.3", "Button3"}
+                << QStringList{kind, "Edit3=7000", "Edit5=0.25", "Button3"};
+    }
+    presses << QStringList{"Button1"} << QStringList{"Edit11=2000", "Button1"};
+    for (const QStringList &steps : std::as_const(presses)) {
+        QCOMPARE(run(steps), QStringList());
+        int checked = 0;
+        const std::optional<tavrel::SheetContent> sheet = tavrel::sheetOf(currentTab());
+        for (const tavrel::SheetFormula &formula : sheet->formulas) {
+            const std::optional<Checked> line = checkedOf(formula);
+            QVERIFY2(!line || std::abs(line->worked - line->shown) <=
+                                  line->halfDigit + 1e-4 * std::abs(line->shown),
+                     qPrintable(steps.join(' ') + ": " + formula.symbolic + " " + formula.withNumbers));
+            checked += line ? 1 : 0;
+        }
+        QVERIFY2(checked >= 3, qPrintable(steps.join(' ')));
+    }
 }
 
 QTEST_MAIN(TestSheet)

@@ -4,10 +4,10 @@
 // run of random use.
 #include "guitest.h"
 
-#include "app/calc_error.h"
-#include "app/numtext.h"
-#include "app/palette.h"
-#include "bearing/bearing_calc.h"
+#include "core/bearing/bearing_calc.h"
+#include "core/calc_error.h"
+#include "core/num/numtext.h"
+#include "ui/palette.h"
 
 #include <random>
 

@@ -13,9 +13,9 @@
 // PDF (sheet-*.pdf, pressed and saved at the times the documentation
 // shows), which make screenshots turns into PNG. Run it with
 // QT_SCALE_FACTOR set to see the windows at a high screen scale.
-#include "app/calc_tab.h"
 #include "app/form1.h"
 #include "sheet/sheet_save.h"
+#include "ui/calc_tab.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,11 +5,11 @@
 // what it does not refuse is shown with the tab's patterns, and every shown
 // text must be finite and read back. The beam's I is read back from its
 // shown text and used again with I and Z typed in, as the next press does.
-#include "app/calc_error.h"
-#include "app/numtext.h"
-#include "beam/beam_calc.h"
-#include "bearing/bearing_calc.h"
-#include "hertz/hertz_calc.h"
+#include "core/beam/beam_calc.h"
+#include "core/bearing/bearing_calc.h"
+#include "core/calc_error.h"
+#include "core/hertz/hertz_calc.h"
+#include "core/num/numtext.h"
 
 #include <algorithm>
 #include <cstdint>

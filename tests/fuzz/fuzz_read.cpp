@@ -2,7 +2,7 @@
 // the conversion error. A text that reads must be in the number grammar and
 // give exactly what strtod gives; a text refused must be outside the grammar,
 // or so large that strtod overflows.
-#include "app/numtext.h"
+#include "core/num/numtext.h"
 
 #include <cmath>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // and unit (or gives the general form from 1e18 on in the fixed patterns),
 // never shows a minus before a zero, and a finite value reads back to
 // within half a unit of the last shown digit.
-#include "app/numtext.h"
+#include "core/num/numtext.h"
 
 #include <cmath>
 #include <cstdint>

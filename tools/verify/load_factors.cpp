@@ -1,6 +1,6 @@
 #include "tools/verify/load_factors.h"
 
-#include "bearing/bearing_calc.h"
+#include "core/bearing/bearing_calc.h"
 
 #include <algorithm>
 #include <array>

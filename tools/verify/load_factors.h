@@ -6,7 +6,7 @@
 // calculation: no Qt.
 #pragma once
 
-#include "bearing/bearing_checks.h"
+#include "core/bearing/bearing_checks.h"
 
 #include <vector>
 

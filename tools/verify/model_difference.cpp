@@ -2,7 +2,7 @@
 
 #include "tools/verify/examples.h"
 
-#include "bearing/bearing_calc.h"
+#include "core/bearing/bearing_calc.h"
 
 #include <QRegularExpression>
 

@@ -1,0 +1,166 @@
+#include "ui/calc_tab.h"
+
+#include "ui/stale_look.h"
+#include "ui/tab_text.h"
+
+#include <QClipboard>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+#include <algorithm>
+
+namespace tavrel
+{
+
+namespace
+{
+
+std::function<QDateTime()> &pressClock()
+{
+    // In UTC, which takes no time-zone look-up at each press; shown in
+    // local time.
+    static std::function<QDateTime()> now = [] { return QDateTime::currentDateTimeUtc(); };
+    return now;
+}
+
+// A result, or a box that holds one, marked as current or not: its
+// tooltip, its name and its look.
+void markStale(QWidget *field, bool stale)
+{
+    markCurrent(field, !stale);
+    showStale(field, stale);
+}
+
+} // namespace
+
+void CalculatorTab::setClock(std::function<QDateTime()> clock)
+{
+    pressClock() = std::move(clock);
+}
+
+CalculatorTab::CalculatorTab(QWidget *parent) : QWidget(parent) {}
+
+bool CalculatorTab::resultsCurrent() const
+{
+    return pressed_ && *pressed_ == now();
+}
+
+ResultsState CalculatorTab::resultsState() const
+{
+    return resultsCurrent() ? ResultsState::Current
+           : pressed_       ? ResultsState::Changed
+                            : ResultsState::NotComputed;
+}
+
+QString CalculatorTab::asText() const
+{
+    return tabAsText(controls_, captions_, selectionsInWords(), resultsState());
+}
+
+void CalculatorTab::describe(std::span<const CaptionSpec> captions)
+{
+    captions_ = captions;
+    describeFields(controls_, captions);
+    watchInputs();
+    for (const CaptionSpec &row : captions) {
+        QWidget *control = controls_.widget(QString::fromLatin1(row.control));
+        if (std::ranges::find(controls_.inputs(), control) == controls_.inputs().end())
+            results_ << control;
+    }
+    connect(this, &CalculatorTab::pressStateChanged, this, &CalculatorTab::showWhetherCurrent);
+    // Window-wide while the tab is shown: it also works right after start
+    // and after a click on a tab header, when the tab bar has the focus.
+    auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    copy->setContext(Qt::WindowShortcut);
+    connect(copy, &QShortcut::activated, this, [this] { QGuiApplication::clipboard()->setText(asText()); });
+}
+
+void CalculatorTab::watchInputs()
+{
+    for (QLineEdit *box : controls_.inputs())
+        connect(box, &QLineEdit::textChanged, this, &CalculatorTab::pressStateChanged);
+}
+
+void CalculatorTab::useComputeButton(QPushButton *button)
+{
+    computeButton_ = button;
+    pressOnReturn(controls_, button);
+}
+
+void CalculatorTab::showWhetherCurrent()
+{
+    // Before the first press there is nothing to be stale: the fields are
+    // empty, and a box holds what was typed.
+    const bool stale = resultsState() == ResultsState::Changed;
+    for (QWidget *field : std::as_const(results_))
+        markStale(field, stale);
+    // A box is marked only where it holds a result, and unmarked once.
+    for (QLineEdit *box : controls_.inputs()) {
+        const bool boxStale = stale && showsResult(box);
+        if (boxStale == staleBoxes_.contains(box))
+            continue;
+        markStale(box, boxStale);
+        if (boxStale)
+            staleBoxes_.append(box);
+        else
+            staleBoxes_.removeOne(box);
+    }
+    if (computeButton_)
+        showPressDue(computeButton_, stale);
+}
+
+void CalculatorTab::setKeyboardOrder(const QList<const char *> &names)
+{
+    keyboardOrder_ = names;
+    chainTabOrder(controls_, keyboardOrder_);
+}
+
+// The toolkit leaves a pair of controls as they are where Tab already goes
+// from the one to the other, round the end of the tab's own chain; placed in
+// the window, that end leads on to other controls, so the order is set
+// again there.
+bool CalculatorTab::event(QEvent *event)
+{
+    if (event->type() == QEvent::ParentChange)
+        chainTabOrder(controls_, keyboardOrder_);
+    return QWidget::event(event);
+}
+
+void CalculatorTab::rememberPress()
+{
+    pressed_ = now();
+    pressedAt_ = pressClock()();
+    announceResults(results_);
+    emit pressStateChanged();
+}
+
+void CalculatorTab::forgetPress()
+{
+    pressed_.reset();
+    emit pressStateChanged();
+}
+
+QList<QLineEdit *> CalculatorTab::boxesNamed(std::span<const char *const> names) const
+{
+    QList<QLineEdit *> boxes;
+    for (const char *name : names) {
+        if (name)
+            boxes << controls_.edit(QString::fromLatin1(name));
+    }
+    return boxes;
+}
+
+CalculatorTab::Snapshot CalculatorTab::now() const
+{
+    Snapshot s;
+    for (const QLineEdit *box : controls_.inputs())
+        s.texts << box->text();
+    s.selections = selections();
+    return s;
+}
+
+} // namespace tavrel
