@@ -170,8 +170,8 @@ fuzz: deps
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	for t in read show path; do \
 	    mkdir -p $(FUZZ_DIR)/corpus-$$t && \
-	    $(FUZZ_DIR)/tests/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=512 \
-	        -print_final_stats=1 $(FUZZ_DIR)/corpus-$$t tests/fuzz/corpus/$$t || exit 1; \
+	    $(FUZZ_DIR)/tools/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=512 \
+	        -print_final_stats=1 $(FUZZ_DIR)/corpus-$$t tools/fuzz/corpus/$$t || exit 1; \
 	done
 
 # The whole suite once more under AddressSanitizer and

@@ -128,6 +128,7 @@ DiagramContent beamDiagram(const BeamPress &press)
     } else {
         markNoBending(v, c.values, press, span);
     }
+    c.values << beamCheckLines(press);
     c.figure.plots = {v, m, d};
 
     const std::optional<double> sketchX =

@@ -70,6 +70,7 @@ DiagramContent bearingDiagram(const BearingPress &press)
     c.values << QStringLiteral("計算した点：%1").arg(point);
     if (c.figure.plots.empty())
         c.values << QStringLiteral("Lh が 0 になるため、対数の図は描けません");
+    c.values << bearingCheckLines(press);
     noteUndrawable(c);
     return c;
 }

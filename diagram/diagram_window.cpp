@@ -208,7 +208,7 @@ void DiagramWindow::refresh()
     save_->setEnabled(view_->isVisibleTo(this));
 }
 
-// The values take the height of their text, up to a third of the window;
+// The values take the height of their text, up to half of the window;
 // beyond that they scroll.
 void DiagramWindow::fitValues()
 {
@@ -216,7 +216,7 @@ void DiagramWindow::fitValues()
     const int frame = 2 * values_->frameWidth() + static_cast<int>(2 * text->documentMargin());
     const int needed = static_cast<int>(std::ceil(text->size().height())) + frame;
     values_->setFixedHeight(
-        std::clamp(needed, 3 * fontMetrics().height(), std::max(height() / 3, 3 * fontMetrics().height())));
+        std::clamp(needed, 3 * fontMetrics().height(), std::max(height() / 2, 3 * fontMetrics().height())));
 }
 
 void DiagramWindow::resizeEvent(QResizeEvent *event)

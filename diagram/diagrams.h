@@ -34,6 +34,14 @@ DiagramContent bearingDiagram(const BearingPress &press);
 // selects, Fa/Fr against e, then P and Lh with their numbers.
 QStringList bearingCourse(const BearingPress &press);
 
+// The checks an engineer makes next, as lines for the values: the beam's
+// supports, largest shear and L/δmax; the contact size against the radii
+// and the largest von Mises stress; the bearing's static check, the
+// catalogue method for reference and loads beyond the table.
+QStringList beamCheckLines(const BeamPress &press);
+QStringList hertzCheckLines(const HertzPress &press);
+QStringList bearingCheckLines(const BearingPress &press);
+
 // A value in one of the fields' patterns, without the pattern's leading
 // blank; a value beyond a double in words.
 QString shown(const char *pattern, double value);

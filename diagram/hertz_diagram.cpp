@@ -110,6 +110,7 @@ DiagramContent hertzDiagram(const HertzPress &press)
                                  stress(outOfPlane->tau * pMax),
                                  shown(kPatternThreeDecimals, outOfPlane->z * size));
     }
+    c.values << hertzCheckLines(press);
     noteUndrawable(c);
     return c;
 }

@@ -201,6 +201,16 @@ void SheetLayout::header(const QDateTime &when)
     const QString stamp = QStringLiteral("計算日時 %1　　保存日時 %2　　%3")
                               .arg(time(c_.pressedAt), time(when), QString::fromLatin1(kSheetProgram));
     y += text(kLeft, y, signLeft - kLeft - kGap, stamp, font(0.95));
+    // The particulars in two columns: 件名 and 部品名, 図番 and 作成者.
+    const double half = (signLeft - kLeft - kGap - kGap) / 2;
+    double columns[2] = {0, 0};
+    for (int column = 0; column < 2; ++column) {
+        QList<SheetRow> rows;
+        for (qsizetype i = column; i < c_.particulars.size(); i += 2)
+            rows << c_.particulars[i];
+        columns[column] = table(kLeft + column * (half + kGap), y, half, rows, Columns::Words);
+    }
+    y += std::max(columns[0], columns[1]);
     for (int i = 0; i < 3; ++i) {
         const double x = signLeft + i * kSignatureWidth;
         frame({x, kTop, kSignatureWidth, kSignatureHeight});
@@ -300,7 +310,12 @@ void SheetLayout::formulas()
 void SheetLayout::results()
 {
     heading(QStringLiteral("3. 結果（画面の表示どおり）"));
-    const double used = table(kLeft, y_, kResultsWidth, c_.results);
+    double used = table(kLeft, y_, kResultsWidth, c_.results);
+    if (!c_.judgements.isEmpty()) {
+        used += text(kLeft, y_ + used + 0.5, kResultsWidth, QStringLiteral("判定"), font(1, true)) + 0.8;
+        for (const QString &judgement : c_.judgements)
+            used += text(kLeft, y_ + used, kResultsWidth, judgement, font(0.95)) + 0.3;
+    }
     double marked = 0;
     if (!c_.marked.isEmpty()) {
         const double x = kLeft + kResultsWidth + kGap, width = kWidth - kResultsWidth - kGap;

@@ -35,15 +35,17 @@ struct SheetPicture {
 struct SheetContent {
     QString fileTag; // names the proposed file: tavrel-<fileTag>-<date>.pdf
     QString title;
-    QDateTime pressedAt;       // when the press was made that the sheet shows
-    QList<SheetRow> selection; // what is chosen, in words
+    QList<SheetRow> particulars; // 件名, 図番, 部品名, 作成者: empty values left blank to write in
+    QDateTime pressedAt;         // when the press was made that the sheet shows
+    QList<SheetRow> selection;   // what is chosen, in words
     SheetPicture picture;
     QList<SheetRow> inputs;
     QList<SheetFormula> formulas;
     QStringList notes; // what the formulas leave out, and why
     QList<SheetRow> results;
-    QStringList marked; // the diagram window's marked values
-    Figure diagrams;    // as the diagram window draws them
+    QStringList judgements; // the results against the allowables given
+    QStringList marked;     // the diagram window's marked values
+    Figure diagrams;        // as the diagram window draws them
     QString assumptions;
 };
 

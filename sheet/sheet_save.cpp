@@ -3,6 +3,8 @@
 #include "beam/beam_tab.h"
 #include "bearing/bearing_tab.h"
 #include "hertz/hertz_tab.h"
+#include "sheet/sheet_details.h"
+#include "sheet/sheet_dialog.h"
 #include "sheet/sheet_file.h"
 #include "sheet/sheet_rows.h"
 #include "sheet/tab_sheets.h"
@@ -32,6 +34,21 @@ std::optional<SheetContent> partOf(const CalculatorTab &tab, const TabRows &rows
     return std::nullopt;
 }
 
+// The particulars and the judgements of the allowables given.
+void addDetails(SheetContent &sheet, const CalculatorTab &tab, const SheetDetails &details)
+{
+    sheet.particulars.clear();
+    for (int i = 0; i < kParticularCount; ++i)
+        sheet.particulars << SheetRow{
+            particularCaption(static_cast<Particular>(i)), details.particulars[i], {}};
+    if (const auto *hertz = qobject_cast<const HertzTab *>(&tab); hertz && hertz->lastPress())
+        sheet.judgements = judgementLines(*hertz->lastPress(), details);
+    else if (const auto *beam = qobject_cast<const BeamTab *>(&tab); beam && beam->lastPress())
+        sheet.judgements = judgementLines(*beam->lastPress(), details);
+    else if (const auto *bearing = qobject_cast<const BearingTab *>(&tab); bearing && bearing->lastPress())
+        sheet.judgements = judgementLines(*bearing->lastPress(), details);
+}
+
 // Why the tab has no sheet to write.
 QString refusal(const CalculatorTab &tab)
 {
@@ -40,12 +57,13 @@ QString refusal(const CalculatorTab &tab)
 
 } // namespace
 
-std::optional<SheetContent> sheetOf(const CalculatorTab &tab)
+std::optional<SheetContent> sheetOf(const CalculatorTab &tab, const SheetDetails &details)
 {
     if (!tab.resultsCurrent())
         return std::nullopt;
     std::optional<SheetContent> sheet = partOf(tab, rowsOf(tab));
     if (sheet) {
+        addDetails(*sheet, tab, details);
         sheet->pressedAt = tab.pressedAt();
         for (const auto &[heading, words] : tab.selectionsInWords())
             sheet->selection << SheetRow{heading, words, QString()};
@@ -53,9 +71,10 @@ std::optional<SheetContent> sheetOf(const CalculatorTab &tab)
     return sheet;
 }
 
-SaveFailure saveSheet(const CalculatorTab &tab, const QString &path, const QDateTime &when)
+SaveFailure saveSheet(const CalculatorTab &tab, const QString &path, const QDateTime &when,
+                      const SheetDetails &details)
 {
-    const std::optional<SheetContent> sheet = sheetOf(tab);
+    const std::optional<SheetContent> sheet = sheetOf(tab, details);
     if (!sheet)
         return refusal(tab);
     return writeSheet(path, *sheet, when);
@@ -63,11 +82,16 @@ SaveFailure saveSheet(const CalculatorTab &tab, const QString &path, const QDate
 
 void saveSheetAs(QWidget *parent, const CalculatorTab &tab)
 {
-    const std::optional<SheetContent> sheet = sheetOf(tab);
-    if (!sheet) {
+    if (!sheetOf(tab)) {
         showErrorBox(parent, refusal(tab));
         return;
     }
+    const std::optional<SheetDetails> details =
+        askSheetDetails(parent, sheetOf(tab)->fileTag, rememberedSheetDetails());
+    if (!details)
+        return;
+    rememberSheetDetails(*details);
+    const std::optional<SheetContent> sheet = sheetOf(tab, *details);
     // The folder of the last sheet saved in this run, at first the documents
     // folder (or the home folder where there is none).
     static QString folder = [] {

@@ -4,6 +4,7 @@
 
 #include "diagram/whole_file.h"
 #include "sheet/sheet_content.h"
+#include "sheet/sheet_details.h"
 
 #include <QDateTime>
 
@@ -16,16 +17,19 @@ namespace tavrel
 
 class CalculatorTab;
 
-// The sheet of the tab's last press; empty unless the tab's results are
-// current.
-std::optional<SheetContent> sheetOf(const CalculatorTab &tab);
+// The sheet of the tab's last press, with the particulars and the
+// judgements of `details` (blank lines to write in, no judgement, where it
+// has none); empty unless the tab's results are current.
+std::optional<SheetContent> sheetOf(const CalculatorTab &tab, const SheetDetails &details = {});
 
 // Writes the tab's sheet at `path`. Returns the message for the user when
 // nothing was written: the results do not match the boxes, or the file
 // could not be written.
-SaveFailure saveSheet(const CalculatorTab &tab, const QString &path, const QDateTime &when);
+SaveFailure saveSheet(const CalculatorTab &tab, const QString &path, const QDateTime &when,
+                      const SheetDetails &details = {});
 
-// Asks for a file name in the standard dialog, offering today's name in the
+// Asks for the particulars and allowables (remembered from the last sheet),
+// then for a file name in the standard dialog, offering today's name in the
 // last folder used, and saves the tab's sheet there; says in a message box
 // why when it cannot.
 void saveSheetAs(QWidget *parent, const CalculatorTab &tab);

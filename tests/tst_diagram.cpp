@@ -145,7 +145,7 @@ void TestDiagram::marksTheFieldsValues_data()
         QTest::newRow(name) << QString(steps).split('|', Qt::SkipEmptyParts) << lines.split('|');
     };
     // clang-format off
-    row("sphere", "Button3", "p_max = {Label15} kgf/mm²（r = 0.000 mm、接触の中心）|a = {Label13} mm|τmax = 0.310 p_max、深さ z = 0.48 a = 0.297 mm|τ_max = {Label22} kgf/mm²");
+    row("sphere", "Button3", "p_max = {Label15} kgf/mm²（r = 0.000 mm、接触の中心）|a = {Label13} mm|τmax = 0.310 p_max、深さ z = 0.48 a = 0.297 mm|τ_max = {Label22} kgf/mm²|最大ミーゼス応力（物体1の中心軸上、ν1 = 0.3）：σv = 0.620 p_max = 77.442 kgf/mm²、深さ z = 0.48 a = 0.297 mm");
     row("sphere, ν1 0.25", "Edit4=0.25|Button3", "τmax = 0.322 p_max、深さ z = 0.46 a = 0.289 mm|曲線の最大値 τmax = 39.777 kgf/mm²（0.322 p_max）|欄の τ_max = {Label22} kgf/mm² は固定の係数 0.31 p_max によるもので、曲線の最大値より 3.6 % 小さい値です（この係数は ν1 = 0.3 の値です）");
     row("roller", "N5|Edit7=10|Edit1=1000|Button3", "p_max = {Label15} kgf/mm²（x = 0.000 mm、接触の中心）|τmax = 0.300 p_max、深さ z = 0.79 b = 0.522 mm|τ_max = {Label22} kgf/mm²");
     row("roller, materials differ, small ν1", "N5|Edit4=0.1|Button3", "b = {Label13} mm|τmax = 1.408 kgf/mm²（曲線の最大値）|ν1 = 0.1 では、ころの軸方向の応力 σy = ν1·(σx + σz) との間のせん断応力の方が大きく、最大 0.408 p_max = 1.916 kgf/mm²（深さ z = 0.006 mm）です");
@@ -155,14 +155,15 @@ void TestDiagram::marksTheFieldsValues_data()
     row("beam, cantilever, end load", "Button2", "x は自由端から測ります（L = 100.000 mm）|M = -2000 kgf·mm（x = 100.000 mm、絶対値が最大）|" + why + "-2000 kgf·mm です|δmax = 2.38e-2 mm（x = 0.000 mm）|δx = {Edit22} mm（x = 20.000 mm）");
     row("beam, cantilever, upward end load", "Edit12=1000|Edit14=-100|Button2", "M = 100000 kgf·mm（x = 1000.000 mm、絶対値が最大）|" + why + "100000 kgf·mm です|δmax = -1.19e2 mm（x = 0.000 mm）");
     row("beam, cantilever, uniform, x 0", "RadioGroup1:1|Edit13=0|Button2", "M = -100000 kgf·mm（x = 100.000 mm、絶対値が最大）|δmax = {Edit22} mm（x = 0.000 mm）");
-    row("beam, point load", "RadioGroup1:2|Button2", "x は右の支点から測ります（L = 100.000 mm）|Mmax = {Edit20} kgf·mm（x = 40.000 mm）|δmax = {Edit22} mm（x = 47.085 mm）");
+    row("beam, point load", "RadioGroup1:2|Button2", "x は右の支点から測ります（L = 100.000 mm）|Mmax = {Edit20} kgf·mm（x = 40.000 mm）|δmax = {Edit22} mm（x = 47.085 mm）|x = 0.000 mm（単純支点）：反力 R = 12 kgf、たわみ角 θ = 4.57e-5 rad|x = 100.000 mm（単純支点）：反力 R = 8 kgf、たわみ角 θ = 4e-5 rad|最大せん断力 Vmax = 12 kgf（x = 0.000 mm、絶対値）");
     row("beam, supported, uniform", "RadioGroup1:3|Edit13=50|Button2", "Mmax = {Edit20} kgf·mm（x = 50.000 mm）|δmax = {Edit22} mm（x = 50.000 mm）");
-    row("beam, fixed ends", "RadioGroup1:4|Button2", "x は右端から測ります（L = 100.000 mm）|M = -16667 kgf·mm（x = 0.000 mm と 100.000 mm、絶対値が最大）|δx = {Edit22} mm（x = 20.000 mm）");
+    row("beam, fixed ends", "RadioGroup1:4|Button2", "x は右端から測ります（L = 100.000 mm）|M = -16667 kgf·mm（x = 0.000 mm と 100.000 mm、絶対値が最大）|δx = {Edit22} mm（x = 20.000 mm）|x = 100.000 mm（固定端）：反力 R = 1000 kgf、固定端モーメント = -16667 kgf·mm|最大せん断力 Vmax = 1000 kgf（x = 0.000 mm と 100.000 mm、絶対値）");
     row("beam, fixed ends, upward load", "RadioGroup1:4|Edit14=-100|Button2", "M = 83333 kgf·mm（x = 0.000 mm と 100.000 mm、絶対値が最大）|" + why + "83333 kgf·mm です");
     row("beam, supported, upward load: signs agree", "RadioGroup1:3|Edit14=-20|Button2", "Mmax = {Edit20} kgf·mm（x = 50.000 mm）");
     row("beam, load on the right support", "RadioGroup1:2|Edit24=0|Button2", "M = {Edit20} kgf·mm、δ = {Edit22} mm（はりの全長で 0）|荷重は右の支点の上にあり、支点がそのまま受けます（せん断力はその支点で段状に変わり、V = -20 kgf）");
     row("beam, load on the left support", "RadioGroup1:2|Edit24=100|Edit14=-2.5|Button2", "荷重は左の支点の上にあり、支点がそのまま受けます（せん断力はその支点で段状に変わり、V = -2.5 kgf）");
-    row("bearing, axial load counts", "Edit8=1000|Edit25=10000|Edit10=1000|Edit11=1000|Button1", "Cor/Fa = 6000 / 1000 = 6.000 → 表の行 10：e = 0.29（Fa/Fr > e のとき X = 0.56、Y = 1.49）|Fa/Fr = 1000 / 1000 = 1.000 > e = 0.29 → X = 0.56、Y = 1.49|P = X·Fr + Y·Fa = 0.56 × 1000 + 1.49 × 1000 = {Label38} kgf|Lh = (Cr/P)³ × 10⁶/(60·n) = (10000 / {Label38})³ × 10⁶/(60 × 1000) = {Label28} 時間（{Label59}）");
+    row("bearing, axial load counts", "Edit8=1000|Edit25=10000|Edit10=1000|Edit11=1000|Button1", "Cor/Fa = 6000 / 1000 = 6.000 → 表の行 10：e = 0.29（Fa/Fr > e のとき X = 0.56、Y = 1.49）|Fa/Fr = 1000 / 1000 = 1.000 > e = 0.29 → X = 0.56、Y = 1.49|P = X·Fr + Y·Fa = 0.56 × 1000 + 1.49 × 1000 = {Label38} kgf|Lh = (Cr/P)³ × 10⁶/(60·n) = (10000 / {Label38})³ × 10⁶/(60 × 1000) = {Label28} 時間（{Label59}）|静等価荷重 P0 = max(0.6·Fr + 0.5·Fa, Fr) = 1100.0 kgf、静的安全係数 s0 = Cor/P0 = 5.45");
+    row("bearing, axial load beyond the table", "Edit11=4000|Button1", "注意：Fa/C0r = 0.667 > 0.5（深溝玉軸受のアキシアル荷重の目安を超えています）|注意：Cor/Fa = 1.500 < 5（表の最初の行より小さく、表の範囲外です）");
     row("bearing, a tie with e", "Edit9=4000|Edit10=800|Button1", "Fa/Fr = 200 / 800 = 0.250 ≦ e = 0.25 → X = 1、Y = 0");
     row("bearing, no axial load", "Edit11=0|Button1", "Cor/Fa = 6000 / 0 = ∞ → 表の行 70：e = 0.19（Fa/Fr > e のとき X = 0.56、Y = 2.28）");
     row("bearing, a life too short to draw", "Edit25=1e-200|Edit10=1e200|Button1", "Lh が 0 になるため、対数の図は描けません");

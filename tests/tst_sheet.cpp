@@ -3,6 +3,10 @@
 // and a refused write that leaves nothing behind.
 #include "guitest.h"
 
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
+
 #include "sheet/sheet_save.h"
 #include "ui/calc_tab.h"
 #include "ui/describe.h"
@@ -149,6 +153,8 @@ private slots:
     void initTestCase()
     {
         tavrel::CalculatorTab::setClock([] { return kPressed; });
+        // The remembered details go to the test's own folder.
+        qputenv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8());
     }
     void writesWhatTheFieldsShow_data();
     void writesWhatTheFieldsShow();
@@ -243,20 +249,28 @@ void TestSheet::writesWhatTheFieldsShow()
 void TestSheet::keepsWithinThePage_data()
 {
     QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("everyDetail"); // each particular at its longest, every allowable given
     // clang-format off
-    QTest::newRow("sphere, long typed radius") << QStringList{"Edit6=0." + QString(3000, '0') + "4e3002", "Edit1=1e-7", "Button3"};
-    QTest::newRow("beam, results of 300 digits") << QStringList{"RadioGroup2:4", "Edit14=1e300", "Edit18=1e-5", "Edit19=1e-5", "Button2"};
-    QTest::newRow("bearing, long life") << QStringList{"Edit10=150", "Edit11=20", "Button1"};
+    QTest::newRow("sphere, long typed radius") << QStringList{"Edit6=0." + QString(3000, '0') + "4e3002", "Edit1=1e-7", "Button3"} << true;
+    QTest::newRow("beam, results of 300 digits") << QStringList{"RadioGroup2:4", "Edit14=1e300", "Edit18=1e-5", "Edit19=1e-5", "Button2"} << true;
+    QTest::newRow("bearing, long life") << QStringList{"Edit10=150", "Edit11=20", "Button1"} << true;
+    QTest::newRow("bearing, no details") << QStringList{"Button1"} << false;
     // clang-format on
 }
 
 void TestSheet::keepsWithinThePage()
 {
     QFETCH(QStringList, steps);
+    QFETCH(bool, everyDetail);
     QCOMPARE(run(steps), QStringList());
+    tavrel::SheetDetails details;
+    if (everyDetail) {
+        details.particulars.fill(QString(tavrel::kLongestParticular, QChar(u'寿')));
+        details.allowables.fill(1.0);
+    }
     // The page at 60 dots an inch: nothing but paper within 8 mm of its edges.
     const QString path = dir_.filePath("page.pdf");
-    QCOMPARE(tavrel::saveSheet(currentTab(), path, kWhen), std::nullopt);
+    QCOMPARE(tavrel::saveSheet(currentTab(), path, kWhen, details), std::nullopt);
     QCOMPARE(QProcess::execute("pdftoppm", {"-r", "60", "-gray", "-singlefile", path, dir_.filePath("page")}),
              0);
     const QImage page(dir_.filePath("page.pgm"));
@@ -299,11 +313,25 @@ void TestSheet::savesThroughTheDialog()
 {
     run({"N5", "Button3"});
     static_cast<TForm1 *>(form())->showDiagram();
-    // The dialog offers today's name; saved in the test's folder.
+    // The details are asked first: one box refused by name, then the
+    // particulars and the allowable taken and remembered. The file dialog
+    // offers today's name; saved in the test's folder.
     QString offered;
+    QStringList refusals;
     QTimer answer;
     connect(&answer, &QTimer::timeout, [&] {
-        if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            refusals << box->text();
+            box->accept();
+        } else if (modal && modal->objectName() == "SheetDetails") {
+            const QList<QLineEdit *> boxes = modal->findChildren<QLineEdit *>();
+            for (int i = 0; i < 4; ++i)
+                boxes[i]->setText(QStringList{"軸受台", "D-1024", "押さえローラ", "山田"}[i]);
+            boxes[4]->setText(refusals.isEmpty() ? "-1" : "4");
+            QMetaObject::invokeMethod(modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                                      "click", Qt::QueuedConnection);
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
             offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
             dialog->setDirectory(dir_.path());
             QMetaObject::invokeMethod(dialog, "accept");
@@ -315,7 +343,12 @@ void TestSheet::savesThroughTheDialog()
     save->trigger();
     const QString name = "tavrel-hertz-" + QDate::currentDate().toString("yyyy-MM-dd") + ".pdf";
     QCOMPARE(offered, name);
-    QVERIFY(pdfText(dir_.filePath(name)).contains("円柱と平面"));
+    QCOMPARE(refusals, {"「許容接触圧力 pa」は 0 より大きい値にしてください。空欄にすると判定しません。"});
+    const QString text = pdfText(dir_.filePath(name), false);
+    for (const char *shown : {"円柱と平面", "件名", "軸受台", "D-1024", "押さえローラ", "山田",
+                              "p_max = 4.791 kgf/mm² > pa = 4 kgf/mm² 否（20 % 超過）"})
+        QVERIFY2(text.contains(QString::fromUtf8(shown)), shown);
+    QCOMPARE(tavrel::rememberedSheetDetails()[tavrel::Allowable::ContactPressure], 4.0);
 }
 
 void TestSheet::refusesResultsThatNoLongerMatch()

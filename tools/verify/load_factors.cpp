@@ -12,18 +12,7 @@ namespace verify
 namespace
 {
 
-struct TableRow {
-    double f0FaOverC0, e, Y;
-};
-
-// ISO 281, single-row radial deep-groove ball bearings, normal clearance.
-constexpr std::array kTable = {
-    TableRow{0.172, 0.19, 2.30}, TableRow{0.345, 0.22, 1.99}, TableRow{0.689, 0.26, 1.71},
-    TableRow{1.03, 0.28, 1.55},  TableRow{1.38, 0.30, 1.45},  TableRow{2.07, 0.34, 1.31},
-    TableRow{3.45, 0.38, 1.15},  TableRow{5.17, 0.42, 1.04},  TableRow{6.89, 0.44, 1.00},
-};
-
-constexpr double kX = 0.56;
+constexpr double kX = tavrel::kIsoX;
 
 // Below this the program's P is taken as smaller than ISO's: a relative
 // margin for the rounding of the two sums.
@@ -85,30 +74,6 @@ Column columnAt(double corOverFa, const Axis &share, Comparison &result)
 }
 
 } // namespace
-
-double isoFirstRow()
-{
-    return kTable.front().f0FaOverC0 / kIsoF0;
-}
-
-double isoLastRow()
-{
-    return kTable.back().f0FaOverC0 / kIsoF0;
-}
-
-LoadFactors isoFactors(double faOverC0)
-{
-    const double key = kIsoF0 * faOverC0;
-    if (key <= kTable.front().f0FaOverC0)
-        return {kTable.front().e, kTable.front().Y};
-    const auto upper = std::find_if(kTable.begin(), kTable.end(),
-                                    [key](const TableRow &row) { return row.f0FaOverC0 >= key; });
-    if (upper == kTable.end())
-        return {kTable.back().e, kTable.back().Y};
-    const TableRow &lower = *(upper - 1);
-    const double t = (key - lower.f0FaOverC0) / (upper->f0FaOverC0 - lower.f0FaOverC0);
-    return {lower.e + t * (upper->e - lower.e), lower.Y + t * (upper->Y - lower.Y)};
-}
 
 double faOverFr(double axialShare)
 {

@@ -6,25 +6,19 @@
 // calculation: no Qt.
 #pragma once
 
+#include "core/bearing/bearing_checks.h"
+
 #include <vector>
 
 namespace verify
 {
 
-struct LoadFactors {
-    double e, Y;
-};
-
-// ISO 281 keys its rows by f0·Fa/C0r, from 0.172 to 6.89; with f0 = 12.3
-// they fall at Fa/C0r = 0.014 to 0.56.
-inline constexpr double kIsoF0 = 12.3;
-
-// e and Y at Fa/C0r.
-LoadFactors isoFactors(double faOverC0);
-
-// The first and last rows' Fa/C0r.
-double isoFirstRow();
-double isoLastRow();
+// ISO 281's table, as the bearing's reference figures read it.
+using LoadFactors = tavrel::IsoFactors;
+using tavrel::isoFactors;
+using tavrel::isoFirstRow;
+using tavrel::isoLastRow;
+using tavrel::kIsoF0;
 
 // The dynamic equivalent load per unit of the total load Fr + Fa, by ISO
 // 281 and by the program, at Cor/Fa and the axial share Fa/(Fr + Fa)
