@@ -235,8 +235,8 @@ void SheetLayout::heading(const QString &name)
 double SheetLayout::table(double x, double y, double width, const QList<SheetRow> &rows, Columns columns)
 {
     const bool words = columns == Columns::Words;
-    const double captionWidth = width * (words ? 0.3 : 0.56);
-    const double valueWidth = words ? width - captionWidth : width * 0.27;
+    const double captionWidth = width * (words ? 0.3 : 0.4);
+    const double valueWidth = words ? width - captionWidth : width * 0.25;
     const double unitWidth = width - captionWidth - valueWidth - 2;
     const Qt::Alignment valueAlign = words ? Qt::AlignLeft : Qt::AlignRight;
     const QFont f = font(1);
@@ -250,8 +250,10 @@ double SheetLayout::table(double x, double y, double width, const QList<SheetRow
         const double valueTop = y + 0.5 + (ownLine ? captionHeight : 0);
         const double valueHeight =
             text(valueLeft, valueTop, x + captionWidth + valueWidth - valueLeft, row.value, f, valueAlign);
+        const QString unit =
+            row.si.isEmpty() ? row.unit : row.unit + QStringLiteral("（") + row.si + QStringLiteral("）");
         const double unitHeight =
-            words ? 0 : text(x + captionWidth + valueWidth + 2, valueTop, unitWidth, row.unit, f);
+            words ? 0 : text(x + captionWidth + valueWidth + 2, valueTop, unitWidth, unit, f);
         y = std::max({y + 0.5 + captionHeight, valueTop + std::max(valueHeight, unitHeight)}) + 0.5;
         line(x, y, x + width, y, kGrid, 0.15);
     }

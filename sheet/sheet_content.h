@@ -16,6 +16,7 @@ namespace tavrel
 // One line of a table on the sheet: a caption, a value and its unit.
 struct SheetRow {
     QString caption, value, unit;
+    QString si = {}; // the value in SI units beside the unit, where it is not one
 };
 
 // A formula as it ran: its symbols, then the same with the numbers put in

@@ -28,11 +28,11 @@ TabRows rowsOf(const CalculatorTab &tab)
     TabRows rows;
     for (const TabLine &line : tabLines(tab.controls(), tab.captions())) {
         if (line.input)
-            rows.inputs << SheetRow{line.caption, shortened(line.value), line.unit};
+            rows.inputs << SheetRow{line.caption, shortened(line.value), line.unit, line.si};
         else if (line.value.isEmpty()) // a result that does not apply
             rows.results << SheetRow{line.caption, QStringLiteral("—"), QString()};
         else
-            rows.results << SheetRow{line.caption, line.value, line.unit};
+            rows.results << SheetRow{line.caption, line.value, line.unit, line.si};
     }
     return rows;
 }

@@ -222,6 +222,7 @@ void TestSheet::writesWhatTheFieldsShow()
     // between Japanese characters; a unit in brackets stands in a column of
     // its own).
     const QStringList rows = QString(page).remove(' ').split('\n');
+    const QString flat = pdfText(path, false).remove(QRegularExpression("\\s"));
     const qsizetype results = rows.indexOf(QRegularExpression("^3\\.結果.*"));
     QList<QWidget *> shown;
     for (QLineEdit *box : currentTab().controls().inputs()) {
@@ -236,6 +237,9 @@ void TestSheet::writesWhatTheFieldsShow()
         const bool result = fields.contains(control->objectName());
         const QStringList part = result ? rows.mid(results) : rows.mid(0, results);
         QVERIFY2(!control->isEnabled() || part.filter(pair).size() == 1, qPrintable(pair));
+        // Its value in SI units beside its unit, as its tooltip gives it.
+        const QString si = control->toolTip().section('\n', 1, 1).remove(' ');
+        QVERIFY2(!control->isEnabled() || !si.startsWith('=') || flat.contains(si), qPrintable(si));
     }
     for (const QString &line : lines)
         QVERIFY2(rows.filter(QString(line).remove(' ')).size() == 1, qPrintable(line));

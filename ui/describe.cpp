@@ -268,6 +268,11 @@ QString toolTipFor(const QWidget *control, const QString &text)
     return withNote(control, si.isEmpty() ? whole : whole + QLatin1Char('\n') + si, whole);
 }
 
+QString siTextOf(const QWidget *control, const QString &text)
+{
+    return siValue(control, text.trimmed());
+}
+
 QString textOf(const QWidget *control)
 {
     if (const auto *label = qobject_cast<const QLabel *>(control))

@@ -103,6 +103,11 @@ void setResultNote(QWidget *field, const QString &note);
 // current, that it is not.
 QString toolTipFor(const QWidget *control, const QString &text);
 
+// A value of the control's quantity in SI units, as its tooltip gives it
+// (「= 205.94 GPa」); empty where its unit is one already or the text no
+// number.
+QString siTextOf(const QWidget *control, const QString &text);
+
 // The text of a label or an edit box.
 QString textOf(const QWidget *control);
 

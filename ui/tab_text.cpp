@@ -59,7 +59,8 @@ QList<TabLine> tabLines(const Controls &controls, std::span<const CaptionSpec> c
             continue;
         const bool input = std::ranges::find(controls.inputs(), control) != controls.inputs().end();
         const QString unit = unitOf(control);
-        lines << TabLine{captionOf(control), valueOf(control, unit), unit, input};
+        const QString value = valueOf(control, unit);
+        lines << TabLine{captionOf(control), value, unit, input, siTextOf(control, value)};
     }
     return lines;
 }

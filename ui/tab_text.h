@@ -31,6 +31,7 @@ QString notCurrentText(ResultsState results);
 struct TabLine {
     QString caption, value, unit;
     bool input;
+    QString si; // the value in SI units (「= 205.94 GPa」), where its unit is not one
 };
 
 // Every box and field of `captions` that applies (disabled boxes do not),
