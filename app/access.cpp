@@ -1,5 +1,6 @@
 #include "app/access.h"
 
+#include "app/box_access.h"
 #include "app/calc_tab.h"
 #include "app/describe.h"
 #include "app/form1.h"
@@ -8,6 +9,7 @@
 
 #include <QAccessibleWidget>
 #include <QFocusFrame>
+#include <QLineEdit>
 #include <QMenu>
 
 #include <mutex>
@@ -98,8 +100,12 @@ QAccessibleInterface *interfaceFor(const QString &, QObject *object)
         return new PictureInterface(picture);
     if (auto *form = qobject_cast<TForm1 *>(object))
         return new ShownChildren(form, QAccessible::Window);
+    // A tab is a tab's page, not a panel: Orca reads out every label of a
+    // panel whenever the focus enters it, every result again.
     if (auto *tab = qobject_cast<CalculatorTab *>(object))
-        return new ShownChildren(tab, QAccessible::Pane);
+        return new ShownChildren(tab, QAccessible::PropertyPage);
+    if (auto *box = qobject_cast<QLineEdit *>(object))
+        return boxInterface(box);
     return nullptr;
 }
 
