@@ -11,12 +11,12 @@ JOBS ?= $(shell nproc)
 # xmllint from libxml2-utils) and for drawing the SVG images they save in
 # another renderer (rsvg-convert from librsvg2-bin), and for trying the
 # window with a screen reader (`make a11y`: Orca, speech-dispatcher, the
-# AT-SPI bus and xdotool for the keys).
+# AT-SPI bus, xdotool for the keys and xset to keep them from repeating).
 PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
            fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core qt6-translations-l10n \
            xvfb xauth locales desktop-file-utils appstream dpkg-dev \
            lintian devscripts man-db poppler-utils libxml2-utils librsvg2-bin \
-           orca speech-dispatcher at-spi2-core xdotool python3-pyatspi
+           orca speech-dispatcher at-spi2-core xdotool python3-pyatspi x11-xserver-utils
 
 # apt-get directly as root, through sudo otherwise.
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
