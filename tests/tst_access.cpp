@@ -39,18 +39,10 @@ void TestAccess::readsBoxText_data()
     QTest::newRow("word at the end, as -1") << "21000" << -1 << Query::At << w << "21000" << 0 << 5;
     QTest::newRow("word in an empty box") << "" << 0 << Query::At << w << "" << 0 << 0;
     QTest::newRow("word of a decimal") << "0.3" << 1 << Query::At << w << "0.3" << 0 << 3;
-    QTest::newRow("blank between words") << "1 23" << 1 << Query::At << w << " " << 1 << 2;
     QTest::newRow("word before the end") << "1 23" << 4 << Query::Before << w << "23" << 2 << 4;
-    QTest::newRow("word before a word") << "1 23" << 2 << Query::Before << w << " " << 1 << 2;
-    QTest::newRow("nothing before the start") << "100" << 0 << Query::Before << w << "" << 0 << 0;
-    QTest::newRow("word after a word") << "1 23" << 0 << Query::After << w << " " << 1 << 2;
     QTest::newRow("nothing after the last word") << "1 23" << 2 << Query::After << w << "" << 4 << 4;
-    QTest::newRow("nothing after an empty box") << "" << 0 << Query::After << w << "" << 0 << 0;
-    QTest::newRow("character") << "100" << 1 << Query::At << c << "0" << 1 << 2;
     QTest::newRow("no character at the end") << "100" << 3 << Query::At << c << "" << 3 << 3;
-    QTest::newRow("last character before the end") << "100" << 3 << Query::Before << c << "0" << 2 << 3;
     QTest::newRow("line at the end") << "0.3" << 3 << Query::At << l << "0.3" << 0 << 3;
-    QTest::newRow("line in an empty box") << "" << 0 << Query::At << l << "" << 0 << 0;
     QTest::newRow("sentence at the end") << "1e-5" << 4 << Query::At << s << "1e-5" << 0 << 4;
     QTest::newRow("attributes cover the value") << "100" << 3 << Query::Attributes << 0 << "" << 0 << 3;
     QTest::newRow("attributes of an empty box") << "" << 0 << Query::Attributes << 0 << "" << 0 << 0;
