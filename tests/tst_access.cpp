@@ -41,6 +41,7 @@ void TestAccess::readsBoxText_data()
     QTest::newRow("word of a decimal") << "0.3" << 1 << Query::At << w << "0.3" << 0 << 3;
     QTest::newRow("word before the end") << "1 23" << 4 << Query::Before << w << "23" << 2 << 4;
     QTest::newRow("nothing after the last word") << "1 23" << 2 << Query::After << w << "" << 4 << 4;
+    QTest::newRow("a character") << "100" << 1 << Query::At << c << "0" << 1 << 2;
     QTest::newRow("no character at the end") << "100" << 3 << Query::At << c << "" << 3 << 3;
     QTest::newRow("line at the end") << "0.3" << 3 << Query::At << l << "0.3" << 0 << 3;
     QTest::newRow("sentence at the end") << "1e-5" << 4 << Query::At << s << "1e-5" << 0 << 4;
@@ -56,9 +57,9 @@ void TestAccess::readsBoxText()
     QFETCH(Query, query);
     QFETCH(int, boundary);
     run({"Edit1=" + text});
-    QAccessibleTextInterface *box =
-        QAccessible::queryAccessibleInterface(find<QLineEdit>("Edit1"))->textInterface();
-    QVERIFY(box);
+    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(find<QLineEdit>("Edit1"));
+    QAccessibleTextInterface *box = read->textInterface();
+    QVERIFY(box && read->editableTextInterface() && !read->valueInterface());
     QCOMPARE(box->text(0, box->characterCount()), text);
     const auto type = static_cast<QAccessible::TextBoundaryType>(boundary);
     int start = -9, end = -9;
