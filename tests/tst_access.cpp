@@ -21,6 +21,7 @@ private slots:
     void namesControls();
     void marksTheChoice_data();
     void marksTheChoice();
+    void keepsTheFocus();
 };
 
 void TestAccess::readsBoxText_data()
@@ -36,7 +37,7 @@ void TestAccess::readsBoxText_data()
     const int c = QAccessible::CharBoundary, w = QAccessible::WordBoundary;
     const int s = QAccessible::SentenceBoundary, l = QAccessible::LineBoundary;
     QTest::newRow("word at the end") << "100" << 3 << Query::At << w << "100" << 0 << 3;
-    QTest::newRow("word at the end, as -1") << "21000" << -1 << Query::At << w << "21000" << 0 << 5;
+    QTest::newRow("last word, at -1") << "1 23" << -1 << Query::At << w << "23" << 2 << 4;
     QTest::newRow("word in an empty box") << "" << 0 << Query::At << w << "" << 0 << 0;
     QTest::newRow("word of a decimal") << "0.3" << 1 << Query::At << w << "0.3" << 0 << 3;
     QTest::newRow("word before the end") << "1 23" << 4 << Query::Before << w << "23" << 2 << 4;
@@ -162,6 +163,13 @@ void TestAccess::marksTheChoice()
     QVERIFY(popup->isVisible());
     QCOMPARE(popup->activeAction() ? popup->activeAction()->objectName() : QString(), checked);
     popup->close();
+}
+
+// Without a screen reader listening, a press leaves the focus where it was.
+void TestAccess::keepsTheFocus()
+{
+    run({"Edit1<Return"});
+    QVERIFY(find<QLineEdit>("Edit1")->hasFocus());
 }
 
 QTEST_MAIN(TestAccess)
