@@ -84,7 +84,8 @@ class Desktop:
         number = self.display.lstrip(":")
         if os.path.exists(f"/tmp/.X11-unix/X{number}"):
             raise Failure(f"display {self.display} is taken: choose another with --display")
-        self.start("xvfb", ["Xvfb", self.display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"])
+        self.start("xvfb", ["Xvfb", self.display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                            "-ardelay", "65000", "-arinterval", "65000"])
         wait_for("X display " + self.display,
                  lambda: os.path.exists(f"/tmp/.X11-unix/X{number}"), 10)
         # A key whose release the screen reader holds back must not repeat.
