@@ -10,12 +10,16 @@ JOBS ?= $(shell nproc)
 # and images the tests write (pdftotext and pdfinfo from poppler-utils,
 # xmllint from libxml2-utils) and for drawing the SVG images they save in
 # another renderer (rsvg-convert from librsvg2-bin), for writing the
-# guide as HTML (pandoc) and checking it in a browser (chromium, python3).
+# guide as HTML (pandoc) and checking it in a browser (chromium, python3),
+# and for trying the window with a screen reader (`make a11y`: Orca,
+# speech-dispatcher, the AT-SPI bus, xdotool for the keys and xset to keep
+# them from repeating).
 PACKAGES = cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev \
            fonts-ipafont-gothic fonts-ipafont-mincho fonts-dejavu-core qt6-translations-l10n \
            xvfb xauth locales desktop-file-utils appstream dpkg-dev \
            lintian devscripts man-db poppler-utils libxml2-utils librsvg2-bin \
-           pandoc chromium python3
+           pandoc chromium python3 \
+           orca speech-dispatcher at-spi2-core xdotool python3-pyatspi x11-xserver-utils
 
 # apt-get directly as root, through sudo otherwise.
 SUDO = $(if $(filter 0,$(shell id -u)),,sudo)
@@ -59,6 +63,14 @@ deps:
 	$(call install_missing,$(PACKAGES))
 	@locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$$' || \
 	    $(SUDO) localedef -i de_DE -f UTF-8 de_DE.UTF-8
+
+# A blind engineer's tasks with Orca: real keys into the window on a
+# private headless desktop, checked against what Orca speaks. Every
+# process it starts is ended; A11Y_DISPLAY must be a free X display.
+A11Y_DISPLAY ?= :62
+.PHONY: a11y
+a11y: build
+	python3 tools/a11y/check.py $(BUILD_DIR)/tavrel --display $(A11Y_DISPLAY)
 
 # Every tab and the diagram window at screen scale 1, and the same set at
 # scale 2 in scale-2/, on a headless screen of 1280 x 1024 pixels; one

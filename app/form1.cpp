@@ -64,6 +64,16 @@ void useToolkitTranslations()
         QCoreApplication::installTranslator(translator);
 }
 
+// The number a box holds; none for a text that is no number.
+std::optional<double> valueIn(const QLineEdit *box)
+{
+    try {
+        return StrToFloat(box->text().toStdString());
+    } catch (const EConvertError &) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 TForm1::TForm1(QWidget *parent) : QWidget(parent)
@@ -139,14 +149,24 @@ void TForm1::buildMaterialMenu()
     for (std::size_t entry = 0; entry < kMaterialPresets.size(); ++entry) {
         QAction *action = PopupMenu2->addAction(QString::fromUtf8(kMaterialPresets[entry].caption));
         action->setObjectName(QString::fromLatin1(kMaterialPresets[entry].item));
+        action->setCheckable(true);
         connect(action, &QAction::triggered, this, guarded(this, [this, entry] { chooseMaterial(entry); }));
     }
     // The menu replaces the usual edit menu on the three modulus boxes only.
     modulusBoxes_ = {TabSheet1->controls().edit(QStringLiteral("Edit2")),
                      TabSheet1->controls().edit(QStringLiteral("Edit3")),
                      TabSheet2->controls().edit(QStringLiteral("Edit23"))};
-    for (QLineEdit *box : modulusBoxes_)
+    for (QLineEdit *box : modulusBoxes_) {
+        // The material whose modulus the box holds is checked.
+        connect(box, &QWidget::customContextMenuRequested, this, [this, box] {
+            const std::optional<double> modulus = valueIn(box);
+            for (std::size_t entry = 0; entry < kMaterialPresets.size(); ++entry)
+                PopupMenu2->actions()
+                    .at(static_cast<int>(entry))
+                    ->setChecked(modulus == kMaterialPresets[entry].modulus);
+        });
         offerMenu(box, PopupMenu2);
+    }
 }
 
 // At the designed position when the whole frame fits there on the screen;

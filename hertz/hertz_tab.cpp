@@ -207,6 +207,8 @@ HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
         QAction *action = PopupMenu1->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
         action->setEnabled(item.handler != nullptr);
+        action->setCheckable(true);
+        action->setChecked(item.handler == &HertzTab::N1Click);
         if (item.handler)
             connect(action, &QAction::triggered, this,
                     guarded(this, [this, h = item.handler] { (this->*h)(); }));
@@ -245,6 +247,8 @@ void HertzTab::N5Click()
 void HertzTab::selectContactKind(const ContactLook &look)
 {
     contactKind_ = look.kind;
+    for (QAction *action : PopupMenu1->actions())
+        action->setChecked(action->text() == contactKindName(look.kind));
     setCaption(controls_.label(QStringLiteral("Label1")), QString::fromUtf8(look.title));
     QWidget *picture = controls_.widget(QString::fromLatin1(look.picture));
     QWidget *otherPicture = controls_.widget(QString::fromLatin1(look.otherPicture));

@@ -1,5 +1,6 @@
 #include "ui/access.h"
 
+#include "ui/box_access.h"
 #include "ui/calc_tab.h"
 #include "ui/describe.h"
 #include "ui/keyboard.h"
@@ -7,6 +8,7 @@
 
 #include <QAccessibleWidget>
 #include <QFocusFrame>
+#include <QLineEdit>
 #include <QMenu>
 
 #include <mutex>
@@ -101,8 +103,12 @@ QAccessibleInterface *interfaceFor(const QString &, QObject *object)
     auto *widget = qobject_cast<QWidget *>(object);
     if (widget && mainWindowClass && widget->metaObject()->inherits(mainWindowClass))
         return new ShownChildren(widget, QAccessible::Window);
+    // A tab is a tab's page, not a panel: Orca reads out every label of a
+    // panel whenever the focus enters it, every result again.
     if (auto *tab = qobject_cast<CalculatorTab *>(object))
-        return new ShownChildren(tab, QAccessible::Pane);
+        return new ShownChildren(tab, QAccessible::PropertyPage);
+    if (auto *box = qobject_cast<QLineEdit *>(object))
+        return boxInterface(box);
     return nullptr;
 }
 

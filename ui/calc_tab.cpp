@@ -3,6 +3,8 @@
 #include "ui/stale_look.h"
 #include "ui/tab_text.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
@@ -29,9 +31,9 @@ std::function<QDateTime()> &pressClock()
 
 // A result, or a box that holds one, marked as current or not: its
 // tooltip, its name and its look.
-void markStale(QWidget *field, bool stale)
+void markStale(QWidget *field, bool stale, bool computed = false)
 {
-    markCurrent(field, !stale);
+    markCurrent(field, !stale, computed);
     showStale(field, stale);
 }
 
@@ -88,6 +90,7 @@ void CalculatorTab::watchInputs()
 void CalculatorTab::useComputeButton(QPushButton *button)
 {
     computeButton_ = button;
+    button->setAccessibleName(spokenCaption(button->text()));
     pressOnReturn(controls_, button);
 }
 
@@ -97,7 +100,7 @@ void CalculatorTab::showWhetherCurrent()
     // empty, and a box holds what was typed.
     const bool stale = resultsState() == ResultsState::Changed;
     for (QWidget *field : std::as_const(results_))
-        markStale(field, stale);
+        markStale(field, stale, resultsState() == ResultsState::Current);
     // A box is marked only where it holds a result, and unmarked once.
     for (QLineEdit *box : controls_.inputs()) {
         const bool boxStale = stale && showsResult(box);
@@ -109,8 +112,14 @@ void CalculatorTab::showWhetherCurrent()
         else
             staleBoxes_.removeOne(box);
     }
-    if (computeButton_)
-        showPressDue(computeButton_, stale);
+    if (!computeButton_)
+        return;
+    showPressDue(computeButton_, stale);
+    // Current results are listed in the button's description, which a
+    // screen reader reads when the focus comes to the button.
+    if (!stale)
+        computeButton_->setAccessibleDescription(
+            resultsState() == ResultsState::Current ? resultsSummary(results_) : QString());
 }
 
 void CalculatorTab::setKeyboardOrder(const QList<const char *> &names)
@@ -134,8 +143,21 @@ void CalculatorTab::rememberPress()
 {
     pressed_ = now();
     pressedAt_ = pressClock()();
-    announceResults(results_);
     emit pressStateChanged();
+    announceResults(results_);
+    bringFocusToResults();
+}
+
+// A screen reader speaks what gets the focus, and nothing that changes
+// elsewhere: with one listening, a press from a box brings the focus to
+// the compute button, which lists the results, and a press of the button
+// to the first result. Shift+Tab goes back.
+void CalculatorTab::bringFocusToResults()
+{
+    QWidget *from = QApplication::focusWidget();
+    if (!QAccessible::isActive() || !computeButton_ || results_.isEmpty() || !isAncestorOf(from))
+        return;
+    (from == computeButton_ ? results_.first() : computeButton_)->setFocus(Qt::OtherFocusReason);
 }
 
 void CalculatorTab::forgetPress()

@@ -125,6 +125,7 @@ private:
     Snapshot now() const;
     // Shows each result, and the compute button, as current or not.
     void showWhetherCurrent();
+    void bringFocusToResults();
 
     std::optional<Snapshot> pressed_;
     QDateTime pressedAt_;

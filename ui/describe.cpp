@@ -31,6 +31,7 @@ constexpr const char *kStaleProperty = "tavrelStale";
 constexpr const char *kCaptionProperty = "tavrelCaptionLabel";
 constexpr const char *kCaptionedProperty = "tavrelCaptioned";
 constexpr const char *kResultProperty = "tavrelResult";
+constexpr const char *kComputedProperty = "tavrelComputed";
 
 constexpr const char *kStaleMessage = "入力が変更されています。計算を押すと更新されます。";
 // Said after the name of a result that is not current.
@@ -174,22 +175,29 @@ QString captionName(const QWidget *control)
 
 void nameControl(QWidget *control)
 {
-    const auto *caption = objectIn<QLabel>(control, kCaptionProperty);
+    auto *caption = objectIn<QLabel>(control, kCaptionProperty);
     if (!caption)
         return;
     const bool stale = showsStaleText(control);
     const QString staleName = stale ? QString::fromUtf8(kStaleName) : QString();
     const QString staleMessage = stale ? QString::fromUtf8(kStaleMessage) : QString();
+    const QString value = textOf(control).trimmed(), unit = unitOf(control);
     if (!control->property(kResultProperty).toBool()) {
-        rename(control, captionName(control) + staleName, staleMessage);
+        // A screen reader reads a box by the label that captions it.
+        const QString name =
+            spokenCaption(caption->text()) + (unit.isEmpty() ? QString() : " [" + unit + "]");
+        caption->setAccessibleName(name);
+        rename(control, name + staleName, staleMessage);
         return;
     }
     // The unit is said after the value, in place of the caption's
     // bracketed one (or its ditto mark); the days carry theirs already.
-    static const QRegularExpression bracketed(QStringLiteral("\\[[^\\]]*\\]"));
-    const QString value = textOf(control).trimmed(), unit = unitOf(control);
-    QStringList name{accessibleNameFrom(QString(caption->text()).remove(bracketed))};
-    name << (value.isEmpty() ? QStringLiteral("未計算") : value);
+    QStringList name{spokenCaption(caption->text())};
+    // Empty after a press, the result does not apply to the inputs.
+    const bool computed = control->property(kComputedProperty).toBool();
+    name << (!value.isEmpty() ? value
+             : computed       ? QStringLiteral("この条件では計算しません")
+                              : QStringLiteral("未計算"));
     if (!value.isEmpty() && !value.endsWith(unit))
         name << unit;
     // Said after the name: that the result is not current, else its value
@@ -207,6 +215,14 @@ void announceResults(const QList<QWidget *> &results)
         QAccessibleValueChangeEvent event(result, textOf(result).trimmed());
         QAccessible::updateAccessibility(&event);
     }
+}
+
+QString resultsSummary(const QList<QWidget *> &results)
+{
+    QStringList names;
+    for (const QWidget *result : results)
+        names << result->accessibleName();
+    return names.join(QStringLiteral("、"));
 }
 
 void describeChoices(QButtonGroup *items, const QString &frame, const QStringList &names,
@@ -229,6 +245,17 @@ QString unitOf(const QWidget *control)
     return QString::fromUtf8(unitsOf(control).unit) + perLength(control);
 }
 
+// A caption as it is read, without its bracketed unit and without the
+// blanks that space its Japanese words out on the screen: a voice would
+// read 「荷 重」 as two words.
+QString spokenCaption(const QString &caption)
+{
+    static const QRegularExpression bracketed(QStringLiteral("\\[[^\\]]*\\]"));
+    static const QRegularExpression spread(QStringLiteral(
+        "(?<=[\\p{Han}\\p{Hiragana}\\p{Katakana}ー]) +(?=[\\p{Han}\\p{Hiragana}\\p{Katakana}ー])"));
+    return accessibleNameFrom(QString(caption).remove(bracketed)).remove(spread);
+}
+
 // "球半径  R1[mm] = " is read out as "球半径 R1[mm]", "(日数 =    )" as "日数".
 QString accessibleNameFrom(const QString &caption)
 {
@@ -236,9 +263,10 @@ QString accessibleNameFrom(const QString &caption)
     return caption.simplified().remove(ends);
 }
 
-void markCurrent(QWidget *field, bool current)
+void markCurrent(QWidget *field, bool current, bool computed)
 {
     field->setProperty(kStaleProperty, !current);
+    field->setProperty(kComputedProperty, computed);
     field->setToolTip(toolTipFor(field, textOf(field)));
     nameControl(field);
 }

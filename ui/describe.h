@@ -71,6 +71,9 @@ void nameControl(QWidget *control);
 // even where the text is as before.
 void announceResults(const QList<QWidget *> &results);
 
+// The names of `results` in one line, as a screen reader reads them in turn.
+QString resultsSummary(const QList<QWidget *> &results);
+
 // Names the frame of a radio group and each of its items for what it
 // picks, and says in each item's description what picking it changes on
 // the tab.
@@ -86,10 +89,15 @@ QString unitOf(const QWidget *control);
 // The name a screen reader gives a control captioned `caption`.
 QString accessibleNameFrom(const QString &caption);
 
+// A caption or a button's text as a voice reads it: 「荷  重  P[kg] = 」 as
+// 「荷重 P」, without the unit and the blanks that space Japanese words out.
+QString spokenCaption(const QString &caption);
+
 // Marks whether a result field's text still belongs to the inputs. A field
 // whose text does not says so in its tooltip and, after its name, 「未更新」;
-// an empty field says nothing.
-void markCurrent(QWidget *field, bool current);
+// an empty field says nothing. A field left empty by the press that
+// `computed` the inputs says that its result does not apply to them.
+void markCurrent(QWidget *field, bool current, bool computed = false);
 
 // True while the control shows a text that no longer belongs to the inputs.
 bool showsStaleText(const QWidget *control);

@@ -2,6 +2,8 @@
 
 #include "core/num/numtext.h"
 #include "core/num/paste_text.h"
+#include "ui/box_access.h"
+#include "ui/describe.h"
 #include "ui/popups.h"
 #include "ui/textlabel.h"
 
@@ -31,7 +33,7 @@ double readNumber(QLineEdit *box)
         return StrToFloat(box->text().toStdString());
     } catch (const EConvertError &e) {
         const QString hint = box->isEnabled() ? QString() : box->property(kEnableHintProperty).toString();
-        std::string message = conversionMessage(e, box->accessibleName().toStdString(), hint.toStdString());
+        std::string message = conversionMessage(e, captionName(box).toStdString(), hint.toStdString());
         // Full-width digits look like a number but are not read as one.
         if (hasFullWidth(e.text()))
             message += "全角の文字が含まれています。半角で入力してください。";
@@ -43,7 +45,7 @@ void refuseInputs(const QString &message, const QList<QLineEdit *> &boxes)
 {
     QStringList names;
     for (const QLineEdit *box : boxes)
-        names << QStringLiteral("「%1」").arg(box->accessibleName());
+        names << QStringLiteral("「%1」").arg(captionName(box));
     QString text = message;
     if (message.contains(QLatin1String("%2"))) {
         for (const QString &name : names)
@@ -84,9 +86,11 @@ void runHandler(QWidget *window, const std::function<void()> &handler)
     try {
         handler();
     } catch (const InputError &e) {
-        showErrorBox(window, QString::fromStdString(e.what()));
+        const QString message = QString::fromStdString(e.what());
+        showErrorBox(window, message);
         // A disabled box takes no focus; its message says what enables it.
         if (QLineEdit *box = e.box()) {
+            markRefused(box, message);
             box->activateWindow();
             box->setFocus(Qt::OtherFocusReason);
             box->selectAll();

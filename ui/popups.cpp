@@ -26,6 +26,11 @@ void offerMenu(QWidget *owner, QMenu *menu)
     QObject::connect(owner, &QWidget::customContextMenuRequested, menu, [owner, menu](const QPoint &pos) {
         adoptWindowLook(menu);
         menu->popup(owner->mapToGlobal(pos));
+        // A menu opens on its checked item, which a screen reader then reads.
+        for (QAction *action : menu->actions()) {
+            if (action->isChecked())
+                menu->setActiveAction(action);
+        }
     });
 }
 
