@@ -189,8 +189,8 @@ def main():
     args = parser.parse_args()
     contact_meshes = [contact.MeshSize(label, int(n), args.contact_core, args.contact_growth)
                       for label, n in zip(("coarse", "medium", "fine"), args.contact_meshes.split(","))]
-    beam_meshes = [beams.BeamMesh(label, int(spec.split(":")[0]), int(spec.split(":")[1]))
-                   for label, spec in zip(("coarse", "medium", "fine"), args.beam_meshes.split(","))]
+    beam_meshes = [beams.BeamMesh(label, int(counts.split(":")[0]), int(counts.split(":")[1]))
+                   for label, counts in zip(("coarse", "medium", "fine"), args.beam_meshes.split(","))]
 
     rows = []
     for study in studies(args.set):
