@@ -27,6 +27,14 @@ QString place(double x)
     return shown(kPatternThreeDecimals, x);
 }
 
+// L/δ with one decimal where that shows it to three digits or more, else
+// in the scientific pattern (a deflection far beyond the span in extreme
+// inputs gives a ratio that one decimal would show as 0.0).
+QString spanRatio(double ratio)
+{
+    return ratio >= 100 && ratio < 1e12 ? shown(kPatternOneDecimal, ratio) : shown(kPatternScientific, ratio);
+}
+
 QString supportName(EndSupport support)
 {
     switch (support) {
@@ -94,7 +102,7 @@ QStringList beamCheckLines(const BeamPress &press)
                  .arg(shown(kPatternTwoDecimals, std::abs(v.value)), at);
     lines << (std::isinf(c.spanOverDeflection) ? QStringLiteral("L/δmax：はりがたわまないため求めません")
                                                : QStringLiteral("L/δmax = %1（δmax はスパンの 1/%1）")
-                                                     .arg(shown(kPatternOneDecimal, c.spanOverDeflection)));
+                                                     .arg(spanRatio(c.spanOverDeflection)));
     return lines;
 }
 
