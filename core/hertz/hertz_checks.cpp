@@ -24,11 +24,10 @@ double vonMisesOnAxis(ContactKind kind, double nu, double z)
 
 ContactSmallness contactSmallness(ContactKind kind, const HertzInput &in, double contactSize)
 {
-    ContactSmallness c{contactSize / in.R1, std::nullopt, true};
-    if (kind == ContactKind::SphereOnSphere)
-        c.overR2 = contactSize / std::abs(in.size2);
-    c.small = c.overR1 <= kSmallContact && c.overR2.value_or(0) <= kSmallContact;
-    return c;
+    const double overR1 = contactSize / in.R1;
+    const std::optional<double> overR2 =
+        kind == ContactKind::SphereOnSphere ? std::optional(contactSize / std::abs(in.size2)) : std::nullopt;
+    return {overR1, overR2, overR1 <= kSmallContact && overR2.value_or(0) <= kSmallContact};
 }
 
 ShearPeak largestVonMises(ContactKind kind, double nu, double depth)
