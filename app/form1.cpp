@@ -153,9 +153,8 @@ void TForm1::buildMaterialMenu()
         connect(action, &QAction::triggered, this, guarded(this, [this, entry] { chooseMaterial(entry); }));
     }
     // The menu replaces the usual edit menu on the three modulus boxes only.
-    modulusBoxes_ = {TabSheet1->controls().edit(QStringLiteral("Edit2")),
-                     TabSheet1->controls().edit(QStringLiteral("Edit3")),
-                     TabSheet2->controls().edit(QStringLiteral("Edit23"))};
+    modulusBoxes_ = {TabSheet1->bound().box(HertzField::E1), TabSheet1->bound().box(HertzField::E2),
+                     TabSheet2->bound().box(BeamField::E)};
     for (QLineEdit *box : modulusBoxes_) {
         // The material whose modulus the box holds is checked.
         connect(box, &QWidget::customContextMenuRequested, this, [this, box] {

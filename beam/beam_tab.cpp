@@ -2,6 +2,7 @@
 
 #include "core/beam/beam_cases.h"
 #include "core/beam/beam_fields.h"
+#include "core/beam/beam_model.h"
 #include "core/num/numtext.h"
 #include "ui/describe.h"
 #include "ui/fields.h"
@@ -63,28 +64,39 @@ constexpr std::array kLayout = {
     ControlSpec{"Button2", K::Button, 424, 363, 75, 25, "計   算"},
 };
 
-// Boxes and result fields with their captions, inputs first.
-constexpr CaptionSpec kCaptions[] = {
-    {"Edit23", "Label57", Quantity::Modulus},
-    {"Edit12", "Label41", Quantity::Length},
-    {"Edit24", "Label60", Quantity::Length},
-    {"Edit13", "Label42", Quantity::Length},
-    {"Edit14", "Label43", Quantity::Load, "Label53"},
-    {"Edit15", "Label44", Quantity::Length},
-    {"Edit16", "Label45", Quantity::Length},
-    {"Edit17", "Label46", Quantity::Length},
-    {"Edit18", "Label47", Quantity::Length},
-    {"Edit19", "Label48", Quantity::SecondMoment},
-    {"Edit20", "Label49", Quantity::Moment},
-    {"Edit21", "Label50", Quantity::Stress},
-    {"Edit22", "Label51", Quantity::Length},
+// The boxes and result fields bound to the calculator's fields, with the
+// labels that caption them, inputs first.
+constexpr std::array kBindings = {
+    FieldBinding<BeamField>{BeamField::E, "Edit23", "Label57"},
+    FieldBinding<BeamField>{BeamField::L, "Edit12", "Label41"},
+    FieldBinding<BeamField>{BeamField::L1, "Edit24", "Label60"},
+    FieldBinding<BeamField>{BeamField::X, "Edit13", "Label42"},
+    FieldBinding<BeamField>{BeamField::P, "Edit14", "Label43"},
+    FieldBinding<BeamField>{BeamField::B1, "Edit15", "Label44"},
+    FieldBinding<BeamField>{BeamField::H1, "Edit16", "Label45"},
+    FieldBinding<BeamField>{BeamField::B2, "Edit17", "Label46"},
+    FieldBinding<BeamField>{BeamField::H2, "Edit18", "Label47"},
+    FieldBinding<BeamField>{BeamField::I, "Edit19", "Label48"},
+    FieldBinding<BeamField>{BeamField::Mmax, "Edit20", "Label49"},
+    FieldBinding<BeamField>{BeamField::SigmaMax, "Edit21", "Label50"},
+    FieldBinding<BeamField>{BeamField::Delta, "Edit22", "Label51"},
 };
+
+// The two selections, the picture beside them, the load's unit and the
+// compute button.
+constexpr const char *kLoadCaseGroup = "RadioGroup1", *kSectionGroup = "RadioGroup2", *kPicture = "Image2",
+                     *kLoadUnit = "Label53", *kCompute = "Button2";
+
+// The designed keyboard order.
+constexpr std::array kKeyboardOrder = {"RadioGroup1", "RadioGroup2", "Edit12", "Edit13", "Edit14", "Edit15",
+                                       "Edit16",      "Edit17",      "Edit18", "Edit19", "Edit20", "Edit21",
+                                       "Edit22",      "Button2",     "Edit23", "Edit24"};
 // clang-format on
 
 // What each section kind shows: its name (in the copy of the tab, the radio
 // items and the message of a disabled box), the captions of the first
 // dimension, the inner dimension and the inner height (nullptr: left as it
-// is), and which of the dimension boxes Edit15 to Edit18 are enabled.
+// is), and which of the dimension boxes b1, h1, b2 and h2 are enabled.
 struct SectionLook {
     const char *name;
     const char *label44, *label46, *label47;
@@ -102,44 +114,29 @@ constexpr std::array kSectionLooks = {
 
 // What the user is told of inputs that describe no real beam, and the
 // boxes concerned (no box at all: the section's dimension boxes).
-using BeamFaultLook = FaultLook<BeamFault>;
+using BeamFaultLook = FaultLook<BeamFault, BeamField>;
 constexpr const char *kInnerOutside =
     "%1は 0 以上で%2より小さい値にしてください。中空断面の内側の寸法は外側より小さくなければなりません。";
 // clang-format off
 constexpr std::array kFaultLooks = {
-    BeamFaultLook{BeamFault::ModulusNotPositive, kMustBePositive, {"Edit23"}},
-    BeamFaultLook{BeamFault::SpanNotPositive, kMustBePositive, {"Edit12"}},
+    BeamFaultLook{BeamFault::ModulusNotPositive, kMustBePositive, {BeamField::E}},
+    BeamFaultLook{BeamFault::SpanNotPositive, kMustBePositive, {BeamField::L}},
     BeamFaultLook{BeamFault::LoadOffSpan,
-              "%1は 0 以上%2以下の値にしてください。荷重の位置がはりの外にあります。", {"Edit24", "Edit12"}},
+              "%1は 0 以上%2以下の値にしてください。荷重の位置がはりの外にあります。", {BeamField::L1, BeamField::L}},
     BeamFaultLook{BeamFault::PointOffSpan,
-              "%1は 0 以上%2以下の値にしてください。たわみを求める位置がはりの外にあります。", {"Edit13", "Edit12"}},
-    BeamFaultLook{BeamFault::InnerWidthOutside, kInnerOutside, {"Edit17", "Edit15"}},
-    BeamFaultLook{BeamFault::InnerHeightOutside, kInnerOutside, {"Edit18", "Edit16"}},
-    BeamFaultLook{BeamFault::InnerDiameterOutside, kInnerOutside, {"Edit17", "Edit15"}},
+              "%1は 0 以上%2以下の値にしてください。たわみを求める位置がはりの外にあります。", {BeamField::X, BeamField::L}},
+    BeamFaultLook{BeamFault::InnerWidthOutside, kInnerOutside, {BeamField::B2, BeamField::B1}},
+    BeamFaultLook{BeamFault::InnerHeightOutside, kInnerOutside, {BeamField::H2, BeamField::H1}},
+    BeamFaultLook{BeamFault::InnerDiameterOutside, kInnerOutside, {BeamField::B2, BeamField::B1}},
     BeamFaultLook{BeamFault::SectionNotPositive,
               "%1の値では断面二次モーメント I か断面係数 Z が 0 以下になり、断面になりません。", {}},
-    BeamFaultLook{BeamFault::TypedINotPositive, kMustBePositive, {"Edit19"}},
-    BeamFaultLook{BeamFault::TypedZNotPositive, kMustBePositive, {"Edit18"}},
+    BeamFaultLook{BeamFault::TypedINotPositive, kMustBePositive, {BeamField::I}},
+    BeamFaultLook{BeamFault::TypedZNotPositive, kMustBePositive, {BeamField::H2}},
 };
 // clang-format on
 
-// The boxes a press reads, in the order it reads them: every box, enabled
-// or not, so that an unreadable text anywhere stops the press before
-// anything is written.
-constexpr std::array kInputBoxes = {
-    InputBox<BeamInput>{&BeamInput::E, "Edit23"},  InputBox<BeamInput>{&BeamInput::L, "Edit12"},
-    InputBox<BeamInput>{&BeamInput::L1, "Edit24"}, InputBox<BeamInput>{&BeamInput::x, "Edit13"},
-    InputBox<BeamInput>{&BeamInput::P, "Edit14"},  InputBox<BeamInput>{&BeamInput::b1, "Edit15"},
-    InputBox<BeamInput>{&BeamInput::h1, "Edit16"}, InputBox<BeamInput>{&BeamInput::b2, "Edit17"},
-    InputBox<BeamInput>{&BeamInput::h2, "Edit18"}, InputBox<BeamInput>{&BeamInput::typedI, "Edit19"},
-};
-
-// The boxes of the results, by the result each shows.
-constexpr std::array kResultBoxes = {
-    std::pair{BeamResultField::I, "Edit19"}, std::pair{BeamResultField::Mmax, "Edit20"},
-    std::pair{BeamResultField::SigmaMax, "Edit21"}, std::pair{BeamResultField::Delta, "Edit22"}};
-
-constexpr const char *kDimensionBoxes[] = {"Edit15", "Edit16", "Edit17", "Edit18"};
+// The dimension boxes, in the order of a section look's enabled boxes.
+constexpr std::array kDimensionBoxes = {BeamField::B1, BeamField::H1, BeamField::B2, BeamField::H2};
 
 // For a disabled dimension box's message: the sections that enable it, as
 // 断面で「中実長方形」「中空長方形」か「中実円形」.
@@ -165,8 +162,8 @@ void describeSelections(const Controls &controls)
         loadCases << QString::fromUtf8(traits.name);
         units << QStringLiteral("荷重 P の単位: %1").arg(QString::fromUtf8(traits.loadUnit));
     }
-    describeChoices(controls.radioItems(QStringLiteral("RadioGroup1")), QStringLiteral("支持・荷重条件"),
-                    loadCases, units);
+    describeChoices(controls.radioItems(QString::fromLatin1(kLoadCaseGroup)),
+                    QStringLiteral("支持・荷重条件"), loadCases, units);
     QStringList sections, inputs;
     for (std::size_t kind = 0; kind < kSectionLooks.size(); ++kind) {
         const SectionLook &look = kSectionLooks[kind];
@@ -182,7 +179,7 @@ void describeSelections(const Controls &controls)
         sections << QString::fromUtf8(look.name);
         inputs << QStringLiteral("入力する値: %1").arg(typed.join(QStringLiteral("、")));
     }
-    describeChoices(controls.radioItems(QStringLiteral("RadioGroup2")), QStringLiteral("断面"), sections,
+    describeChoices(controls.radioItems(QString::fromLatin1(kSectionGroup)), QStringLiteral("断面"), sections,
                     inputs);
 }
 
@@ -204,17 +201,21 @@ BeamTab::BeamTab(QWidget *parent) : CalculatorTab(parent)
     setFont(font);
     setFontColour(this, Qt::black);
     controls_ = buildControls(this, kLayout);
-    describe(kCaptions);
-    for (std::size_t i = 0; i < std::size(kDimensionBoxes); ++i) {
-        QLineEdit *box = controls_.edit(QString::fromLatin1(kDimensionBoxes[i]));
+    bound_.bind(controls_, kBindings);
+    for (const BeamFieldSpec &field : kBeamFields)
+        describeField(bound_.control(field.id), bound_.caption(field.id), field.role == FieldRole::Result,
+                      field.name, field.quantity);
+    nameFields();
+    describe(bound_.all());
+    for (std::size_t i = 0; i < kDimensionBoxes.size(); ++i) {
+        QLineEdit *box = bound_.box(kDimensionBoxes[i]);
         box->setEnabled(kSectionLooks[0].enabled[i]);
         setEnableHint(box, enablingSections(i));
     }
     describeSelections(controls_);
-    controls_.widget(QStringLiteral("Image2"))->setAccessibleName(QStringLiteral("支持・荷重条件と断面の図"));
-    setKeyboardOrder({"RadioGroup1", "RadioGroup2", "Edit12", "Edit13", "Edit14", "Edit15", "Edit16",
-                      "Edit17", "Edit18", "Edit19", "Edit20", "Edit21", "Edit22", "Button2", "Edit23",
-                      "Edit24"});
+    controls_.widget(QString::fromLatin1(kPicture))
+        ->setAccessibleName(QStringLiteral("支持・荷重条件と断面の図"));
+    setKeyboardOrder({kKeyboardOrder.begin(), kKeyboardOrder.end()});
 
     auto onSelect = [this](const char *group, void (BeamTab::*handler)()) {
         connect(controls_.radioItems(QString::fromLatin1(group)), &QButtonGroup::idToggled, this,
@@ -223,48 +224,48 @@ BeamTab::BeamTab(QWidget *parent) : CalculatorTab(parent)
                         runHandler(this, [this, handler] { (this->*handler)(); });
                 });
     };
-    onSelect("RadioGroup1", &BeamTab::RadioGroup1Click);
-    onSelect("RadioGroup2", &BeamTab::RadioGroup2Click);
+    onSelect(kLoadCaseGroup, &BeamTab::RadioGroup1Click);
+    onSelect(kSectionGroup, &BeamTab::RadioGroup2Click);
 
-    QPushButton *button2 = controls_.button(QStringLiteral("Button2"));
+    QPushButton *button2 = controls_.button(QString::fromLatin1(kCompute));
     connect(button2, &QPushButton::clicked, this, guarded(this, [this] { Button2Click(); }));
     useComputeButton(button2);
 }
 
 void BeamTab::RadioGroup1Click()
 {
-    const int index = controls_.radioItems(QStringLiteral("RadioGroup1"))->checkedId();
+    const int index = controls_.radioItems(QString::fromLatin1(kLoadCaseGroup))->checkedId();
     if (index < 0)
         return;
     loadCase_ = static_cast<LoadCase>(index);
-    setCaption(controls_.label(QStringLiteral("Label53")), QString::fromUtf8(traitsOf(loadCase_).loadUnit));
+    setCaption(controls_.label(QString::fromLatin1(kLoadUnit)),
+               QString::fromUtf8(traitsOf(loadCase_).loadUnit));
+    nameFields();
     selectionChanged();
 }
 
 void BeamTab::RadioGroup2Click()
 {
-    const int index = controls_.radioItems(QStringLiteral("RadioGroup2"))->checkedId();
+    const int index = controls_.radioItems(QString::fromLatin1(kSectionGroup))->checkedId();
     if (index < 0)
         return;
     sectionKind_ = static_cast<SectionKind>(index);
     const SectionLook &look = kSectionLooks[static_cast<std::size_t>(index)];
-    const std::pair<const char *, const char *> captions[] = {
-        {"Label44", look.label44}, {"Label46", look.label46}, {"Label47", look.label47}};
-    for (const auto &[name, caption] : captions) {
+    const std::pair<BeamField, const char *> captions[] = {
+        {BeamField::B1, look.label44}, {BeamField::B2, look.label46}, {BeamField::H2, look.label47}};
+    for (const auto &[field, caption] : captions) {
         if (caption)
-            setCaption(controls_.label(QString::fromLatin1(name)), QString::fromUtf8(caption));
+            setCaption(bound_.caption(field), QString::fromUtf8(caption));
     }
     for (std::size_t i = 0; i < look.enabled.size(); ++i)
-        controls_.edit(QString::fromLatin1(kDimensionBoxes[i]))->setEnabled(look.enabled[i]);
-    // With I and Z typed in, the box of the inner height holds Z.
-    setQuantity(controls_.edit(QStringLiteral("Edit18")),
-                sectionKind_ == SectionKind::Typed ? Quantity::SectionModulus : Quantity::Length);
+        bound_.box(kDimensionBoxes[i])->setEnabled(look.enabled[i]);
+    nameFields();
     selectionChanged();
 }
 
 void BeamTab::Button2Click()
 {
-    BeamInput in = readInputs(controls_, kInputBoxes);
+    BeamInput in = readInputs(bound_, kBeamInputs);
     // With I and Z typed in, the box of the inner height holds Z.
     if (sectionKind_ == SectionKind::Typed)
         in.typedZ = in.h2;
@@ -273,9 +274,13 @@ void BeamTab::Button2Click()
         refuse(*fault);
     const BeamResult r = computeBeam(loadCase_, sectionKind_, in);
 
-    setCaption(controls_.label(QStringLiteral("Label51")), deflectionCaption(loadCase_, r.deflection));
-    for (const auto &[field, name] : kResultBoxes)
-        controls_.edit(QString::fromLatin1(name))->setText(QString::fromStdString(shownResult(r, field)));
+    setCaption(bound_.caption(BeamField::Delta), deflectionCaption(loadCase_, r.deflection));
+    setFieldWords(bound_.control(BeamField::Delta), deflectionWords(r.deflection),
+                  fieldOf(kBeamFields, BeamField::Delta).quantity);
+    for (const BeamFieldSpec &field : kBeamFields) {
+        if (field.pattern)
+            bound_.box(field.id)->setText(QString::fromStdString(shownResult(r, field.id)));
+    }
     lastPress_ = BeamPress{loadCase_, sectionKind_, in, r};
     rememberPress();
 }
@@ -288,7 +293,7 @@ QList<int> BeamTab::selections() const
 // I is worked out from the dimensions unless typed in.
 bool BeamTab::showsResult(const QLineEdit *box) const
 {
-    return box->objectName() == QLatin1String("Edit19") && sectionKind_ != SectionKind::Typed;
+    return box == bound_.box(BeamField::I) && sectionKind_ != SectionKind::Typed;
 }
 
 QList<std::pair<QString, QString>> BeamTab::selectionsInWords() const
@@ -300,16 +305,29 @@ QList<std::pair<QString, QString>> BeamTab::selectionsInWords() const
 
 void BeamTab::refuse(BeamFault fault) const
 {
-    refuseFault(kFaultLooks, fault, dimensionBoxes());
+    refuseFault(kFaultLooks, fault, bound_, dimensionBoxes());
 }
 
 QList<QLineEdit *> BeamTab::dimensionBoxes() const
 {
     const SectionLook &look = kSectionLooks[static_cast<std::size_t>(sectionKind_)];
-    std::array<const char *, std::size(kDimensionBoxes)> names{};
-    for (std::size_t i = 0; i < names.size(); ++i)
-        names[i] = look.enabled[i] ? kDimensionBoxes[i] : nullptr;
-    return boxesNamed(names);
+    QList<QLineEdit *> boxes;
+    for (std::size_t i = 0; i < kDimensionBoxes.size(); ++i) {
+        if (look.enabled[i])
+            boxes << bound_.box(kDimensionBoxes[i]);
+    }
+    return boxes;
+}
+
+void BeamTab::nameFields()
+{
+    // The results' words do not change with the selections; δ's change
+    // with the press.
+    for (const BeamFieldSpec &field : kBeamFields) {
+        if (field.role != FieldRole::Result)
+            setFieldWords(bound_.control(field.id), beamWords(loadCase_, sectionKind_, field.id),
+                          beamQuantity(loadCase_, sectionKind_, field.id));
+    }
 }
 
 } // namespace tavrel

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/beam/beam_calc.h"
+#include "core/beam/beam_model.h"
 #include "ui/calc_tab.h"
 
 #include <optional>
@@ -27,6 +28,8 @@ public:
     explicit BeamTab(QWidget *parent = nullptr);
 
     const std::optional<BeamPress> &lastPress() const { return lastPress_; }
+    // The boxes and result fields by the calculator's fields.
+    const FieldControls<BeamField> &bound() const { return bound_; }
 
     // Load-case selection: sets the load case and the load's unit.
     void RadioGroup1Click();
@@ -44,10 +47,13 @@ private:
     [[noreturn]] void refuse(BeamFault fault) const;
     // The enabled dimension boxes of the selected section.
     QList<QLineEdit *> dimensionBoxes() const;
+    // Names the boxes for the selected load case and section.
+    void nameFields();
 
     QList<int> selections() const override;
     bool showsResult(const QLineEdit *box) const override;
 
+    FieldControls<BeamField> bound_;
     std::optional<BeamPress> lastPress_;
     LoadCase loadCase_ = LoadCase::CantileverEndLoad;
     SectionKind sectionKind_ = SectionKind::SolidRectangle;

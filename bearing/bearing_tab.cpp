@@ -1,11 +1,13 @@
 #include "bearing/bearing_tab.h"
 
 #include "core/bearing/bearing_calc.h"
+#include "core/bearing/bearing_model.h"
 #include "core/num/numtext.h"
 #include "ui/describe.h"
 #include "ui/fields.h"
 #include "ui/input_boxes.h"
 #include "ui/palette.h"
+#include "ui/textlabel.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -51,53 +53,41 @@ constexpr std::array kLayout = {
     ControlSpec{"Edit25", K::Edit, 341, 114, 70, 23, "6000"},
 };
 
-// Boxes and result fields with their captions, inputs first.
-constexpr CaptionSpec kCaptions[] = {
-    {"Edit8", "Label23", Quantity::Speed},
-    {"Edit9", "Label24", Quantity::Force},
-    {"Edit25", "Label61", Quantity::Force},
-    {"Edit10", "Label25", Quantity::Force},
-    {"Edit11", "Label26", Quantity::Force},
-    {"Label38", "Label37", Quantity::Force},
-    {"Label28", "Label27", Quantity::Hours},
-    {"Label59", "Label58", Quantity::Days},
+// The boxes and result fields bound to the calculator's fields, with the
+// labels that caption them, inputs first.
+constexpr std::array kBindings = {
+    FieldBinding<BearingField>{BearingField::N, "Edit8", "Label23"},
+    FieldBinding<BearingField>{BearingField::Cor, "Edit9", "Label24"},
+    FieldBinding<BearingField>{BearingField::Cr, "Edit25", "Label61"},
+    FieldBinding<BearingField>{BearingField::Fr, "Edit10", "Label25"},
+    FieldBinding<BearingField>{BearingField::Fa, "Edit11", "Label26"},
+    FieldBinding<BearingField>{BearingField::P, "Label38", "Label37"},
+    FieldBinding<BearingField>{BearingField::Lh, "Label28", "Label27"},
+    FieldBinding<BearingField>{BearingField::Days, "Label59", "Label58"},
 };
+
+// Cr comes last although its box stands between Cor and Fr; the results
+// follow, from the top down.
+constexpr std::array kKeyboardOrder = {"Edit8",  "Edit9",   "Edit10",  "Edit11", "Button1",
+                                       "Edit25", "Label38", "Label28", "Label59"};
+constexpr const char *kCompute = "Button1";
 // clang-format on
 
 // What the user is told of inputs that describe no running bearing, and the
 // boxes concerned.
-using BearingFaultLook = FaultLook<BearingFault>;
+using BearingFaultLook = FaultLook<BearingFault, BearingField>;
 constexpr const char *kNotNegative = "%1は 0 以上の値にしてください。";
 // clang-format off
 constexpr std::array kFaultLooks = {
-    BearingFaultLook{BearingFault::SpeedNotPositive, kMustBePositive, {"Edit8"}},
-    BearingFaultLook{BearingFault::StaticRatingNotPositive, kMustBePositive, {"Edit9"}},
-    BearingFaultLook{BearingFault::DynamicRatingNotPositive, kMustBePositive, {"Edit25"}},
-    BearingFaultLook{BearingFault::RadialLoadNegative, kNotNegative, {"Edit10"}},
-    BearingFaultLook{BearingFault::AxialLoadNegative, kNotNegative, {"Edit11"}},
+    BearingFaultLook{BearingFault::SpeedNotPositive, kMustBePositive, {BearingField::N}},
+    BearingFaultLook{BearingFault::StaticRatingNotPositive, kMustBePositive, {BearingField::Cor}},
+    BearingFaultLook{BearingFault::DynamicRatingNotPositive, kMustBePositive, {BearingField::Cr}},
+    BearingFaultLook{BearingFault::RadialLoadNegative, kNotNegative, {BearingField::Fr}},
+    BearingFaultLook{BearingFault::AxialLoadNegative, kNotNegative, {BearingField::Fa}},
     BearingFaultLook{BearingFault::NoLoad,
-              "%1と%2がどちらも 0 です。荷重のかからない軸受の寿命は求められません。", {"Edit10", "Edit11"}},
+              "%1と%2がどちらも 0 です。荷重のかからない軸受の寿命は求められません。", {BearingField::Fr, BearingField::Fa}},
 };
 // clang-format on
-
-// The boxes a press reads, in the order it reads them.
-constexpr std::array kInputBoxes = {
-    InputBox<BearingInput>{&BearingInput::n, "Edit8"},   InputBox<BearingInput>{&BearingInput::Cor, "Edit9"},
-    InputBox<BearingInput>{&BearingInput::Cr, "Edit25"}, InputBox<BearingInput>{&BearingInput::Fr, "Edit10"},
-    InputBox<BearingInput>{&BearingInput::Fa, "Edit11"},
-};
-
-// The result fields, each with the value it shows and its pattern.
-struct ResultField {
-    double BearingResult::*value;
-    const char *pattern;
-    const char *name;
-};
-constexpr std::array kResultFields = {
-    ResultField{&BearingResult::P, kPatternOneDecimal, "Label38"},
-    ResultField{&BearingResult::Lh, kPatternOneDecimal, "Label28"},
-    ResultField{&BearingResult::days, kPatternDays, "Label59"},
-};
 
 } // namespace
 
@@ -107,27 +97,30 @@ BearingTab::BearingTab(QWidget *parent) : CalculatorTab(parent)
     // The tab's font, which its controls inherit.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
-    describe(kCaptions);
-    // Cr comes last although its box stands between Cor and Fr; the
-    // results follow, from the top down.
-    setKeyboardOrder(
-        {"Edit8", "Edit9", "Edit10", "Edit11", "Button1", "Edit25", "Label38", "Label28", "Label59"});
+    bound_.bind(controls_, kBindings);
+    for (const BearingFieldSpec &field : kBearingFields)
+        describeField(bound_.control(field.id), bound_.caption(field.id), field.role == FieldRole::Result,
+                      field.name, field.quantity);
+    describe(bound_.all());
+    setKeyboardOrder({kKeyboardOrder.begin(), kKeyboardOrder.end()});
 
-    QPushButton *button1 = controls_.button(QStringLiteral("Button1"));
+    QPushButton *button1 = controls_.button(QString::fromLatin1(kCompute));
     connect(button1, &QPushButton::clicked, this, guarded(this, [this] { Button1Click(); }));
     useComputeButton(button1);
 }
 
 void BearingTab::Button1Click()
 {
-    const BearingInput in = readInputs(controls_, kInputBoxes);
+    const BearingInput in = readInputs(bound_, kBearingInputs);
 
     if (const std::optional<BearingFault> fault = findBearingFault(in))
-        refuseFault(kFaultLooks, *fault);
+        refuseFault(kFaultLooks, *fault, bound_);
     const BearingResult r = computeBearingLife(in);
 
-    for (const ResultField &field : kResultFields)
-        showNumber(controls_.label(QString::fromLatin1(field.name)), field.pattern, r.*field.value);
+    for (const BearingFieldSpec &field : kBearingFields) {
+        if (field.role == FieldRole::Result)
+            setFieldText(bound_.field(field.id), QString::fromStdString(shownResult(r, field.id)));
+    }
     lastPress_ = BearingPress{in, r};
     rememberPress();
 }

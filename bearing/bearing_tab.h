@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/bearing/bearing_calc.h"
+#include "core/bearing/bearing_model.h"
 #include "ui/calc_tab.h"
 
 #include <optional>
@@ -24,11 +25,14 @@ public:
     explicit BearingTab(QWidget *parent = nullptr);
 
     const std::optional<BearingPress> &lastPress() const { return lastPress_; }
+    // The boxes and result fields by the calculator's fields.
+    const FieldControls<BearingField> &bound() const { return bound_; }
 
     // Compute: reads the five boxes, then writes P, Lh and the days.
     void Button1Click();
 
 private:
+    FieldControls<BearingField> bound_;
     std::optional<BearingPress> lastPress_;
 };
 

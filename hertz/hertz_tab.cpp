@@ -23,11 +23,10 @@ namespace tavrel
 
 // What each contact kind shows: its title, its picture (the other one is
 // hidden), the captions of R1, of the second size and of the contact size,
-// the note under the picture, and whether the tensile stress applies.
+// and the note under the picture.
 struct ContactLook {
     ContactKind kind;
-    const char *title, *picture, *otherPicture, *label11, *label12, *label7, *note;
-    bool tensileApplies;
+    const char *title, *picture, *otherPicture, *r1Caption, *size2Caption, *contactCaption, *note;
 };
 
 namespace
@@ -73,24 +72,34 @@ constexpr std::array kLayout = {
 };
 // clang-format on
 
-// Boxes and result fields with their captions, inputs first.
+// The boxes and result fields bound to the calculator's fields, with the
+// labels that caption them, inputs first.
 // clang-format off
-constexpr CaptionSpec kCaptions[] = {
-    {"Edit6", "Label11", Quantity::Length},
-    {"Edit7", "Label12", Quantity::Length},
-    {"Edit1", "Label2", Quantity::Force},
-    {"Edit2", "Label3", Quantity::Modulus},
-    {"Edit3", "Label4", Quantity::Modulus},
-    {"Edit4", "Label5"},
-    {"Edit5", "Label6"},
-    {"Label13", "Label7", Quantity::Length},
-    {"Label14", "Label8", Quantity::Length},
-    {"Label15", "Label9", Quantity::Stress},
-    {"Label20", "Label17", Quantity::Stress},
-    {"Label21", "Label18", Quantity::Stress},
-    {"Label22", "Label19", Quantity::Stress},
+constexpr std::array kBindings = {
+    FieldBinding<HertzField>{HertzField::R1, "Edit6", "Label11"},
+    FieldBinding<HertzField>{HertzField::Size2, "Edit7", "Label12"},
+    FieldBinding<HertzField>{HertzField::P, "Edit1", "Label2"},
+    FieldBinding<HertzField>{HertzField::E1, "Edit2", "Label3"},
+    FieldBinding<HertzField>{HertzField::E2, "Edit3", "Label4"},
+    FieldBinding<HertzField>{HertzField::Nu1, "Edit4", "Label5"},
+    FieldBinding<HertzField>{HertzField::Nu2, "Edit5", "Label6"},
+    FieldBinding<HertzField>{HertzField::ContactSize, "Label13", "Label7"},
+    FieldBinding<HertzField>{HertzField::Approach, "Label14", "Label8"},
+    FieldBinding<HertzField>{HertzField::PMax, "Label15", "Label9"},
+    FieldBinding<HertzField>{HertzField::SigmaZMax, "Label20", "Label17"},
+    FieldBinding<HertzField>{HertzField::SigmaRMax, "Label21", "Label18"},
+    FieldBinding<HertzField>{HertzField::TauMax, "Label22", "Label19"},
 };
 // clang-format on
+
+// The title over the picture, the note under it and the compute button.
+constexpr const char *kTitle = "Label1", *kNote = "Label16", *kCompute = "Button3";
+
+// The designed keyboard order, then the results and the picture (only one
+// of the two pictures is shown at a time).
+constexpr std::array kKeyboardOrder = {"Edit1",   "Edit2",   "Edit3",   "Edit4",   "Edit5",   "Edit6",
+                                       "Edit7",   "Button3", "Label13", "Label14", "Label15", "Label20",
+                                       "Label21", "Label22", "Image1",  "Image5"};
 
 // The contact-kind menu, in menu order; only two kinds have a handler. A
 // kind's value is its item's position, and its caption is its name
@@ -116,39 +125,25 @@ QString contactKindName(ContactKind kind)
     return QString::fromUtf8(kContactKindMenu.at(static_cast<std::size_t>(kind) - 1).caption);
 }
 
-// The boxes a press reads, in the order it reads them.
-constexpr std::array kInputBoxes = {
-    InputBox<HertzInput>{&HertzInput::R1, "Edit6"},    InputBox<HertzInput>{&HertzInput::P, "Edit1"},
-    InputBox<HertzInput>{&HertzInput::E1, "Edit2"},    InputBox<HertzInput>{&HertzInput::E2, "Edit3"},
-    InputBox<HertzInput>{&HertzInput::nu1, "Edit4"},   InputBox<HertzInput>{&HertzInput::nu2, "Edit5"},
-    InputBox<HertzInput>{&HertzInput::size2, "Edit7"},
-};
-
-// The result fields, by the result each shows; a kind selection empties them.
-constexpr std::array kResultFields = {
-    std::pair{HertzResultField::ContactSize, "Label13"}, std::pair{HertzResultField::Approach, "Label14"},
-    std::pair{HertzResultField::PMax, "Label15"},        std::pair{HertzResultField::SigmaZMax, "Label20"},
-    std::pair{HertzResultField::SigmaRMax, "Label21"},   std::pair{HertzResultField::TauMax, "Label22"}};
-
 // What the user is told of inputs that describe no real contact, and the
 // boxes concerned.
-using HertzFaultLook = FaultLook<HertzFault>;
+using HertzFaultLook = FaultLook<HertzFault, HertzField>;
 constexpr const char *kPoissonRange =
     "%1は -1 より大きく 0.5 以下の値にしてください。ポアソン比がこの範囲の外にある材料はありません。";
 // clang-format off
 constexpr std::array kFaultLooks = {
-    HertzFaultLook{HertzFault::RadiusNotPositive, kMustBePositive, {"Edit6"}},
-    HertzFaultLook{HertzFault::LoadNotPositive, kMustBePositive, {"Edit1"}},
-    HertzFaultLook{HertzFault::Modulus1NotPositive, kMustBePositive, {"Edit2"}},
-    HertzFaultLook{HertzFault::Modulus2NotPositive, kMustBePositive, {"Edit3"}},
-    HertzFaultLook{HertzFault::Poisson1OutOfRange, kPoissonRange, {"Edit4"}},
-    HertzFaultLook{HertzFault::Poisson2OutOfRange, kPoissonRange, {"Edit5"}},
-    HertzFaultLook{HertzFault::WidthNotPositive, kMustBePositive, {"Edit7"}},
+    HertzFaultLook{HertzFault::RadiusNotPositive, kMustBePositive, {HertzField::R1}},
+    HertzFaultLook{HertzFault::LoadNotPositive, kMustBePositive, {HertzField::P}},
+    HertzFaultLook{HertzFault::Modulus1NotPositive, kMustBePositive, {HertzField::E1}},
+    HertzFaultLook{HertzFault::Modulus2NotPositive, kMustBePositive, {HertzField::E2}},
+    HertzFaultLook{HertzFault::Poisson1OutOfRange, kPoissonRange, {HertzField::Nu1}},
+    HertzFaultLook{HertzFault::Poisson2OutOfRange, kPoissonRange, {HertzField::Nu2}},
+    HertzFaultLook{HertzFault::WidthNotPositive, kMustBePositive, {HertzField::Size2}},
     HertzFaultLook{HertzFault::SecondRadiusZero,
-              "%1は 0 以外の値にしてください。凸球の半径は正の値、凹面（球面座）の半径は負の値で入力します。", {"Edit7"}},
+              "%1は 0 以外の値にしてください。凸球の半径は正の値、凹面（球面座）の半径は負の値で入力します。", {HertzField::Size2}},
     HertzFaultLook{HertzFault::SeatNotLarger,
               "%1が負（凹面）のときは、その絶対値を%2より大きくしてください。凹面が球より小さいと、"
-              "球は凹面の内側に接触できません。", {"Edit7", "Edit6"}},
+              "球は凹面の内側に接触できません。", {HertzField::Size2, HertzField::R1}},
 };
 // clang-format on
 
@@ -159,8 +154,7 @@ constexpr ContactLook kSphere{ContactKind::SphereOnSphere,
                               "球半径 R1[mm] = ",
                               "       R2[mm] = ",
                               "接触円半径      a [mm] = ",
-                              "",
-                              true};
+                              ""};
 constexpr ContactLook kRoller{ContactKind::CylinderOnPlane,
                               "  円柱と平面  ",
                               "Image5",
@@ -168,8 +162,7 @@ constexpr ContactLook kRoller{ContactKind::CylinderOnPlane,
                               "ﾛｰﾗ半径R1[mm] = ",
                               "ﾛｰﾗ幅  B [mm] = ",
                               "接触面半幅      b [mm] = ",
-                              "注）δとτmaxはE1=E2               ν1=ν2=0.3の時計算可",
-                              false};
+                              "注）δとτmaxはE1=E2               ν1=ν2=0.3の時計算可"};
 
 } // namespace
 
@@ -198,8 +191,12 @@ HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
     // The tab's font, which its controls inherit.
     setFont(fontFor(FontRole::Inherit));
     controls_ = buildControls(this, kLayout);
-    describe(kCaptions);
-    controls_.widget(QStringLiteral("Image5"))->hide();
+    bound_.bind(controls_, kBindings);
+    for (const HertzFieldSpec &field : kHertzFields)
+        describeField(bound_.control(field.id), bound_.caption(field.id), field.role == FieldRole::Result,
+                      field.name, field.quantity);
+    describe(bound_.all());
+    controls_.widget(QString::fromLatin1(kRoller.picture))->hide();
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
@@ -224,12 +221,9 @@ HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
         image->setAccessibleDescription(
             QStringLiteral("Enter、Space、Shift+F10 かアプリケーションキーで接触の種類を選べます。"));
     }
-    // The designed order, then the results and the picture (only one of
-    // the two pictures is shown at a time).
-    setKeyboardOrder({"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Button3", "Label13",
-                      "Label14", "Label15", "Label20", "Label21", "Label22", "Image1", "Image5"});
+    setKeyboardOrder({kKeyboardOrder.begin(), kKeyboardOrder.end()});
 
-    QPushButton *button3 = controls_.button(QStringLiteral("Button3"));
+    QPushButton *button3 = controls_.button(QString::fromLatin1(kCompute));
     connect(button3, &QPushButton::clicked, this, guarded(this, [this] { Button3Click(); }));
     useComputeButton(button3);
 }
@@ -249,7 +243,7 @@ void HertzTab::selectContactKind(const ContactLook &look)
     contactKind_ = look.kind;
     for (QAction *action : PopupMenu1->actions())
         action->setChecked(action->text() == contactKindName(look.kind));
-    setCaption(controls_.label(QStringLiteral("Label1")), QString::fromUtf8(look.title));
+    setCaption(controls_.label(QString::fromLatin1(kTitle)), QString::fromUtf8(look.title));
     QWidget *picture = controls_.widget(QString::fromLatin1(look.picture));
     QWidget *otherPicture = controls_.widget(QString::fromLatin1(look.otherPicture));
     picture->show();
@@ -257,33 +251,38 @@ void HertzTab::selectContactKind(const ContactLook &look)
     if (otherPicture->hasFocus())
         picture->setFocus(Qt::OtherFocusReason);
     otherPicture->hide();
-    setCaption(controls_.label(QStringLiteral("Label11")), QString::fromUtf8(look.label11));
-    setCaption(controls_.label(QStringLiteral("Label12")), QString::fromUtf8(look.label12));
-    setCaption(controls_.label(QStringLiteral("Label7")), QString::fromUtf8(look.label7));
-    setCaption(controls_.label(QStringLiteral("Label16")), QString::fromUtf8(look.note));
-    setFontColour(controls_.label(QStringLiteral("Label18")),
-                  look.tensileApplies ? QColor(Qt::black) : kGreyColour);
-    for (const auto &[field, name] : kResultFields)
-        clearField(controls_.label(QString::fromLatin1(name)));
-    setResultNote(controls_.label(QStringLiteral("Label22")), QString());
+    setCaption(bound_.caption(HertzField::R1), QString::fromUtf8(look.r1Caption));
+    setCaption(bound_.caption(HertzField::Size2), QString::fromUtf8(look.size2Caption));
+    setCaption(bound_.caption(HertzField::ContactSize), QString::fromUtf8(look.contactCaption));
+    setCaption(controls_.label(QString::fromLatin1(kNote)), QString::fromUtf8(look.note));
+    setFontColour(bound_.caption(HertzField::SigmaRMax),
+                  appliesTo(look.kind, HertzField::SigmaRMax) ? QColor(Qt::black) : kGreyColour);
+    for (const HertzFieldSpec &field : kHertzFields) {
+        if (field.role == FieldRole::Result)
+            clearField(bound_.field(field.id));
+        setFieldWords(bound_.control(field.id), hertzWords(look.kind, field.id), field.quantity,
+                      appliesTo(look.kind, field.id));
+    }
+    setResultNote(bound_.field(HertzField::TauMax), QString());
     lastPress_.reset();
     forgetPress();
 }
 
 void HertzTab::Button3Click()
 {
-    const HertzInput in = readInputs(controls_, kInputBoxes);
+    const HertzInput in = readInputs(bound_, kHertzInputs);
 
     if (const std::optional<HertzFault> fault = findHertzFault(contactKind_, in))
-        refuseFault(kFaultLooks, *fault);
+        refuseFault(kFaultLooks, *fault, bound_);
     const HertzResult r = computeHertz(contactKind_, in);
 
     // A result the kind or the materials do not give leaves its field empty.
-    for (const auto &[field, name] : kResultFields)
-        setFieldText(controls_.label(QString::fromLatin1(name)),
-                     QString::fromStdString(shownResult(r, field)));
+    for (const HertzFieldSpec &field : kHertzFields) {
+        if (field.role == FieldRole::Result)
+            setFieldText(bound_.field(field.id), QString::fromStdString(shownResult(r, field.id)));
+    }
     lastPress_ = HertzPress{contactKind_, in, r};
-    setResultNote(controls_.label(QStringLiteral("Label22")), shearApproximation(*lastPress_).join(u'\n'));
+    setResultNote(bound_.field(HertzField::TauMax), shearApproximation(*lastPress_).join(u'\n'));
     rememberPress();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/hertz/hertz_calc.h"
+#include "core/hertz/hertz_model.h"
 #include "ui/calc_tab.h"
 
 #include <optional>
@@ -33,6 +34,9 @@ class HertzTab : public CalculatorTab
 public:
     explicit HertzTab(QWidget *parent = nullptr);
 
+    // The boxes and result fields by the calculator's fields.
+    const FieldControls<HertzField> &bound() const { return bound_; }
+
     // Empty before the first press and after a contact-kind change.
     const std::optional<HertzPress> &lastPress() const { return lastPress_; }
 
@@ -51,6 +55,7 @@ private:
 
     QList<int> selections() const override;
 
+    FieldControls<HertzField> bound_;
     std::optional<HertzPress> lastPress_;
     QMenu *PopupMenu1 = nullptr;
     ContactKind contactKind_ = ContactKind::SphereOnSphere;

@@ -89,10 +89,6 @@ SheetContent beamSheet(const BeamTab &, const BeamPress &press, const TabRows &r
     SheetContent sheet;
     sheet.inputs = rows.inputs;
     sheet.results = rows.results;
-    // I is worked out from the dimensions unless typed in: its box then
-    // shows a result.
-    if (press.section != SectionKind::Typed && !sheet.inputs.isEmpty())
-        sheet.results.prepend(sheet.inputs.takeLast());
     sheet.fileTag = QStringLiteral("beam");
     sheet.title = QStringLiteral("はりの曲げ応力");
     sheet.picture.resource = QStringLiteral(":/beam/images/image2.svg");

@@ -26,8 +26,9 @@ QString shortened(const QString &text)
 TabRows rowsOf(const CalculatorTab &tab)
 {
     TabRows rows;
-    for (const TabLine &line : tabLines(tab.controls(), tab.captions())) {
-        if (line.input)
+    for (const TabLine &line : tabLines(tab.controls(), tab.fields())) {
+        // A box that shows a result (the beam's I, worked out) is a result.
+        if (line.input && !tab.holdsResult(line.control))
             rows.inputs << SheetRow{line.caption, shortened(line.value), line.unit, line.si};
         else if (line.value.isEmpty()) // a result that does not apply
             rows.results << SheetRow{line.caption, QStringLiteral("—"), QString()};

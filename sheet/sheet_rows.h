@@ -13,8 +13,9 @@ struct TabRows {
     QList<SheetRow> inputs, results;
 };
 
-// Boxes that do not apply to the selection (disabled ones) are left out;
-// values are the texts as they stand, without surrounding blanks.
+// Boxes that do not apply to the selection (disabled ones) are left out,
+// and a box that shows a result of the press is among the results; values
+// are the texts as they stand, without surrounding blanks.
 TabRows rowsOf(const CalculatorTab &tab);
 
 } // namespace tavrel

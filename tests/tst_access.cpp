@@ -3,10 +3,34 @@
 // looping, and attribute runs that cover the whole value.
 #include "guitest.h"
 
+#include "beam/beam_tab.h"
+#include "bearing/bearing_tab.h"
+#include "hertz/hertz_tab.h"
+
 namespace
 {
 
 enum class Query { At, Before, After, Attributes };
+
+// Every field of a calculator's table is bound once, with a caption, to a
+// control of its kind: a box that takes typing, or a field that shows.
+template <typename Id, std::size_t N>
+void checkBindings(const tavrel::CalculatorTab &tab, const tavrel::FieldControls<Id> &bound,
+                   const std::array<tavrel::FieldSpec<Id>, N> &table)
+{
+    QSet<const QWidget *> controls, captions;
+    for (const tavrel::FieldSpec<Id> &field : table) {
+        const QWidget *control = bound.control(field.id);
+        QVERIFY(control && bound.caption(field.id));
+        controls << control;
+        captions << bound.caption(field.id);
+        const auto *box = qobject_cast<const QLineEdit *>(control);
+        QCOMPARE(box && !box->isReadOnly(), field.role != tavrel::FieldRole::Result);
+    }
+    QCOMPARE(controls.size(), qsizetype(N));
+    QCOMPARE(captions.size(), qsizetype(N));
+    QCOMPARE(tab.fields().size(), qsizetype(N));
+}
 
 } // namespace
 
@@ -22,6 +46,7 @@ private slots:
     void marksTheChoice_data();
     void marksTheChoice();
     void keepsTheFocus();
+    void bindsEveryField();
 };
 
 void TestAccess::readsBoxText_data()
@@ -96,19 +121,29 @@ void TestAccess::namesControls_data()
         << QStringList{} << "Edit1" << name << "荷重 P [kgf]";
     QTest::newRow("its caption, which a screen reader reads")
         << QStringList{} << "Label2" << name << "荷重 P [kgf]";
-    QTest::newRow("a box of a pure number") << QStringList{} << "Edit4" << name << "ポアソン比 ν1";
+    QTest::newRow("a box of a pure number, and its body")
+        << QStringList{} << "Edit4" << name << "物体 1 のポアソン比 ν1";
+    QTest::newRow("a box of the other body")
+        << QStringList{} << "Edit3" << name << "物体 2 の縦弾性係数 E2 [kgf/mm²]";
+    QTest::newRow("what the picture shows of x") << QStringList{"RadioGroup1:4"} << "Edit13" << description
+                                                 << "たわみを求める位置。右の固定端から左へ測ります";
+    QTest::newRow("a load per length")
+        << QStringList{"RadioGroup1:1"} << "Edit14" << name << "等分布荷重 P [kgf/mm]";
     QTest::newRow("the compute button") << QStringList{} << "Button3" << name << "計算";
     QTest::newRow("a result before a press")
         << QStringList{} << "Label21" << name << "最大引張応力 σr_max 未計算";
-    QTest::newRow("a result that does not apply") << QStringList{"N5", "Edit1<Return"} << "Label21" << name
-                                                  << "最大引張応力 σr_max この条件では計算しません";
+    QTest::newRow("a result that does not apply")
+        << QStringList{"N5"} << "Label21" << name << "最大引張応力 σr_max この条件では計算しません";
     QTest::newRow("a result of a kind, not of its inputs")
         << QStringList{"N5", "Edit4=0.25", "Edit1<Return"} << "Label14" << name
         << "接近量 δ この条件では計算しません";
+    QTest::newRow("the roller's note on the results it governs")
+        << QStringList{"N5", "Edit4=0.25", "Edit1<Return"} << "Label14" << description
+        << "注）δとτmaxはE1=E2、ν1=ν2=0.3の時計算可";
     QTest::newRow("the results after a press")
         << QStringList{"Edit1<Return"} << "Button3" << description
         << "接触円半径 a 0.618 mm、接近量 δ 0.011 mm、最大圧力 p_max 124.898 kgf/mm²、最大圧縮応力 σz_max "
-           "124.898 kgf/mm²、最大引張応力 σr_max 16.653 kgf/mm²、最大ｾﾝ断応力 τ_max 38.718 kgf/mm²";
+           "124.898 kgf/mm²、最大引張応力 σr_max 16.653 kgf/mm²、最大せん断応力 τ_max 38.718 kgf/mm²";
     QTest::newRow("the results after an edit")
         << QStringList{"Edit1<Return", "Edit1=5"} << "Button3" << description
         << "入力が変更されています。押すと結果が更新されます。";
@@ -170,6 +205,16 @@ void TestAccess::keepsTheFocus()
 {
     run({"Edit1<Return"});
     QVERIFY(find<QLineEdit>("Edit1")->hasFocus());
+}
+
+void TestAccess::bindsEveryField()
+{
+    const auto *hertz = find<tavrel::HertzTab>("TabSheet1");
+    checkBindings(*hertz, hertz->bound(), tavrel::kHertzFields);
+    const auto *beam = find<tavrel::BeamTab>("TabSheet2");
+    checkBindings(*beam, beam->bound(), tavrel::kBeamFields);
+    const auto *bearing = find<tavrel::BearingTab>("TabSheet3");
+    checkBindings(*bearing, bearing->bound(), tavrel::kBearingFields);
 }
 
 QTEST_MAIN(TestAccess)

@@ -165,14 +165,14 @@ void TestWindow::behaves_data()
     // Names for a screen reader.
     row("named choices", "", "RadioGroup1@支持・荷重条件|RadioGroup1Item1@片持ちはり・等分布荷重|RadioGroup2@断面|RadioGroup2Item4@数値入力|Image1@接触の種類: 球と凸球");
     row("results named with value and unit", "Button3", "Label13@接触円半径 a 0.618 mm|Label20@最大圧縮応力 σz_max 124.898 kgf/mm²|Label20~= 1224.83 MPa");
-    row("a result not current says so", "Button3|Edit1=5", "Label15@最大圧力 p_max 124.898 kgf/mm²（未更新）|Label15~" + stale + "|Edit20@Mmax 未計算");
-    row("the beam's I not current", "Button2|Edit16=40", "Edit19@I [mm⁴]（未更新）|Edit19~" + stale + "|Edit20@Mmax 2000 kgf·mm（未更新）");
-    row("a typed I is no result", "Button2|RadioGroup2:4", "Edit19@I [mm⁴]|Edit21@σmax 1.5 kgf/mm²（未更新）");
+    row("a result not current says so", "Button3|Edit1=5", "Label15@最大圧力 p_max 124.898 kgf/mm²（未更新）|Label15~" + stale + "|Edit20@最大曲げモーメント Mmax 未計算");
+    row("the beam's I not current", "Button2|Edit16=40", "Edit19@断面二次モーメント I [mm⁴]（未更新）|Edit19~" + stale + "|Edit20@最大曲げモーメント Mmax 2000 kgf·mm（未更新）");
+    row("a typed I is no result", "Button2|RadioGroup2:4", "Edit19@断面二次モーメント I [mm⁴]|Edit21@最大曲げ応力 σmax 1.5 kgf/mm²（未更新）");
     const QString approximation = "欄の値は 0.31·p_max です（係数 0.31 は ν = 0.3 のときの値）。\n曲線の最大値 物体1（ν1 = 0.25）: 39.777 kgf/mm²（0.322 p_max）、深さ z = 0.289 mm\n曲線の最大値 物体2（ν2 = 0.3）: 38.336 kgf/mm²（0.310 p_max）、深さ z = 0.299 mm";
     row("τ_max says when it is an approximation", "Edit4=0.25|Button3", "Label22?" + approximation + "|Label22~= 375.918 MPa\n" + approximation);
     row("τ_max exact at ν 0.3", "Edit4=0.25|Button3|Edit4=0.3|Button3", "Label22~= 379.694 MPa");
     row("results not computed", "Button3|N5", "Label13@接触面半幅 b 未計算|Image5@接触の種類: 円柱と平面");
-    row("beam results read only", "Button2", "Edit20@Mmax 2000 kgf·mm|Edit22@δx 1.68e-2 mm|Edit21:readonly|Edit19:editable|Edit19@I [mm⁴]");
+    row("beam results read only", "Button2", "Edit20@最大曲げモーメント Mmax 2000 kgf·mm|Edit22@位置 x のたわみ δx 1.68e-2 mm|Edit21:readonly|Edit19:editable|Edit19@断面二次モーメント I [mm⁴]");
     row("bearing results", "Button1", "Label38@動等価荷重 P 1500.0 kgf|Label59@日数 444 日|Label28@定格疲れ寿命 Lh 10666.7 h");
     row("a box's own edit menu, in Japanese", "Edit1^", "menu?元に戻す");
     row("the material menu on a modulus box", "Edit23^", "menu?SUS420J2");

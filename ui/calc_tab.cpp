@@ -60,16 +60,14 @@ ResultsState CalculatorTab::resultsState() const
 
 QString CalculatorTab::asText() const
 {
-    return tabAsText(controls_, captions_, selectionsInWords(), resultsState());
+    return tabAsText(controls_, tabFields_, selectionsInWords(), resultsState());
 }
 
-void CalculatorTab::describe(std::span<const CaptionSpec> captions)
+void CalculatorTab::describe(const QList<QWidget *> &fields)
 {
-    captions_ = captions;
-    describeFields(controls_, captions);
+    tabFields_ = fields;
     watchInputs();
-    for (const CaptionSpec &row : captions) {
-        QWidget *control = controls_.widget(QString::fromLatin1(row.control));
+    for (QWidget *control : fields) {
         if (std::ranges::find(controls_.inputs(), control) == controls_.inputs().end())
             results_ << control;
     }
@@ -164,16 +162,6 @@ void CalculatorTab::forgetPress()
 {
     pressed_.reset();
     emit pressStateChanged();
-}
-
-QList<QLineEdit *> CalculatorTab::boxesNamed(std::span<const char *const> names) const
-{
-    QList<QLineEdit *> boxes;
-    for (const char *name : names) {
-        if (name)
-            boxes << controls_.edit(QString::fromLatin1(name));
-    }
-    return boxes;
 }
 
 CalculatorTab::Snapshot CalculatorTab::now() const

@@ -7,6 +7,7 @@
 #include "ui/controls.h"
 #include "ui/describe.h"
 #include "ui/fields.h"
+#include "ui/input_boxes.h"
 #include "ui/tab_text.h"
 
 #include <QDateTime>
@@ -28,12 +29,12 @@ namespace tavrel
 {
 
 // A fault of a tab's inputs: the message that tells the user of it (%1, %2
-// stand for the boxes' names) and the boxes concerned, first the one to
-// correct (nullptr: no box).
-template <typename Fault> struct FaultLook {
+// stand for the boxes' names) and the fields of the boxes concerned, first
+// the one to correct.
+template <typename Fault, typename Id> struct FaultLook {
     Fault fault;
     const char *message;
-    std::array<const char *, 2> boxes;
+    std::array<std::optional<Id>, 2> boxes;
 };
 
 class CalculatorTab : public QWidget
@@ -58,8 +59,16 @@ public:
     // Ctrl+Shift+C copies it: results only while they are current.
     QString asText() const;
 
-    // The tab's boxes and result fields with their captions, inputs first.
-    std::span<const CaptionSpec> captions() const { return captions_; }
+    // The tab's boxes and result fields, inputs first, in the order of its
+    // binding table.
+    const QList<QWidget *> &fields() const { return tabFields_; }
+    // True for a number box that now holds a result of the press rather
+    // than a typed value (the beam's I, worked out from the dimensions).
+    bool holdsResult(const QWidget *control) const
+    {
+        const auto *box = qobject_cast<const QLineEdit *>(control);
+        return box && showsResult(box);
+    }
 
     // When the last successful press was made (invalid before the first).
     const QDateTime &pressedAt() const { return pressedAt_; }
@@ -75,11 +84,11 @@ signals:
 protected:
     explicit CalculatorTab(QWidget *parent);
 
-    // Describes the boxes and fields of controls_ (see describeFields) and
-    // watches every number box, once they are built; Ctrl+Shift+C then
-    // copies the tab as text, and the result fields' tooltips say when
-    // their texts are not current.
-    void describe(std::span<const CaptionSpec> captions);
+    // Takes the boxes and fields of controls_, described (see
+    // describeField), and watches every number box, once they are built;
+    // Ctrl+Shift+C then copies the tab as text, and the result fields'
+    // tooltips say when their texts are not current.
+    void describe(const QList<QWidget *> &fields);
     // Watches every number box of controls_ (call once they are built).
     void watchInputs();
     // The tab's compute button: Return in any box presses it, and it shows
@@ -101,16 +110,15 @@ protected:
     // True for a number box that now holds a result of the press rather
     // than a typed value (the beam's I, worked out from the dimensions).
     virtual bool showsResult(const QLineEdit *) const { return false; }
-    // The named boxes, in order; nullptr names are skipped.
-    QList<QLineEdit *> boxesNamed(std::span<const char *const> names) const;
     // Refuses the press with the row of `table` for `fault`, naming its
     // boxes, or `otherwise` when the row names none. Every fault has a row.
-    template <typename Fault, std::size_t N>
-    [[noreturn]] void refuseFault(const std::array<FaultLook<Fault>, N> &table, Fault fault,
+    template <typename Fault, typename Id, std::size_t N>
+    [[noreturn]] void refuseFault(const std::array<FaultLook<Fault, Id>, N> &table, Fault fault,
+                                  const FieldControls<Id> &fields,
                                   const QList<QLineEdit *> &otherwise = {}) const
     {
-        const FaultLook<Fault> &look = rowOf(table, &FaultLook<Fault>::fault, fault);
-        const QList<QLineEdit *> boxes = boxesNamed(look.boxes);
+        const FaultLook<Fault, Id> &look = rowOf(table, &FaultLook<Fault, Id>::fault, fault);
+        const QList<QLineEdit *> boxes = fields.boxes(look.boxes);
         refuseInputs(QString::fromUtf8(look.message), boxes.isEmpty() ? otherwise : boxes);
     }
 
@@ -132,7 +140,7 @@ private:
     QPushButton *computeButton_ = nullptr;
     // The boxes drawn stale, for holding a result no longer current.
     QList<QLineEdit *> staleBoxes_;
-    std::span<const CaptionSpec> captions_;
+    QList<QWidget *> tabFields_;
     QList<QWidget *> results_;
     QList<const char *> keyboardOrder_;
 };

@@ -1,8 +1,6 @@
 #include "ui/describe.h"
 
-#include "core/lookup.h"
 #include "core/num/numtext.h"
-#include "ui/controls.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -21,67 +19,68 @@ namespace tavrel
 namespace
 {
 
-// Property names: what a control holds, the label that says whether a load
-// is per length, whether a result field's text is not current, the label
-// that captions a control and the control a caption names, and whether a
-// control shows a result.
-constexpr const char *kQuantityProperty = "tavrelQuantity";
-constexpr const char *kUnitProperty = "tavrelUnitLabel";
-constexpr const char *kStaleProperty = "tavrelStale";
-constexpr const char *kCaptionProperty = "tavrelCaptionLabel";
-constexpr const char *kCaptionedProperty = "tavrelCaptioned";
-constexpr const char *kResultProperty = "tavrelResult";
-constexpr const char *kComputedProperty = "tavrelComputed";
-
 constexpr const char *kStaleMessage = "入力が変更されています。計算を押すと更新されます。";
 // Said after the name of a result that is not current.
 constexpr const char *kStaleName = "（未更新）";
 
 constexpr double kNewtonsPerKgf = 9.80665;
 
-// Each quantity's unit, and the factor and unit of its value in SI units
-// (none where the unit is one already). A load per length appends "/mm" to
-// both units.
-struct QuantityUnits {
+// The factor and unit of a quantity's value in SI units, where its unit is
+// not one already.
+struct SiUnit {
     Quantity quantity;
+    double factor;
     const char *unit;
-    double siFactor = 0;
-    const char *siUnit = nullptr;
 };
-constexpr std::array kQuantityUnits = {
-    QuantityUnits{Quantity::None, ""},
-    QuantityUnits{Quantity::Length, "mm"},
-    QuantityUnits{Quantity::Force, "kgf", kNewtonsPerKgf, "N"},
-    QuantityUnits{Quantity::Load, "kgf", kNewtonsPerKgf, "N"},
-    QuantityUnits{Quantity::Modulus, "kgf/mm²", kNewtonsPerKgf / 1000, "GPa"},
-    QuantityUnits{Quantity::Stress, "kgf/mm²", kNewtonsPerKgf, "MPa"},
-    QuantityUnits{Quantity::Moment, "kgf·mm", kNewtonsPerKgf, "N·mm"},
-    QuantityUnits{Quantity::SecondMoment, "mm⁴"},
-    QuantityUnits{Quantity::SectionModulus, "mm³"},
-    QuantityUnits{Quantity::Speed, "r/min"},
-    QuantityUnits{Quantity::Hours, "h"},
-    QuantityUnits{Quantity::Days, "日"},
+constexpr std::array kSiUnits = {
+    SiUnit{Quantity::Force, kNewtonsPerKgf, "N"},
+    SiUnit{Quantity::ForcePerLength, kNewtonsPerKgf, "N/mm"},
+    SiUnit{Quantity::Modulus, kNewtonsPerKgf / 1000, "GPa"},
+    SiUnit{Quantity::Stress, kNewtonsPerKgf, "MPa"},
+    SiUnit{Quantity::Moment, kNewtonsPerKgf, "N·mm"},
 };
 
-// Every quantity has its row.
-const QuantityUnits &unitsOf(const QWidget *control)
+// What a described control is: the label that captions it, its field in
+// words, what it holds, whether it shows a result, whether that result
+// applies to the selection, and whether its text is current and was left
+// empty by a press. Asked at every keystroke: a table is quicker than
+// dynamic properties.
+struct Described {
+    QLabel *caption = nullptr;
+    QString name, description;
+    Quantity quantity = Quantity::None;
+    bool result = false, applies = true, stale = false, computed = false;
+};
+
+QHash<const QWidget *, Described> &described()
 {
-    const auto quantity = static_cast<Quantity>(control->property(kQuantityProperty).toInt());
-    return rowOf(kQuantityUnits, &QuantityUnits::quantity, quantity);
+    static QHash<const QWidget *, Described> byControl;
+    return byControl;
 }
 
-// "/mm" for a load per length, as its unit label says.
-QString perLength(const QWidget *control)
+// The entry of a control, made on first use and dropped with the control.
+Described &entryOf(QWidget *control)
 {
-    const auto *unitLabel = qobject_cast<const QLabel *>(control->property(kUnitProperty).value<QObject *>());
-    return unitLabel && unitLabel->text().contains(QLatin1String("/mm")) ? QStringLiteral("/mm") : QString();
+    auto found = described().find(control);
+    if (found != described().end())
+        return *found;
+    QObject::connect(control, &QObject::destroyed, [control] { described().remove(control); });
+    return described()[control];
+}
+
+// The controls that captions caption.
+QHash<const QWidget *, QWidget *> &captioned()
+{
+    static QHash<const QWidget *, QWidget *> byCaption;
+    return byCaption;
 }
 
 // The value of a box or field in SI units, for its tooltip: "= 205.94 GPa".
 QString siValue(const QWidget *control, const QString &text)
 {
-    const QuantityUnits &units = unitsOf(control);
-    if (!units.siUnit)
+    const Quantity quantity = described().value(control).quantity;
+    const auto si = std::ranges::find(kSiUnits, quantity, &SiUnit::quantity);
+    if (si == kSiUnits.end())
         return {};
     double value;
     try {
@@ -89,8 +88,8 @@ QString siValue(const QWidget *control, const QString &text)
     } catch (const EConvertError &) {
         return {};
     }
-    return QStringLiteral("= %1 %2").arg(QString::number(value * units.siFactor, 'g', 6),
-                                         QString::fromUtf8(units.siUnit) + perLength(control));
+    return QStringLiteral("= %1 %2").arg(QString::number(value * si->factor, 'g', 6),
+                                         QString::fromUtf8(si->unit));
 }
 
 // The notes of result fields. Few fields ever have one, and they are read
@@ -116,11 +115,6 @@ QString withNote(const QWidget *field, const QString &text, const QString &value
     return text.isEmpty() ? note : text + QLatin1Char('\n') + note;
 }
 
-template <typename T> T *objectIn(const QObject *object, const char *property)
-{
-    return qobject_cast<T *>(object->property(property).value<QObject *>());
-}
-
 // Tells a screen reader of a new name or description, and only of a new one:
 // the results are named again at every keystroke in a box.
 void rename(QWidget *control, const QString &name, const QString &description)
@@ -133,80 +127,90 @@ void rename(QWidget *control, const QString &name, const QString &description)
 
 } // namespace
 
-void describeFields(const Controls &controls, std::span<const CaptionSpec> captions)
+void describeField(QWidget *control, QLabel *caption, bool result, const FieldWords &words, Quantity quantity)
 {
-    for (const CaptionSpec &row : captions) {
-        QLabel *caption = controls.label(QString::fromLatin1(row.caption));
-        QWidget *control = controls.widget(QString::fromLatin1(row.control));
-        Q_ASSERT_X(control, "describeFields", row.control);
-        // A result's caption is said with its value, so it is no label of
-        // its own.
-        const bool result = std::ranges::find(controls.inputs(), control) == controls.inputs().end();
-        if (!result)
-            caption->setBuddy(control);
-        caption->setProperty(kCaptionedProperty, QVariant::fromValue<QObject *>(control));
-        control->setProperty(kCaptionProperty, QVariant::fromValue<QObject *>(caption));
-        control->setProperty(kResultProperty, result);
-        setQuantity(control, row.quantity);
-        if (row.unit)
-            control->setProperty(
-                kUnitProperty, QVariant::fromValue<QObject *>(controls.label(QString::fromLatin1(row.unit))));
-        nameControl(control);
+    // A result's caption is said with its value, so it is no label of its
+    // own.
+    if (!result)
+        caption->setBuddy(control);
+    // A refusal holds the box's description until its text changes; then
+    // the field's own comes back.
+    if (auto *box = qobject_cast<QLineEdit *>(control); box && !result)
+        QObject::connect(
+            box, &QLineEdit::textChanged, box, [box] { nameControl(box); }, Qt::QueuedConnection);
+    captioned().insert(caption, control);
+    QObject::connect(caption, &QObject::destroyed, [caption] { captioned().remove(caption); });
+    Described &entry = entryOf(control);
+    entry.caption = caption;
+    entry.result = result;
+    setFieldWords(control, words, quantity);
+}
+
+void setFieldWords(QWidget *control, const FieldWords &words, Quantity quantity, bool apply)
+{
+    Described &entry = entryOf(control);
+    if (words.words) {
+        entry.name = QString::fromStdString(spokenWords(words));
+        entry.description = QString::fromUtf8(words.description);
     }
+    entry.quantity = quantity;
+    entry.applies = apply;
+    nameControl(control);
 }
 
 void captionChanged(const QLabel *caption)
 {
-    if (auto *control = objectIn<QWidget>(caption, kCaptionedProperty))
+    if (QWidget *control = captioned().value(caption))
         nameControl(control);
 }
 
 bool captionsResult(const QWidget *label)
 {
-    const auto *control = objectIn<QWidget>(label, kCaptionedProperty);
-    return control && control->property(kResultProperty).toBool();
+    const QWidget *control = captioned().value(label);
+    return control && described().value(control).result;
 }
 
 QString captionName(const QWidget *control)
 {
-    const auto *caption = objectIn<QLabel>(control, kCaptionProperty);
+    const QLabel *caption = described().value(control).caption;
     return caption ? accessibleNameFrom(caption->text()) : QString();
 }
 
 void nameControl(QWidget *control)
 {
-    auto *caption = objectIn<QLabel>(control, kCaptionProperty);
-    if (!caption)
+    const auto found = described().constFind(control);
+    if (found == described().cend() || !found->caption)
         return;
+    const Described &field = *found;
     const bool stale = showsStaleText(control);
     const QString staleName = stale ? QString::fromUtf8(kStaleName) : QString();
     const QString staleMessage = stale ? QString::fromUtf8(kStaleMessage) : QString();
     const QString value = textOf(control).trimmed(), unit = unitOf(control);
-    if (!control->property(kResultProperty).toBool()) {
+    if (!field.result) {
         // A screen reader reads a box by the label that captions it.
-        const QString name =
-            spokenCaption(caption->text()) + (unit.isEmpty() ? QString() : " [" + unit + "]");
-        caption->setAccessibleName(name);
-        rename(control, name + staleName, staleMessage);
+        const QString name = field.name + (unit.isEmpty() ? QString() : " [" + unit + "]");
+        field.caption->setAccessibleName(name);
+        rename(control, name + staleName, stale ? staleMessage : field.description);
         return;
     }
-    // The unit is said after the value, in place of the caption's
-    // bracketed one (or its ditto mark); the days carry theirs already.
-    QStringList name{spokenCaption(caption->text())};
-    // Empty after a press, the result does not apply to the inputs.
-    const bool computed = control->property(kComputedProperty).toBool();
-    name << (!value.isEmpty() ? value
-             : computed       ? QStringLiteral("この条件では計算しません")
-                              : QStringLiteral("未計算"));
+    // The unit is said after the value; the days carry theirs already.
+    QStringList name{field.name};
+    // Empty after a press, or for a selection that never gives it, the
+    // result does not apply to the inputs.
+    name << (!value.isEmpty()                   ? value
+             : field.computed || !field.applies ? QStringLiteral("この条件では計算しません")
+                                                : QStringLiteral("未計算"));
     if (!value.isEmpty() && !value.endsWith(unit))
         name << unit;
     // Said after the name: that the result is not current, else its value
-    // in SI units where there is one, and its note.
+    // in SI units where there is one, its note and the field's description.
     if (stale) {
         rename(control, name.join(QLatin1Char(' ')) + staleName, staleMessage);
         return;
     }
-    rename(control, name.join(QLatin1Char(' ')), withNote(control, siValue(control, value), value));
+    QStringList description{withNote(control, siValue(control, value), value), field.description};
+    description.removeAll(QString());
+    rename(control, name.join(QLatin1Char(' ')), description.join(QLatin1Char('\n')));
 }
 
 void announceResults(const QList<QWidget *> &results)
@@ -235,14 +239,9 @@ void describeChoices(QButtonGroup *items, const QString &frame, const QStringLis
     }
 }
 
-void setQuantity(QWidget *control, Quantity quantity)
-{
-    control->setProperty(kQuantityProperty, static_cast<int>(quantity));
-}
-
 QString unitOf(const QWidget *control)
 {
-    return QString::fromUtf8(unitsOf(control).unit) + perLength(control);
+    return QString::fromUtf8(unitText(described().value(control).quantity));
 }
 
 // A caption as it is read, without its bracketed unit and without the
@@ -265,15 +264,16 @@ QString accessibleNameFrom(const QString &caption)
 
 void markCurrent(QWidget *field, bool current, bool computed)
 {
-    field->setProperty(kStaleProperty, !current);
-    field->setProperty(kComputedProperty, computed);
+    Described &entry = entryOf(field);
+    entry.stale = !current;
+    entry.computed = computed;
     field->setToolTip(toolTipFor(field, textOf(field)));
     nameControl(field);
 }
 
 bool showsStaleText(const QWidget *control)
 {
-    return control->property(kStaleProperty).toBool() && !textOf(control).trimmed().isEmpty();
+    return described().value(control).stale && !textOf(control).trimmed().isEmpty();
 }
 
 void setResultNote(QWidget *field, const QString &note)
@@ -290,7 +290,7 @@ void setResultNote(QWidget *field, const QString &note)
 QString toolTipFor(const QWidget *control, const QString &text)
 {
     const QString whole = text.trimmed();
-    if (!whole.isEmpty() && control->property(kStaleProperty).toBool())
+    if (!whole.isEmpty() && described().value(control).stale)
         return QString::fromUtf8(kStaleMessage);
     const QString si = siValue(control, whole);
     return withNote(control, si.isEmpty() ? whole : whole + QLatin1Char('\n') + si, whole);

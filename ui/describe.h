@@ -2,11 +2,11 @@
 // for a screen reader, its unit, and its value in SI units in its tooltip.
 #pragma once
 
+#include "core/field.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-#include <span>
 
 class QButtonGroup;
 class QLabel;
@@ -15,38 +15,15 @@ class QWidget;
 namespace tavrel
 {
 
-class Controls;
+// Makes `control` the box or result field of a calculator's field: the
+// label that captions it (a box's buddy), what it is called and holds, for
+// its name, description, tooltip and the copy of the tab (see nameControl).
+void describeField(QWidget *control, QLabel *caption, bool result, const FieldWords &words,
+                   Quantity quantity);
 
-// What a box or field holds: its unit, and the value in SI units that its
-// tooltip adds where the unit is not one already.
-enum class Quantity {
-    None,           // a pure number (Poisson's ratio)
-    Length,         // mm
-    Force,          // kgf, shown in N
-    Load,           // kgf or kgf/mm as its unit label says, in N or N/mm
-    Modulus,        // kgf/mm², in GPa
-    Stress,         // kgf/mm², in MPa
-    Moment,         // kgf·mm, in N·mm
-    SecondMoment,   // mm⁴
-    SectionModulus, // mm³
-    Speed,          // r/min
-    Hours,          // h
-    Days,           // 日
-};
-
-// A box or result field, the label that captions it, what it holds, and,
-// for a load, the label that says whether it is per length.
-struct CaptionSpec {
-    const char *control;
-    const char *caption;
-    Quantity quantity = Quantity::None;
-    const char *unit = nullptr;
-};
-
-// Names each control for a screen reader by its caption (see nameControl;
-// the caption label of a box becomes its buddy), and marks what each
-// control holds for its tooltip and the copy of the tab.
-void describeFields(const Controls &controls, std::span<const CaptionSpec> captions);
+// After a selection changed what a field is called or holds; a result that
+// does not `apply` to the selection says so in place of 「未計算」.
+void setFieldWords(QWidget *control, const FieldWords &words, Quantity quantity, bool apply = true);
 
 // Names again the control that `caption` captions, after its text changed.
 void captionChanged(const QLabel *caption);
@@ -55,16 +32,17 @@ void captionChanged(const QLabel *caption);
 // says it, with the value, so a screen reader need not find it again.
 bool captionsResult(const QWidget *label);
 
-// A described control's caption as a name (「球半径 R1[mm]」), as a box is
-// named; a result's name says its value too.
+// A described control's caption as the screen shows it (「球半径 R1[mm]」),
+// as messages and the copy name it.
 QString captionName(const QWidget *control);
 
-// Names a described control for a screen reader: a box by its caption
-// (「球半径 R1[mm]」); a result field or box by its caption, its value and its
-// unit (「接触円半径 a 0.618 mm」, the unit in words where the caption has the
-// ditto mark ["]), or 「未計算」 while it is empty; after the name it says the
-// value in SI units, or that the result is not current. setFieldText, a
-// result box and markCurrent call it whenever a result changes.
+// Names a described control for a screen reader by its field's words: a
+// box with its unit (「物体 2 の縦弾性係数 E2 [kgf/mm²]」), a result field
+// or box with its value and unit (「接触円半径 a 0.618 mm」), or 「未計算」
+// while it is empty (「この条件では計算しません」 where it does not apply);
+// its description says the value in SI units and the field's description,
+// or that the result is not current. setFieldText, a result box and
+// markCurrent call it whenever a result changes.
 void nameControl(QWidget *control);
 
 // After a press: tells a screen reader that every result has a new value,
@@ -79,9 +57,6 @@ QString resultsSummary(const QList<QWidget *> &results);
 // the tab.
 void describeChoices(QButtonGroup *items, const QString &frame, const QStringList &names,
                      const QStringList &effects);
-
-// Changes what a control holds, where a selection changes it.
-void setQuantity(QWidget *control, Quantity quantity);
 
 // The unit of what a control holds ("kgf/mm", "日"); empty for a pure number.
 QString unitOf(const QWidget *control);

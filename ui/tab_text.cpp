@@ -50,28 +50,27 @@ QString notCurrentText(ResultsState results)
     return {};
 }
 
-QList<TabLine> tabLines(const Controls &controls, std::span<const CaptionSpec> captions)
+QList<TabLine> tabLines(const Controls &controls, const QList<QWidget *> &fields)
 {
     QList<TabLine> lines;
-    for (const CaptionSpec &row : captions) {
-        const QWidget *control = controls.widget(QString::fromLatin1(row.control));
+    for (const QWidget *control : fields) {
         if (!control->isEnabled())
             continue;
         const bool input = std::ranges::find(controls.inputs(), control) != controls.inputs().end();
         const QString unit = unitOf(control);
         const QString value = valueOf(control, unit);
-        lines << TabLine{captionOf(control), value, unit, input, siTextOf(control, value)};
+        lines << TabLine{captionOf(control), value, unit, input, siTextOf(control, value), control};
     }
     return lines;
 }
 
-QString tabAsText(const Controls &controls, std::span<const CaptionSpec> captions,
+QString tabAsText(const Controls &controls, const QList<QWidget *> &fields,
                   const QList<std::pair<QString, QString>> &selections, ResultsState results)
 {
     QStringList lines;
     for (const auto &[heading, name] : selections)
         lines << heading + QLatin1Char('\t') + name;
-    for (const TabLine &line : tabLines(controls, captions)) {
+    for (const TabLine &line : tabLines(controls, fields)) {
         if (line.input || results == ResultsState::Current)
             lines << QStringList{line.caption, line.value, line.unit}.join(QLatin1Char('\t'));
     }

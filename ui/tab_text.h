@@ -6,7 +6,6 @@
 #include <QList>
 #include <QString>
 
-#include <span>
 #include <utility>
 
 namespace tavrel
@@ -32,19 +31,20 @@ struct TabLine {
     QString caption, value, unit;
     bool input;
     QString si; // the value in SI units (「= 205.94 GPa」), where its unit is not one
+    const QWidget *control;
 };
 
-// Every box and field of `captions` that applies (disabled boxes do not),
+// Every box and field of `fields` that applies (disabled boxes do not),
 // in table order.
-QList<TabLine> tabLines(const Controls &controls, std::span<const CaptionSpec> captions);
+QList<TabLine> tabLines(const Controls &controls, const QList<QWidget *> &fields);
 
 // One line each, columns separated by tabs: first the selections in words
-// (heading, name), then every box and field of `captions` in table order,
+// (heading, name), then every box and field of `fields` in table order,
 // the inputs first, as caption, value and unit, the number without its unit
 // text, so that a spreadsheet reads it as a number. Boxes that are disabled
 // do not apply and are left out. Results that are not current are replaced
 // by one line that says so.
-QString tabAsText(const Controls &controls, std::span<const CaptionSpec> captions,
+QString tabAsText(const Controls &controls, const QList<QWidget *> &fields,
                   const QList<std::pair<QString, QString>> &selections, ResultsState results);
 
 } // namespace tavrel

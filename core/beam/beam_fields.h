@@ -1,49 +1,40 @@
 // The results the beam tab shows, each once: the value of the calculation
-// it shows and the pattern it is shown in. The tab, its sheet and its copy
-// read the texts from here. Pure: no Qt.
+// it shows, in its field's pattern. The tab, its sheet and its copy read the
+// texts from here. Pure: no Qt.
 #pragma once
 
 #include "core/beam/beam_calc.h"
+#include "core/beam/beam_model.h"
 #include "core/num/numtext.h"
 
-#include <array>
-#include <cstddef>
 #include <string>
 
 namespace tavrel
 {
 
-enum class BeamResultField { I, Mmax, SigmaMax, Delta };
+// The fields that show results go by the ids of all the fields.
+using BeamResultField = BeamField;
 
-struct BeamResultSpec {
-    BeamResultField id;
-    const char *pattern;
-    double BeamResult::*value;
-};
-
-inline constexpr std::array kBeamResultFields = {
-    BeamResultSpec{BeamResultField::I, kPatternScientific, &BeamResult::I},
-    BeamResultSpec{BeamResultField::Mmax, kPatternWhole, &BeamResult::Mmax},
-    BeamResultSpec{BeamResultField::SigmaMax, kPatternTwoDecimals, &BeamResult::sigmaMax},
-    BeamResultSpec{BeamResultField::Delta, kPatternScientific, &BeamResult::delta},
-};
-
-constexpr bool beamResultRowsInOrder()
+// The value a result field shows; I for the box that shows it.
+inline double resultValue(const BeamResult &r, BeamField id)
 {
-    std::size_t place = 0;
-    for (const BeamResultSpec &row : kBeamResultFields) {
-        if (static_cast<std::size_t>(row.id) != place++)
-            return false;
+    switch (id) {
+    case BeamField::Mmax:
+        return r.Mmax;
+    case BeamField::SigmaMax:
+        return r.sigmaMax;
+    case BeamField::Delta:
+        return r.delta;
+    default:
+        break;
     }
-    return true;
+    return r.I;
 }
-static_assert(beamResultRowsInOrder(), "one row per result field, in the order of BeamResultField");
 
 // The text the field shows for the result (with the pattern's leading blank).
-inline std::string shownResult(const BeamResult &r, BeamResultField id)
+inline std::string shownResult(const BeamResult &r, BeamField id)
 {
-    const BeamResultSpec &field = kBeamResultFields.at(static_cast<std::size_t>(id));
-    return FormatFloat(field.pattern, r.*field.value);
+    return FormatFloat(fieldOf(kBeamFields, id).pattern, resultValue(r, id));
 }
 
 } // namespace tavrel

@@ -1,9 +1,10 @@
 // The results the Hertz tab shows, each once: the value of the calculation
-// it shows, in the one pattern of the tab. The tab and its sheet read the
-// texts from here. Pure: no Qt.
+// it shows, in its field's pattern. The tab and its sheet read the texts
+// from here. Pure: no Qt.
 #pragma once
 
 #include "core/hertz/hertz_calc.h"
+#include "core/hertz/hertz_model.h"
 #include "core/num/numtext.h"
 
 #include <optional>
@@ -12,33 +13,38 @@
 namespace tavrel
 {
 
-enum class HertzResultField { ContactSize, Approach, PMax, SigmaZMax, SigmaRMax, TauMax };
+// The fields that show results go by the ids of all the fields.
+using HertzResultField = HertzField;
 
-inline std::optional<double> resultValue(const HertzResult &r, HertzResultField id)
+// The value a result field shows; none for a box, and none where the
+// contact kind or the materials give none.
+inline std::optional<double> resultValue(const HertzResult &r, HertzField id)
 {
     switch (id) {
-    case HertzResultField::ContactSize:
+    case HertzField::ContactSize:
         return r.contactSize;
-    case HertzResultField::Approach:
+    case HertzField::Approach:
         return r.approach;
-    case HertzResultField::PMax:
+    case HertzField::PMax:
         return r.pMax;
-    case HertzResultField::SigmaZMax:
+    case HertzField::SigmaZMax:
         return r.sigmaZMax;
-    case HertzResultField::SigmaRMax:
+    case HertzField::SigmaRMax:
         return r.sigmaRMax;
-    case HertzResultField::TauMax:
+    case HertzField::TauMax:
+        return r.tauMax;
+    default:
         break;
     }
-    return r.tauMax;
+    return std::nullopt;
 }
 
 // The text the field shows for the result (with the pattern's leading
 // blank), empty where the contact kind or the materials give none.
-inline std::string shownResult(const HertzResult &r, HertzResultField id)
+inline std::string shownResult(const HertzResult &r, HertzField id)
 {
     const std::optional<double> value = resultValue(r, id);
-    return value ? FormatFloat(kPatternThreeDecimals, *value) : std::string();
+    return value ? FormatFloat(fieldOf(kHertzFields, id).pattern, *value) : std::string();
 }
 
 } // namespace tavrel
