@@ -61,24 +61,9 @@ QString formatted(const char *pattern, double value)
     return QString::fromStdString(FormatFloat(pattern, value));
 }
 
-void showNumber(QLabel *field, const char *pattern, double value)
-{
-    setFieldText(field, formatted(pattern, value));
-}
-
-void showNumber(QLineEdit *field, const char *pattern, double value)
-{
-    field->setText(formatted(pattern, value));
-}
-
 void clearField(QLabel *field)
 {
     setFieldText(field, QString());
-}
-
-void showNumberOrEmpty(QLabel *field, const char *pattern, const std::optional<double> &value)
-{
-    setFieldText(field, value ? formatted(pattern, *value) : QString());
 }
 
 void runHandler(QWidget *window, const std::function<void()> &handler)

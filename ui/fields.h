@@ -48,11 +48,7 @@ inline constexpr const char *kMustBePositive = "%1は 0 より大きい値にし
 double readNumber(QLineEdit *box);
 
 QString formatted(const char *pattern, double value);
-void showNumber(QLabel *field, const char *pattern, double value);
-void showNumber(QLineEdit *field, const char *pattern, double value);
 void clearField(QLabel *field);
-// Shows the value, or an empty text when there is none.
-void showNumberOrEmpty(QLabel *field, const char *pattern, const std::optional<double> &value);
 
 // Runs a handler. An error escaping it is shown in a modal error box over
 // `window` and the program goes on; after an unreadable box, that box gets
