@@ -47,18 +47,20 @@ inline constexpr std::array kBeamFields = {
 // clang-format on
 static_assert(fieldsInOrder(kBeamFields), "one row per beam field, in the order of BeamField");
 
-// What L1 and x measure in each load case, as the picture shows it, in the
-// order of LoadCase.
-inline constexpr const char *kNotUsed = "この条件では使いません";
-// clang-format off
-inline constexpr std::array kLoadPositions = {
-    std::array{kNotUsed, "たわみを求める位置。右の自由端から左へ測ります"},
-    std::array{kNotUsed, "たわみを求める位置。右の自由端から左へ測ります"},
-    std::array{"集中荷重の位置。右の支点から左へ測ります", "この条件では使いません（たわみは最大値）"},
-    std::array{kNotUsed, "たわみを求める位置。右の支点から左へ測ります"},
-    std::array{kNotUsed, "たわみを求める位置。右の固定端から左へ測ります"},
+// What L1 and x measure, as the picture shows it: L1 where the load acts
+// at L1, x where the deflection shown is the one at x (from the end the
+// load case counts x from, in the order of LoadCase).
+inline constexpr const char *kL1Measure = "集中荷重の位置。右の支点から左へ測ります";
+inline constexpr const char *kL1NotUsed = "この条件では使いません";
+inline constexpr const char *kXNotUsed = "この条件では使いません（たわみは最大値）";
+inline constexpr std::array kXMeasures = {
+    "たわみを求める位置。右の自由端から左へ測ります", "たわみを求める位置。右の自由端から左へ測ります",
+    "たわみを求める位置。右の支点から左へ測ります",   "たわみを求める位置。右の支点から左へ測ります",
+    "たわみを求める位置。右の固定端から左へ測ります",
 };
+static_assert(kXMeasures.size() == kLoadCases.size(), "one measure of x per load case");
 
+// clang-format off
 // What each section calls its dimensions b1, h1, b2 and h2, in the order of
 // SectionKind; no words where the section leaves a caption as it was.
 inline constexpr std::array<std::array<FieldWords, 4>, 5> kSectionWords = {{
@@ -75,14 +77,15 @@ inline constexpr std::array<std::array<FieldWords, 4>, 5> kSectionWords = {{
 // section leaves the caption as it was.
 constexpr FieldWords beamWords(LoadCase loadCase, SectionKind section, BeamField id)
 {
-    const auto [l1, x] = kLoadPositions.at(static_cast<std::size_t>(loadCase));
+    const LoadCaseTraits &traits = traitsOf(loadCase);
     switch (id) {
     case BeamField::L1:
-        return {"荷重の位置", "L1", "", l1};
+        return {"荷重の位置", "L1", "", traits.load == LoadPlace::AtL1 ? kL1Measure : kL1NotUsed};
     case BeamField::X:
-        return {"たわみを求める位置", "x", "", x};
+        return {"たわみを求める位置", "x", "",
+                traits.deflectionDependsOnX ? kXMeasures.at(static_cast<std::size_t>(loadCase)) : kXNotUsed};
     case BeamField::P:
-        return {traitsOf(loadCase).load == LoadPlace::Spread ? "等分布荷重" : "集中荷重", "P"};
+        return {traits.load == LoadPlace::Spread ? "等分布荷重" : "集中荷重", "P"};
     case BeamField::B1:
     case BeamField::H1:
     case BeamField::B2:
