@@ -2,6 +2,7 @@
 // deflection of the selected arrangement.
 #include "diagram/diagrams.h"
 #include "sheet/formula.h"
+#include "sheet/sheet_inputs.h"
 #include "sheet/tab_sheets.h"
 
 #include "beam/beam_tab.h"
@@ -84,11 +85,21 @@ void bendingFormulas(const BeamPress &press, const QHash<QString, QString> &v, S
 
 } // namespace
 
-SheetContent beamSheet(const BeamTab &, const BeamPress &press, const TabRows &rows)
+SheetContent beamSheet(const BeamTab &tab, const BeamPress &press, const TabRows &rows)
 {
     SheetContent sheet;
     sheet.inputs = rows.inputs;
     sheet.results = rows.results;
+    static constexpr ModulusBox kModulus[] = {{"Edit23", "E"}};
+    addMaterials(sheet.inputs, tab, kModulus);
+    // L1 (Edit24) places the point load between the supports; x (Edit13)
+    // is where the deflection shown is taken, where it depends on x.
+    QStringList unused;
+    if (!usesL1(press.loadCase))
+        unused << QStringLiteral("Edit24");
+    if (!usesX(press.loadCase))
+        unused << QStringLiteral("Edit13");
+    leaveOutUnused(sheet, tab, unused);
     // I is worked out from the dimensions unless typed in: its box then
     // shows a result.
     if (press.section != SectionKind::Typed && !sheet.inputs.isEmpty())

@@ -290,6 +290,8 @@ void SheetLayout::inputs()
     const double tableWidth = kWidth - kPictureWidth - kGap;
     double height = table(kLeft, y_, tableWidth, c_.selection, Columns::Words);
     height += table(kLeft, y_ + height, tableWidth, c_.inputs);
+    if (!c_.inputNote.isEmpty())
+        height += text(kLeft, y_ + height + 0.5, tableWidth, c_.inputNote, font(0.92)) + 0.5;
     const double pictureHeight = std::clamp(height, 40.0, 62.0);
     height = std::max(height, picture(kLeft + tableWidth + kGap, y_, kPictureWidth, pictureHeight));
     y_ += height;

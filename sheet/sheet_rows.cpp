@@ -28,11 +28,11 @@ TabRows rowsOf(const CalculatorTab &tab)
     TabRows rows;
     for (const TabLine &line : tabLines(tab.controls(), tab.captions())) {
         if (line.input)
-            rows.inputs << SheetRow{line.caption, shortened(line.value), line.unit, line.si};
+            rows.inputs << SheetRow{line.caption, shortened(line.value), line.unit, line.si, line.control};
         else if (line.value.isEmpty()) // a result that does not apply
-            rows.results << SheetRow{line.caption, QStringLiteral("—"), QString()};
+            rows.results << SheetRow{line.caption, QStringLiteral("—"), QString(), QString(), line.control};
         else
-            rows.results << SheetRow{line.caption, line.value, line.unit, line.si};
+            rows.results << SheetRow{line.caption, line.value, line.unit, line.si, line.control};
     }
     return rows;
 }

@@ -10,6 +10,7 @@
 #include "ui/tab_text.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QLineEdit>
 #include <QList>
 #include <QStringList>
@@ -66,6 +67,13 @@ public:
     // What tells the time of a press: the system clock, unless a tool that
     // renders the documentation, or a test, sets a fixed one.
     static void setClock(std::function<QDateTime()> clock);
+
+    // The material menu put `material`'s modulus into `box`. The tab keeps
+    // the name until the box's text next changes.
+    void materialChosen(const QLineEdit *box, const QString &material);
+    // The material whose modulus `box` holds as the menu put it there;
+    // empty where the text was typed or edited since.
+    QString materialIn(const QLineEdit *box) const { return materials_.value(box); }
 
 signals:
     // After a successful press, when the results are emptied, and whenever a
@@ -135,6 +143,7 @@ private:
     std::span<const CaptionSpec> captions_;
     QList<QWidget *> results_;
     QList<const char *> keyboardOrder_;
+    QHash<const QLineEdit *, QString> materials_;
 };
 
 } // namespace tavrel

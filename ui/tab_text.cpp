@@ -12,15 +12,15 @@
 namespace tavrel
 {
 
-namespace
-{
-
 // "球半径 R1[mm]" is copied as "球半径 R1": the unit has a column of its own.
 QString captionOf(const QWidget *control)
 {
     static const QRegularExpression unit(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
     return captionName(control).remove(unit);
 }
+
+namespace
+{
 
 // The text without the blanks around it, by the rule a paste follows.
 QString trimmed(const QString &text)
@@ -60,7 +60,8 @@ QList<TabLine> tabLines(const Controls &controls, std::span<const CaptionSpec> c
         const bool input = std::ranges::find(controls.inputs(), control) != controls.inputs().end();
         const QString unit = unitOf(control);
         const QString value = valueOf(control, unit);
-        lines << TabLine{captionOf(control), value, unit, input, siTextOf(control, value)};
+        lines << TabLine{captionOf(control),   value, unit, input, siTextOf(control, value),
+                         control->objectName()};
     }
     return lines;
 }

@@ -26,12 +26,17 @@ enum class ResultsState {
 // current results.
 QString notCurrentText(ResultsState results);
 
+// A box's or field's caption without its unit: "球半径 R1[mm]" is copied as
+// "球半径 R1", the unit having a column of its own.
+QString captionOf(const QWidget *control);
+
 // A box or field as the copy gives it: its caption without the unit, its
 // value without the unit text, and the unit.
 struct TabLine {
     QString caption, value, unit;
     bool input;
-    QString si; // the value in SI units (「= 205.94 GPa」), where its unit is not one
+    QString si;      // the value in SI units (「= 205.94 GPa」), where its unit is not one
+    QString control; // the box's or field's object name
 };
 
 // Every box and field of `captions` that applies (disabled boxes do not),

@@ -1,0 +1,42 @@
+#include "sheet/sheet_inputs.h"
+
+#include "ui/calc_tab.h"
+#include "ui/tab_text.h"
+
+#include <algorithm>
+
+namespace tavrel
+{
+
+void addMaterials(QList<SheetRow> &inputs, const CalculatorTab &tab, std::span<const ModulusBox> boxes)
+{
+    for (const ModulusBox &modulus : boxes) {
+        const QString box = QString::fromLatin1(modulus.box);
+        const auto row = std::ranges::find(inputs, box, &SheetRow::control);
+        if (row == inputs.end())
+            continue;
+        const QString material = tab.materialIn(tab.controls().edit(box));
+        inputs.insert(row + 1,
+                      SheetRow{QStringLiteral("%1 の材料").arg(QString::fromUtf8(modulus.symbol)),
+                               material.isEmpty() ? QStringLiteral("E のみ入力") : material, QString()});
+    }
+}
+
+void leaveOutUnused(SheetContent &sheet, const CalculatorTab &tab, const QStringList &unused)
+{
+    QStringList names;
+    for (const CaptionSpec &row : tab.captions()) {
+        const QString box = QString::fromLatin1(row.control);
+        const auto *edit = qobject_cast<const QLineEdit *>(tab.controls().widget(box));
+        const QList<QLineEdit *> &inputs = tab.controls().inputs();
+        if (std::ranges::find(inputs, edit) == inputs.end() || (edit->isEnabled() && !unused.contains(box)))
+            continue;
+        names << captionOf(edit);
+        sheet.inputs.removeIf([&box](const SheetRow &input) { return input.control == box; });
+    }
+    if (!names.isEmpty())
+        sheet.inputNote = QStringLiteral("この条件で使わない入力（%1）は載せていません。")
+                              .arg(names.join(QStringLiteral("、")));
+}
+
+} // namespace tavrel
