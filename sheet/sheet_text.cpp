@@ -40,6 +40,27 @@ QStringList wrappedParagraph(const QString &text, double width,
 
 } // namespace
 
+QString fullWidthKana(const QString &text)
+{
+    // The half-width forms from the middle dot to the semi-voiced mark;
+    // compatibility normalisation maps each run to its full-width letters
+    // and composes a letter with the voiced mark that follows it.
+    const auto halfWidth = [](QChar c) { return c.unicode() >= 0xFF65 && c.unicode() <= 0xFF9F; };
+    QString out;
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype end = i;
+        while (end < text.size() && halfWidth(text[end]))
+            ++end;
+        if (end == i) {
+            out += text[i++];
+            continue;
+        }
+        out += text.mid(i, end - i).normalized(QString::NormalizationForm_KC);
+        i = end;
+    }
+    return out;
+}
+
 QStringList wrappedLines(const QString &text, double width,
                          const std::function<double(const QString &)> &advance)
 {
