@@ -103,7 +103,7 @@ DiagramContent hertzDiagram(const HertzPress &press)
     if (!sphere) {
         if (const std::optional<ShearPeak> outOfPlane = largerOutOfPlaneShear(nu1, kDepth))
             c.values << QStringLiteral(
-                            "ν1 = %1 では、ころの軸方向の応力 σy = ν1·(σx + σz) との間のせん断応力の方が"
+                            "ν1 = %1 では、ローラの軸方向の応力 σy = ν1·(σx + σz) との間のせん断応力の方が"
                             "大きく、最大 %2 p_max = %3 kgf/mm²（深さ z = %4 mm）です")
                             .arg(QString::fromStdString(FloatToStr(nu1)),
                                  shown(kPatternThreeDecimals, outOfPlane->tau),

@@ -25,7 +25,8 @@ QStringList wrappedParagraph(const QString &text, double width,
     qsizetype start = 0, fitted = 0;
     const auto piece = [&](qsizetype end) { return text.mid(start, end - start).trimmed(); };
     for (qsizetype at = breaks.toNextBoundary(); at > 0; at = breaks.toNextBoundary()) {
-        if (at < text.size() && inWord(text[at - 1]) && inWord(text[at]))
+        // A percentage keeps its sign: 「余裕 320 %」 never ends a line at 320.
+        if (at < text.size() && ((inWord(text[at - 1]) && inWord(text[at])) || text[at] == QLatin1Char('%')))
             continue;
         if (fitted > start && advance(piece(at)) > width) {
             lines << piece(fitted);

@@ -148,7 +148,7 @@ void TestDiagram::marksTheFieldsValues_data()
     row("sphere", "Button3", "p_max = {Label15} kgf/mm²（r = 0.000 mm、接触の中心）|a = {Label13} mm|τ_max = 0.310 p_max、深さ z = 0.48 a = 0.297 mm|τ_max = {Label22} kgf/mm²|最大ミーゼス応力（物体1の中心軸上、ν1 = 0.3）：σv = 0.620 p_max = 77.442 kgf/mm²、深さ z = 0.48 a = 0.297 mm");
     row("sphere, ν1 0.25", "Edit4=0.25|Button3", "τ_max = 0.322 p_max、深さ z = 0.46 a = 0.289 mm|曲線の最大値 τ_max = 39.777 kgf/mm²（0.322 p_max）|欄の τ_max = {Label22} kgf/mm² は固定の係数 0.31 p_max によるもので、曲線の最大値より 3.6 % 小さい値です（この係数は ν1 = 0.3 の値です）");
     row("roller", "N5|Edit7=10|Edit1=1000|Button3", "p_max = {Label15} kgf/mm²（x = 0.000 mm、接触の中心）|τ_max = 0.300 p_max、深さ z = 0.79 b = 0.522 mm|τ_max = {Label22} kgf/mm²|b/R1 = 0.017（0.1 以下：接触域は曲率半径に比べて小さく、ヘルツの理論の前提を満たします）");
-    row("roller, materials differ, small ν1", "N5|Edit4=0.1|Button3", "b = {Label13} mm|τ_max = 1.408 kgf/mm²（曲線の最大値）|ν1 = 0.1 では、ころの軸方向の応力 σy = ν1·(σx + σz) との間のせん断応力の方が大きく、最大 0.408 p_max = 1.916 kgf/mm²（深さ z = 0.006 mm）です");
+    row("roller, materials differ, small ν1", "N5|Edit4=0.1|Button3", "b = {Label13} mm|τ_max = 1.408 kgf/mm²（曲線の最大値）|ν1 = 0.1 では、ローラの軸方向の応力 σy = ν1·(σx + σz) との間のせん断応力の方が大きく、最大 0.408 p_max = 1.916 kgf/mm²（深さ z = 0.006 mm）です");
     // The curve's moment is negative at a fixed end under a downward load;
     // the field's follows the load. One line says so.
     const QString why = "Mmax 欄の {Edit20} kgf·mm は下向きの荷重を正とした値で、図の M（下側引張が正）では ";
