@@ -251,6 +251,13 @@ void TestSheet::writesWhatTheFieldsShow()
     }
     for (const QString &line : lines)
         QVERIFY2(rows.filter(QString(line).remove(' ')).size() == 1, qPrintable(line));
+    // A material stands right under its modulus.
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        const QRegularExpressionMatch material = QRegularExpression("^(E\\d?)の材料").match(rows[i]);
+        QVERIFY2(!material.hasMatch() ||
+                     rows[i - 1].contains(QRegularExpression(material.captured(1) + "\\d")),
+                 qPrintable(rows[i]));
+    }
     // The diagram window's values, among them what a sign means, are
     // printed as it shows them.
     const QString marked = tavrel::sheetOf(currentTab())->marked.join(QString()).remove(' ');
