@@ -212,6 +212,10 @@ void TForm1::FormCreate()
 
 void TForm1::chooseMaterial(std::size_t entry)
 {
-    for (QLineEdit *box : modulusBoxes_)
+    for (QLineEdit *box : modulusBoxes_) {
         box->setText(QString::fromStdString(FloatToStr(materials_[entry])));
+        // The tab names the material on its calculation sheet.
+        if (auto *tab = qobject_cast<CalculatorTab *>(box->parentWidget()))
+            tab->materialChosen(box, QString::fromUtf8(kMaterialPresets[entry].caption));
+    }
 }

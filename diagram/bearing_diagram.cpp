@@ -43,7 +43,7 @@ QStringList bearingCourse(const BearingPress &press)
                       plain(r.Y));
     lines << QStringLiteral("P = X·Fr + Y·Fa = %1 × %2 + %3 × %4 = %5 kgf")
                  .arg(plain(r.X), plain(in.Fr), plain(r.Y), plain(in.Fa), shown(kPatternOneDecimal, r.P));
-    lines << QStringLiteral("Lh = (Cr/P)³ × 10⁶/(60·n) = (%1 / %2)³ × 10⁶/(60 × %3) = %4 時間（%5）")
+    lines << QStringLiteral("Lh = (Cr/P)³ × 10⁶/(60·n) = (%1 / %2)³ × 10⁶/(60 × %3) = %4 h（%5）")
                  .arg(plain(in.Cr), shown(kPatternOneDecimal, r.P), plain(in.n),
                       shown(kPatternOneDecimal, r.Lh), shown(kPatternDays, r.days));
     return lines;
@@ -53,13 +53,13 @@ DiagramContent bearingDiagram(const BearingPress &press)
 {
     DiagramContent c;
     const QString point =
-        QStringLiteral("P = %1 kgf、Lh = %2 時間")
+        QStringLiteral("P = %1 kgf、Lh = %2 h")
             .arg(shown(kPatternOneDecimal, press.r.P), shown(kPatternOneDecimal, press.r.Lh));
     // The tab refuses what would make P or Lh negative; a life too short for
     // a double is 0, which no logarithmic axis holds.
     if (press.r.Lh > 0) {
         Plot life;
-        life.title = QStringLiteral("定格疲れ寿命 Lh [時間]");
+        life.title = QStringLiteral("定格疲れ寿命 Lh [h]");
         life.x = {QStringLiteral("P [kgf]"), true, false};
         life.y.logarithmic = true;
         life.series.push_back({QString(), kLifeColour, Qt::SolidLine, lifeCurve(press.r)});

@@ -1,12 +1,12 @@
 // The checks an engineer makes next, as lines under each diagram's values
 // (and so on the calculation sheet, which lists them).
-#include "core/num/numtext.h"
-#include "core/beam/beam_checks.h"
 #include "beam/beam_tab.h"
-#include "core/bearing/bearing_checks.h"
 #include "bearing/bearing_tab.h"
-#include "diagram/diagrams.h"
+#include "core/beam/beam_checks.h"
+#include "core/bearing/bearing_checks.h"
 #include "core/hertz/hertz_checks.h"
+#include "core/num/numtext.h"
+#include "diagram/diagrams.h"
 #include "hertz/hertz_tab.h"
 
 #include <cmath>
@@ -100,9 +100,10 @@ QStringList beamCheckLines(const BeamPress &press)
                               : QStringLiteral("x = %1 mm").arg(place(v.x));
     lines << QStringLiteral("最大せん断力 Vmax = %1 kgf（%2、絶対値）")
                  .arg(shown(kPatternTwoDecimals, std::abs(v.value)), at);
-    lines << (std::isinf(c.spanOverDeflection) ? QStringLiteral("L/δmax：はりがたわまないため求めません")
-                                               : QStringLiteral("L/δmax = %1（δmax はスパンの 1/%1）")
-                                                     .arg(spanRatio(c.spanOverDeflection)));
+    lines
+        << (std::isinf(c.spanOverDeflection)
+                ? QStringLiteral("L/δmax：はりがたわまないため求めません")
+                : QStringLiteral("L/δmax = %1（δmax はスパンの 1/%1）").arg(spanRatio(c.spanOverDeflection)));
     return lines;
 }
 
@@ -127,15 +128,15 @@ QStringList bearingCheckLines(const BearingPress &press)
     lines << QStringLiteral(
                  "静等価荷重 P0 = max(0.6·Fr + 0.5·Fa, Fr) = %1 kgf、静的安全係数 s0 = Cor/P0 = %2")
                  .arg(shown(kPatternOneDecimal, s.P0), shown(" ###0.00", s.s0));
-    lines << QStringLiteral("参考値（ISO 281 の表で e と Y を Fa/C0r について補間）：e = %1、X = %2、Y = %3、"
-                            "P = %4 kgf、Lh = %5 時間、表による P との差 %6 %")
+    lines << QStringLiteral("参考値（ISO 281 の表で e と Y を Fa/Cor について補間）：e = %1、X = %2、Y = %3、"
+                            "P = %4 kgf、Lh = %5 h、表による P との差 %6 %")
                  .arg(shown(kPatternThreeDecimals, ref.e), plain(ref.X), shown(kPatternThreeDecimals, ref.Y),
                       shown(kPatternOneDecimal, ref.P), shown(kPatternOneDecimal, ref.Lh),
                       (ref.loadDifference >= 0 ? QStringLiteral("+") : QString()) +
                           shown(kPatternOneDecimal, 100 * ref.loadDifference));
-    lines << QStringLiteral("日数 = Lh/24（1 日 24 時間の運転として）");
+    lines << QStringLiteral("日数 = Lh/24（1 日 24 h の運転として）");
     if (w.axialBeyondHalfStatic)
-        lines << QStringLiteral("注意：Fa/C0r = %1 > 0.5（深溝玉軸受のアキシアル荷重の目安を超えています）")
+        lines << QStringLiteral("注意：Fa/Cor = %1 > 0.5（深溝玉軸受のアキシアル荷重の目安を超えています）")
                      .arg(shown(kPatternThreeDecimals, in.Fa / in.Cor));
     if (w.ratioBelowFirstKey)
         lines << QStringLiteral("注意：Cor/Fa = %1 < %2（表の最初の行より小さく、表の範囲外です）")

@@ -42,7 +42,7 @@ void compareShearField(QStringList &values, const HertzPress &press, const Shear
 {
     const double curve = peak.tau * press.r.pMax;
     if (!press.r.tauMax) {
-        values << QStringLiteral("τmax = %1 kgf/mm²（曲線の最大値）").arg(stress(curve));
+        values << QStringLiteral("τ_max = %1 kgf/mm²（曲線の最大値）").arg(stress(curve));
         return;
     }
     const double factor = *press.r.tauMax / press.r.pMax;
@@ -51,7 +51,7 @@ void compareShearField(QStringList &values, const HertzPress &press, const Shear
         values << QStringLiteral("τ_max = %1 kgf/mm²").arg(stress(*press.r.tauMax));
         return;
     }
-    values << QStringLiteral("曲線の最大値 τmax = %1 kgf/mm²（%2 p_max）")
+    values << QStringLiteral("曲線の最大値 τ_max = %1 kgf/mm²（%2 p_max）")
                   .arg(stress(curve), shown(kPatternThreeDecimals, peak.tau));
     values << QStringLiteral("欄の τ_max = %1 kgf/mm² は固定の係数 %2 p_max によるもので、曲線の最大値より "
                              "%3 % %4（この係数は ν1 = 0.3 の値です）")
@@ -91,19 +91,19 @@ DiagramContent hertzDiagram(const HertzPress &press)
     below.series.push_back({QStringLiteral("τ"), kTauColour, Qt::SolidLine, curve(AxisStress::Tau)});
     const ShearPeak peak = largestShear(press.kind, nu1, kDepth);
     const QString ratio = shown(kPatternThreeDecimals, peak.tau);
-    below.marks.push_back({peak.z * size, peak.tau * pMax, QStringLiteral("τmax = %1 p_max").arg(ratio)});
+    below.marks.push_back({peak.z * size, peak.tau * pMax, QStringLiteral("τ_max = %1 p_max").arg(ratio)});
     c.figure.plots.push_back(below);
 
     c.values << QStringLiteral("%1 kgf/mm²（%2 = 0.000 mm、接触の中心）").arg(pText, across);
     c.values << QStringLiteral("%1 = %2 mm").arg(sizeName, shown(kPatternThreeDecimals, size));
-    c.values << QStringLiteral("τmax = %1 p_max、深さ z = %2 %3 = %4 mm")
+    c.values << QStringLiteral("τ_max = %1 p_max、深さ z = %2 %3 = %4 mm")
                     .arg(ratio, shown(" ###0.00", peak.z), sizeName,
                          shown(kPatternThreeDecimals, peak.z * size));
     compareShearField(c.values, press, peak);
     if (!sphere) {
         if (const std::optional<ShearPeak> outOfPlane = largerOutOfPlaneShear(nu1, kDepth))
             c.values << QStringLiteral(
-                            "ν1 = %1 では、ころの軸方向の応力 σy = ν1·(σx + σz) との間のせん断応力の方が"
+                            "ν1 = %1 では、ローラの軸方向の応力 σy = ν1·(σx + σz) との間のせん断応力の方が"
                             "大きく、最大 %2 p_max = %3 kgf/mm²（深さ z = %4 mm）です")
                             .arg(QString::fromStdString(FloatToStr(nu1)),
                                  shown(kPatternThreeDecimals, outOfPlane->tau),

@@ -33,8 +33,7 @@ constexpr double kSampleLength = 1.6;
 constexpr double kGap = 0.5;
 // Most room left of the plots, in font heights.
 constexpr double kRoom = 20;
-// Least distance between labelled ticks up the vertical axis, in font
-// heights.
+// Least distance between labelled ticks up the vertical axis, in font heights.
 constexpr double kTickSpacing = 2.2;
 // How far, in pixels, a drawn curve may stray from its points.
 constexpr double kTolerance = 0.2;
@@ -201,17 +200,24 @@ Layout layOut(const QFontMetricsF &fm, const Plot &plot, const QRectF &slot, dou
     l.x = {xr.lo, xr.hi, plot.x.logarithmic, plot.x.reversed ? right : left, plot.x.reversed ? left : right};
     l.y = {yr.lo, yr.hi, plot.y.logarithmic, plot.y.reversed ? top : l.area.bottom(),
            plot.y.reversed ? l.area.bottom() : top};
-    // Right of the plots the drawing keeps a font height free, and labels
-    // may take most of it.
+    // Right of the plots a font height stays free; labels may take most of it.
     l.reach = {slot.left(), right + 0.75 * line};
     l.xTicks = fittingXTicks(fm, plot.x, xr, l.x, l.reach);
     l.yTicks = yTicks(fm, plot.y, yr, l.area.height());
     return l;
 }
 
+// A vertical tick's label by its tick, kept above the x labels (the shear's lowest touched them).
+QRectF yLabelBox(const QFontMetricsF &fm, const QRectF &a, double y)
+{
+    const double h = fm.height(), top = std::min(y - h / 2, a.bottom() - 0.8 * h);
+    return {QPointF(a.left() - kRoom * h, top), QPointF(a.left() - kGap * h, top + h)};
+}
+
 void drawGridAndAxes(QPainter &painter, const QFontMetricsF &fm, const Plot &plot, const Layout &l)
 {
     const QRectF &a = l.area;
+    std::vector<QRectF> labelled; // a label that would touch one of these is left out
     for (const Tick &t : l.yTicks) {
         const double y = l.y(t.value);
         painter.setPen(QPen(t.value == 0 && !plot.y.logarithmic ? kZeroLine
@@ -220,10 +226,12 @@ void drawGridAndAxes(QPainter &painter, const QFontMetricsF &fm, const Plot &plo
                             0));
         painter.drawLine(QPointF(a.left(), y), QPointF(a.right(), y));
         painter.setPen(kInk);
-        if (!t.label.isEmpty())
-            painter.drawText(QRectF(QPointF(a.left() - kRoom * fm.height(), y - fm.height() / 2),
-                                    QPointF(a.left() - kGap * fm.height(), y + fm.height() / 2)),
-                             Qt::AlignRight | Qt::AlignVCenter, t.label);
+        const QRectF box = yLabelBox(fm, a, y);
+        if (t.label.isEmpty() ||
+            std::ranges::any_of(labelled, [&](const QRectF &b) { return b.intersects(box); }))
+            continue;
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, t.label);
+        labelled.push_back(box);
     }
     for (const Tick &t : l.xTicks) {
         const double x = l.x(t.value);

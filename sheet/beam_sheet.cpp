@@ -2,6 +2,7 @@
 // deflection of the selected arrangement.
 #include "diagram/diagrams.h"
 #include "sheet/formula.h"
+#include "sheet/sheet_inputs.h"
 #include "sheet/tab_sheets.h"
 
 #include "beam/beam_tab.h"
@@ -84,11 +85,21 @@ void bendingFormulas(const BeamPress &press, const QHash<QString, QString> &v, S
 
 } // namespace
 
-SheetContent beamSheet(const BeamTab &, const BeamPress &press, const TabRows &rows)
+SheetContent beamSheet(const BeamTab &tab, const BeamPress &press, const TabRows &rows)
 {
     SheetContent sheet;
     sheet.inputs = rows.inputs;
     sheet.results = rows.results;
+    const ModulusBox moduli[] = {{tab.bound().box(BeamField::E), "E"}};
+    addMaterials(sheet.inputs, tab, moduli);
+    // L1 places the point load between the supports; x is where the
+    // deflection shown is taken, where it depends on x.
+    QList<const QWidget *> unused;
+    if (!usesL1(press.loadCase))
+        unused << tab.bound().box(BeamField::L1);
+    if (!usesX(press.loadCase))
+        unused << tab.bound().box(BeamField::X);
+    leaveOutUnused(sheet, tab, unused);
     sheet.fileTag = QStringLiteral("beam");
     sheet.title = QStringLiteral("はりの曲げ応力");
     sheet.picture.resource = QStringLiteral(":/beam/images/image2.svg");

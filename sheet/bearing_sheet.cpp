@@ -1,5 +1,6 @@
 // The bearing tab's sheet: the course of the press from the load ratio to
 // the life.
+#include "sheet/sheet_inputs.h"
 #include "sheet/tab_sheets.h"
 
 #include "diagram/diagrams.h"
@@ -9,11 +10,12 @@
 namespace tavrel
 {
 
-SheetContent bearingSheet(const BearingTab &, const BearingPress &press, const TabRows &rows)
+SheetContent bearingSheet(const BearingTab &tab, const BearingPress &press, const TabRows &rows)
 {
     SheetContent sheet;
     sheet.inputs = rows.inputs;
     sheet.results = rows.results;
+    leaveOutUnused(sheet, tab);
     sheet.fileTag = QStringLiteral("bearing");
     sheet.title = QStringLiteral("玉軸受の寿命");
     // The course of the press is the diagram window's, line for line; its

@@ -127,14 +127,16 @@ private:
     // Sets `text` into a box `width` mm wide at (x, y), in lines broken
     // where a line may break and set smaller where a number would not fit
     // whole (never broken, at worst wider than the box); gives the height it
-    // takes in mm.
+    // takes in mm. Katakana is printed in full width, the one spelling of
+    // the page, whatever the window's captions use.
     double text(double x, double y, double width, const QString &text, const QFont &f,
                 Qt::Alignment align = Qt::AlignLeft, bool draw = true)
     {
+        const QString printed = fullWidthKana(text);
         QFont used = f;
         used.setPointSizeF(f.pointSizeF() * kSmallestText);
-        used = fittingFont(text, f, width, kSmallestText).value_or(used);
-        const QStringList rows = lines(text, used, width).first;
+        used = fittingFont(printed, f, width, kSmallestText).value_or(used);
+        const QStringList rows = lines(printed, used, width).first;
         const double rowHeight = QFontMetricsF(used, p_.device()).height();
         if (draw && draw_) {
             p_.setPen(Qt::black);
@@ -290,6 +292,8 @@ void SheetLayout::inputs()
     const double tableWidth = kWidth - kPictureWidth - kGap;
     double height = table(kLeft, y_, tableWidth, c_.selection, Columns::Words);
     height += table(kLeft, y_ + height, tableWidth, c_.inputs);
+    if (!c_.inputNote.isEmpty())
+        height += text(kLeft, y_ + height + 0.5, tableWidth, c_.inputNote, font(0.92)) + 0.5;
     const double pictureHeight = std::clamp(height, 40.0, 62.0);
     height = std::max(height, picture(kLeft + tableWidth + kGap, y_, kPictureWidth, pictureHeight));
     y_ += height;

@@ -2,6 +2,7 @@
 // the stresses of the selected contact kind.
 #include "diagram/diagrams.h"
 #include "sheet/formula.h"
+#include "sheet/sheet_inputs.h"
 #include "sheet/tab_sheets.h"
 
 #include "core/hertz/hertz_fields.h"
@@ -104,11 +105,15 @@ void rollerFormulas(const HertzPress &press, SheetContent &sheet)
 
 } // namespace
 
-SheetContent hertzSheet(const HertzTab &, const HertzPress &press, const TabRows &rows)
+SheetContent hertzSheet(const HertzTab &tab, const HertzPress &press, const TabRows &rows)
 {
     SheetContent sheet;
     sheet.inputs = rows.inputs;
     sheet.results = rows.results;
+    // Each body's material apart: E1 and E2 may differ.
+    const ModulusBox moduli[] = {{tab.bound().box(HertzField::E1), "E1"}, {tab.bound().box(HertzField::E2), "E2"}};
+    addMaterials(sheet.inputs, tab, moduli);
+    leaveOutUnused(sheet, tab);
     sheet.fileTag = QStringLiteral("hertz");
     sheet.title = QStringLiteral("ヘルツの接触応力");
     const bool sphere = press.kind == ContactKind::SphereOnSphere;

@@ -10,13 +10,16 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 namespace tavrel
 {
 
 // One line of a table on the sheet: a caption, a value and its unit.
 struct SheetRow {
     QString caption, value, unit;
-    QString si = {}; // the value in SI units beside the unit, where it is not one
+    QString si = {};      // the value in SI units beside the unit, where it is not one
+    const QWidget *control = nullptr; // the box or field it shows
 };
 
 // A formula as it ran: its symbols, then the same with the numbers put in
@@ -41,6 +44,7 @@ struct SheetContent {
     QList<SheetRow> selection;   // what is chosen, in words
     SheetPicture picture;
     QList<SheetRow> inputs;
+    QString inputNote; // the inputs the selection does not use, left out of the table
     QList<SheetFormula> formulas;
     QStringList notes; // what the formulas leave out, and why
     QList<SheetRow> results;

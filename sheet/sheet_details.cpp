@@ -1,11 +1,11 @@
 #include "sheet/sheet_details.h"
 
+#include "beam/beam_tab.h"
+#include "bearing/bearing_tab.h"
+#include "core/beam/beam_curves.h"
+#include "core/bearing/bearing_checks.h"
 #include "core/judgement.h"
 #include "core/num/numtext.h"
-#include "core/beam/beam_curves.h"
-#include "beam/beam_tab.h"
-#include "core/bearing/bearing_checks.h"
-#include "bearing/bearing_tab.h"
 #include "diagram/diagrams.h"
 #include "hertz/hertz_tab.h"
 
@@ -28,7 +28,7 @@ constexpr AllowableInfo kAllowables[] = {
     {Allowable::BendingStress, "許容曲げ応力 σa", "kgf/mm²"},
     {Allowable::DeflectionDivisor, "たわみの限度 L/n の n", ""},
     {Allowable::ContactPressure, "許容接触圧力 pa", "kgf/mm²"},
-    {Allowable::RequiredLife, "必要寿命", "時間"},
+    {Allowable::RequiredLife, "必要寿命", "h"},
     {Allowable::LeastSafety, "静的安全係数の下限 s0", ""},
 };
 
@@ -158,9 +158,8 @@ QStringList judgementLines(const BearingPress &press, const SheetDetails &d)
 {
     QStringList lines;
     if (const auto life = d[Allowable::RequiredLife])
-        lines << notLessThan(
-            QStringLiteral("Lh = %1 時間").arg(judged(kPatternOneDecimal, press.r.Lh, *life)), press.r.Lh,
-            QStringLiteral("必要寿命 %1 時間").arg(number(*life)), *life);
+        lines << notLessThan(QStringLiteral("Lh = %1 h").arg(judged(kPatternOneDecimal, press.r.Lh, *life)),
+                             press.r.Lh, QStringLiteral("必要寿命 %1 h").arg(number(*life)), *life);
     if (const auto s0 = d[Allowable::LeastSafety]) {
         const double safety = staticCheck(press.in).s0;
         lines << notLessThan(QStringLiteral("s0 = %1").arg(judged(" ###0.00", safety, *s0)), safety,

@@ -29,11 +29,11 @@ TabRows rowsOf(const CalculatorTab &tab)
     for (const TabLine &line : tabLines(tab.controls(), tab.fields())) {
         // A box that shows a result (the beam's I, worked out) is a result.
         if (line.input && !tab.holdsResult(line.control))
-            rows.inputs << SheetRow{line.caption, shortened(line.value), line.unit, line.si};
+            rows.inputs << SheetRow{line.caption, shortened(line.value), line.unit, line.si, line.control};
         else if (line.value.isEmpty()) // a result that does not apply
-            rows.results << SheetRow{line.caption, QStringLiteral("—"), QString()};
+            rows.results << SheetRow{line.caption, QStringLiteral("—"), QString(), QString(), line.control};
         else
-            rows.results << SheetRow{line.caption, line.value, line.unit, line.si};
+            rows.results << SheetRow{line.caption, line.value, line.unit, line.si, line.control};
     }
     return rows;
 }

@@ -25,7 +25,8 @@ QStringList wrappedParagraph(const QString &text, double width,
     qsizetype start = 0, fitted = 0;
     const auto piece = [&](qsizetype end) { return text.mid(start, end - start).trimmed(); };
     for (qsizetype at = breaks.toNextBoundary(); at > 0; at = breaks.toNextBoundary()) {
-        if (at < text.size() && inWord(text[at - 1]) && inWord(text[at]))
+        // A percentage keeps its sign: 「余裕 320 %」 never ends a line at 320.
+        if (at < text.size() && ((inWord(text[at - 1]) && inWord(text[at])) || text[at] == QLatin1Char('%')))
             continue;
         if (fitted > start && advance(piece(at)) > width) {
             lines << piece(fitted);
@@ -39,6 +40,27 @@ QStringList wrappedParagraph(const QString &text, double width,
 }
 
 } // namespace
+
+QString fullWidthKana(const QString &text)
+{
+    // The half-width forms from the middle dot to the semi-voiced mark;
+    // compatibility normalisation maps each run to its full-width letters
+    // and composes a letter with the voiced mark that follows it.
+    const auto halfWidth = [](QChar c) { return c.unicode() >= 0xFF65 && c.unicode() <= 0xFF9F; };
+    QString out;
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype end = i;
+        while (end < text.size() && halfWidth(text[end]))
+            ++end;
+        if (end == i) {
+            out += text[i++];
+            continue;
+        }
+        out += text.mid(i, end - i).normalized(QString::NormalizationForm_KC);
+        i = end;
+    }
+    return out;
+}
 
 QStringList wrappedLines(const QString &text, double width,
                          const std::function<double(const QString &)> &advance)

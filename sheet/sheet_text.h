@@ -1,5 +1,6 @@
 // Where the sheet's texts break into lines: where a line may break (at
-// blanks, between Japanese characters), never inside a number.
+// blanks, between Japanese characters), never inside a number; and the
+// one spelling of katakana on the page.
 #pragma once
 
 #include <QStringList>
@@ -16,5 +17,9 @@ namespace tavrel
 // line of its own, whole. A line break in the text starts a new line.
 QStringList wrappedLines(const QString &text, double width,
                          const std::function<double(const QString &)> &advance);
+
+// `text` with its half-width katakana (ﾛｰﾗ, ｾﾝ) in full width (ローラ, セン), voiced
+// marks joined to their letters (ﾍﾞｱﾘﾝｸﾞ: ベアリング); everything else as it is.
+QString fullWidthKana(const QString &text);
 
 } // namespace tavrel

@@ -331,6 +331,7 @@ void TestCurves::labelsTicks_data()
     QTest::newRow("small deflections") << labels(linearTicks(-0.0001, 0.0017, 4)) << "0 5e-4 1e-3 1.5e-3";
     QTest::newRow("large") << labels(linearTicks(0, 3.2e6, 3)) << "0 1e6 2e6 3e6";
     QTest::newRow("fractions") << labels(linearTicks(-0.93, 0.93, 4)) << "-0.5 0 0.5";
+    QTest::newRow("shear of both signs, two ticks") << labels(linearTicks(-14, 10, 2)) << "-10 0 10";
     QTest::newRow("two decades") << labels(logTicks(150, 15000)) << ". . . . . . . . 1000 . . . . . . . . 10000";
     QTest::newRow("many decades") << labels(logTicks(10, 1e7)).remove(" .") << "10¹ 10² 10³ 10⁴ 10⁵ 10⁶ 10⁷";
     QTest::newRow("small decades") << labels(logTicks(1e-5, 1e-3)).remove(" .") << "10⁻⁵ 10⁻⁴ 10⁻³";

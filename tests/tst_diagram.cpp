@@ -145,10 +145,10 @@ void TestDiagram::marksTheFieldsValues_data()
         QTest::newRow(name) << QString(steps).split('|', Qt::SkipEmptyParts) << lines.split('|');
     };
     // clang-format off
-    row("sphere", "Button3", "p_max = {Label15} kgf/mm²（r = 0.000 mm、接触の中心）|a = {Label13} mm|τmax = 0.310 p_max、深さ z = 0.48 a = 0.297 mm|τ_max = {Label22} kgf/mm²|最大ミーゼス応力（物体1の中心軸上、ν1 = 0.3）：σv = 0.620 p_max = 77.442 kgf/mm²、深さ z = 0.48 a = 0.297 mm");
-    row("sphere, ν1 0.25", "Edit4=0.25|Button3", "τmax = 0.322 p_max、深さ z = 0.46 a = 0.289 mm|曲線の最大値 τmax = 39.777 kgf/mm²（0.322 p_max）|欄の τ_max = {Label22} kgf/mm² は固定の係数 0.31 p_max によるもので、曲線の最大値より 3.6 % 小さい値です（この係数は ν1 = 0.3 の値です）");
-    row("roller", "N5|Edit7=10|Edit1=1000|Button3", "p_max = {Label15} kgf/mm²（x = 0.000 mm、接触の中心）|τmax = 0.300 p_max、深さ z = 0.79 b = 0.522 mm|τ_max = {Label22} kgf/mm²|b/R1 = 0.017（0.1 以下：接触域は曲率半径に比べて小さく、ヘルツの理論の前提を満たします）");
-    row("roller, materials differ, small ν1", "N5|Edit4=0.1|Button3", "b = {Label13} mm|τmax = 1.408 kgf/mm²（曲線の最大値）|ν1 = 0.1 では、ころの軸方向の応力 σy = ν1·(σx + σz) との間のせん断応力の方が大きく、最大 0.408 p_max = 1.916 kgf/mm²（深さ z = 0.006 mm）です");
+    row("sphere", "Button3", "p_max = {Label15} kgf/mm²（r = 0.000 mm、接触の中心）|a = {Label13} mm|τ_max = 0.310 p_max、深さ z = 0.48 a = 0.297 mm|τ_max = {Label22} kgf/mm²|最大ミーゼス応力（物体1の中心軸上、ν1 = 0.3）：σv = 0.620 p_max = 77.442 kgf/mm²、深さ z = 0.48 a = 0.297 mm");
+    row("sphere, ν1 0.25", "Edit4=0.25|Button3", "τ_max = 0.322 p_max、深さ z = 0.46 a = 0.289 mm|曲線の最大値 τ_max = 39.777 kgf/mm²（0.322 p_max）|欄の τ_max = {Label22} kgf/mm² は固定の係数 0.31 p_max によるもので、曲線の最大値より 3.6 % 小さい値です（この係数は ν1 = 0.3 の値です）");
+    row("roller", "N5|Edit7=10|Edit1=1000|Button3", "p_max = {Label15} kgf/mm²（x = 0.000 mm、接触の中心）|τ_max = 0.300 p_max、深さ z = 0.79 b = 0.522 mm|τ_max = {Label22} kgf/mm²|b/R1 = 0.017（0.1 以下：接触域は曲率半径に比べて小さく、ヘルツの理論の前提を満たします）");
+    row("roller, materials differ, small ν1", "N5|Edit4=0.1|Button3", "b = {Label13} mm|τ_max = 1.408 kgf/mm²（曲線の最大値）|ν1 = 0.1 では、ローラの軸方向の応力 σy = ν1·(σx + σz) との間のせん断応力の方が大きく、最大 0.408 p_max = 1.916 kgf/mm²（深さ z = 0.006 mm）です");
     // The curve's moment is negative at a fixed end under a downward load;
     // the field's follows the load. One line says so.
     const QString why = "Mmax 欄の {Edit20} kgf·mm は下向きの荷重を正とした値で、図の M（下側引張が正）では ";
@@ -162,8 +162,8 @@ void TestDiagram::marksTheFieldsValues_data()
     row("beam, supported, upward load: signs agree", "RadioGroup1:3|Edit14=-20|Button2", "Mmax = {Edit20} kgf·mm（x = 50.000 mm）");
     row("beam, load on the right support", "RadioGroup1:2|Edit24=0|Button2", "M = {Edit20} kgf·mm、δ = {Edit22} mm（はりの全長で 0）|荷重は右の支点の上にあり、支点がそのまま受けます（せん断力はその支点で段状に変わり、V = -20 kgf）");
     row("beam, load on the left support", "RadioGroup1:2|Edit24=100|Edit14=-2.5|Button2", "荷重は左の支点の上にあり、支点がそのまま受けます（せん断力はその支点で段状に変わり、V = -2.5 kgf）");
-    row("bearing, axial load counts", "Edit8=1000|Edit25=10000|Edit10=1000|Edit11=1000|Button1", "Cor/Fa = 6000 / 1000 = 6.000 → 表の行 10：e = 0.29（Fa/Fr > e のとき X = 0.56、Y = 1.49）|Fa/Fr = 1000 / 1000 = 1.000 > e = 0.29 → X = 0.56、Y = 1.49|P = X·Fr + Y·Fa = 0.56 × 1000 + 1.49 × 1000 = {Label38} kgf|Lh = (Cr/P)³ × 10⁶/(60·n) = (10000 / {Label38})³ × 10⁶/(60 × 1000) = {Label28} 時間（{Label59}）|静等価荷重 P0 = max(0.6·Fr + 0.5·Fa, Fr) = 1100.0 kgf、静的安全係数 s0 = Cor/P0 = 5.45");
-    row("bearing, axial load beyond the table", "Edit11=4000|Button1", "注意：Fa/C0r = 0.667 > 0.5（深溝玉軸受のアキシアル荷重の目安を超えています）|注意：Cor/Fa = 1.500 < 5（表の最初の行より小さく、表の範囲外です）");
+    row("bearing, axial load counts", "Edit8=1000|Edit25=10000|Edit10=1000|Edit11=1000|Button1", "Cor/Fa = 6000 / 1000 = 6.000 → 表の行 10：e = 0.29（Fa/Fr > e のとき X = 0.56、Y = 1.49）|Fa/Fr = 1000 / 1000 = 1.000 > e = 0.29 → X = 0.56、Y = 1.49|P = X·Fr + Y·Fa = 0.56 × 1000 + 1.49 × 1000 = {Label38} kgf|Lh = (Cr/P)³ × 10⁶/(60·n) = (10000 / {Label38})³ × 10⁶/(60 × 1000) = {Label28} h（{Label59}）|静等価荷重 P0 = max(0.6·Fr + 0.5·Fa, Fr) = 1100.0 kgf、静的安全係数 s0 = Cor/P0 = 5.45");
+    row("bearing, axial load beyond the table", "Edit11=4000|Button1", "注意：Fa/Cor = 0.667 > 0.5（深溝玉軸受のアキシアル荷重の目安を超えています）|注意：Cor/Fa = 1.500 < 5（表の最初の行より小さく、表の範囲外です）");
     row("bearing, a tie with e", "Edit9=4000|Edit10=800|Button1", "Fa/Fr = 200 / 800 = 0.250 ≦ e = 0.25 → X = 1、Y = 0");
     row("bearing, no axial load", "Edit11=0|Button1", "Cor/Fa = 6000 / 0 = ∞ → 表の行 70：e = 0.19（Fa/Fr > e のとき X = 0.56、Y = 2.28）");
     row("bearing, a life too short to draw", "Edit25=1e-200|Edit10=1e200|Button1", "Lh が 0 になるため、対数の図は描けません");
@@ -224,7 +224,7 @@ void TestDiagram::savesAnSvgThatDrawsAsThePng_data()
     QTest::addColumn<QString>("text"); // a string the SVG keeps for searching
     QTest::newRow("Hertz") << QStringList{"Button3"} << "物体1の中心軸上の応力 [kgf/mm²]（引張が正）";
     QTest::newRow("beam") << QStringList{"Button2"} << "曲げモーメント M [kgf·mm]（下側引張が正）";
-    QTest::newRow("bearing") << QStringList{"Button1"} << "P = 1500.0 kgf、Lh = 10666.7 時間";
+    QTest::newRow("bearing") << QStringList{"Button1"} << "P = 1500.0 kgf、Lh = 10666.7 h";
 }
 
 // Another renderer (librsvg) draws the saved SVG as the program draws the

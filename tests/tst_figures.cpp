@@ -97,7 +97,7 @@ void TestFigures::drawsWhatWasPressed()
     const BearingInput huge{1, 1e308, 1e308, 1e308, 0};
     QVERIFY(bearingDiagram({huge, computeBearingLife(huge)})
                 .values.contains(
-                    "「定格疲れ寿命 Lh [時間]」の曲線の一部は値が数値の範囲を超えるため描いていません"));
+                    "「定格疲れ寿命 Lh [h]」の曲線の一部は値が数値の範囲を超えるため描いていません"));
     QVERIFY(!bearingDiagram({g, gr}).values.join('\n').contains("範囲を超える"));
     QCOMPARE(shown(kPatternScientific, -INFINITY), "計算できません（数値の範囲外）");
 }

@@ -206,6 +206,7 @@ void TestPure::wrapsLines_data()
     QTest::newRow("a number among words") << "x = 1.5E+20 mm" << 8.0 << "x =|1.5E+20|mm";
     QTest::newRow("a product of numbers") << "= 1.2e-5·123.45" << 6.0 << "=|1.2e-5·123.45";
     QTest::newRow("after a slash") << "(-0.5)/3" << 4.0 << "(-0.5)/|3";
+    QTest::newRow("a percentage") << "余裕 320 %）" << 6.0 << "余裕|320 %）";
     QTest::newRow("Japanese") << "計算書を保存" << 3.0 << "計算書|を保存";
     QTest::newRow("a line break") << "a\nb" << 9.0 << "a|b";
     QTest::newRow("fits") << "L = 10 mm" << 9.0 << "L = 10 mm";

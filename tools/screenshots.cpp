@@ -11,21 +11,25 @@
 // user's guide follows step by step, with their diagrams, and its roller
 // on a plane. Last, one calculation sheet a tab and the beam example's, as
 // PDF (sheet-*.pdf, pressed and saved at the times the documentation
-// shows), which make screenshots turns into PNG. Run it with
+// shows), which make screenshots turns into PNG, and the dialog asked
+// before a sheet is saved. Run it with
 // QT_SCALE_FACTOR set to see the windows at a high screen scale.
 #include "app/form1.h"
+#include "sheet/sheet_dialog.h"
 #include "sheet/sheet_save.h"
 #include "ui/calc_tab.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDialog>
 #include <QDir>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -196,6 +200,26 @@ void sheets(const QDir &out)
                out.filePath("sheet-bearing.pdf"));
 }
 
+// The dialog asked before the beam's sheet is saved, filled in.
+void sheetDialog(const QDir &out)
+{
+    TForm1 form;
+    form.show();
+    tavrel::SheetDetails details;
+    details.particulars = {QStringLiteral("減速機の出力軸"), QStringLiteral("A-1234-01"),
+                           QStringLiteral("出力軸"), QStringLiteral("山田")};
+    details[tavrel::Allowable::BendingStress] = 16;
+    details[tavrel::Allowable::DeflectionDivisor] = 1000;
+    QTimer::singleShot(0, [&out] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->grab().save(out.filePath("sheet-dialog.png")))
+            std::fprintf(stderr, "cannot write sheet-dialog.png\n");
+        if (dialog)
+            dialog->reject();
+    });
+    tavrel::askSheetDetails(&form, QStringLiteral("beam"), details);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -205,7 +229,7 @@ int main(int argc, char *argv[])
     tavrel::CalculatorTab::setClock([] { return QDateTime(QDate(2026, 12, 7), QTime(14, 3)); });
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     for (void (*scene)(const QDir &) :
-         {plainTabs, staleResults, extremes, examples, darkDesktop, diagrams, sheets})
+         {plainTabs, staleResults, extremes, examples, darkDesktop, diagrams, sheets, sheetDialog})
         scene(out);
     return 0;
 }

@@ -81,8 +81,16 @@ void CalculatorTab::describe(const QList<QWidget *> &fields)
 
 void CalculatorTab::watchInputs()
 {
-    for (QLineEdit *box : controls_.inputs())
+    for (QLineEdit *box : controls_.inputs()) {
+        // Any change, typed, pasted or undone, makes the text the user's own.
+        connect(box, &QLineEdit::textChanged, this, [this, box] { materials_.remove(box); });
         connect(box, &QLineEdit::textChanged, this, &CalculatorTab::pressStateChanged);
+    }
+}
+
+void CalculatorTab::materialChosen(const QLineEdit *box, const QString &material)
+{
+    materials_.insert(box, material);
 }
 
 void CalculatorTab::useComputeButton(QPushButton *button)

@@ -11,6 +11,7 @@
 #include "ui/tab_text.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QLineEdit>
 #include <QList>
 #include <QStringList>
@@ -75,6 +76,13 @@ public:
     // What tells the time of a press: the system clock, unless a tool that
     // renders the documentation, or a test, sets a fixed one.
     static void setClock(std::function<QDateTime()> clock);
+
+    // The material menu put `material`'s modulus into `box`. The tab keeps
+    // the name until the box's text next changes.
+    void materialChosen(const QLineEdit *box, const QString &material);
+    // The material whose modulus `box` holds as the menu put it there;
+    // empty where the text was typed or edited since.
+    QString materialIn(const QLineEdit *box) const { return materials_.value(box); }
 
 signals:
     // After a successful press, when the results are emptied, and whenever a
@@ -143,6 +151,7 @@ private:
     QList<QWidget *> tabFields_;
     QList<QWidget *> results_;
     QList<const char *> keyboardOrder_;
+    QHash<const QLineEdit *, QString> materials_;
 };
 
 } // namespace tavrel

@@ -12,15 +12,15 @@
 namespace tavrel
 {
 
-namespace
-{
-
 // "球半径 R1[mm]" is copied as "球半径 R1": the unit has a column of its own.
 QString captionOf(const QWidget *control)
 {
     static const QRegularExpression unit(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
     return captionName(control).remove(unit);
 }
+
+namespace
+{
 
 // The text without the blanks around it, by the rule a paste follows.
 QString trimmed(const QString &text)

@@ -25,6 +25,10 @@ enum class ResultsState {
 // current results.
 QString notCurrentText(ResultsState results);
 
+// A box's or field's caption without its unit: "球半径 R1[mm]" is copied as
+// "球半径 R1", the unit having a column of its own.
+QString captionOf(const QWidget *control);
+
 // A box or field as the copy gives it: its caption without the unit, its
 // value without the unit text, and the unit.
 struct TabLine {

@@ -125,10 +125,9 @@ std::optional<BeamFault> findBeamFault(LoadCase loadCase, SectionKind section, c
     const auto offSpan = [&in](double at) { return at < 0.0 || at > in.L; };
     // A load at L1 must stand on the beam; x must lie on it where the
     // deflection shown is the one at x.
-    const LoadCaseTraits &traits = traitsOf(loadCase);
-    if (traits.load == LoadPlace::AtL1 && offSpan(in.L1))
+    if (usesL1(loadCase) && offSpan(in.L1))
         return BeamFault::LoadOffSpan;
-    if (traits.deflectionDependsOnX && offSpan(in.x))
+    if (usesX(loadCase) && offSpan(in.x))
         return BeamFault::PointOffSpan;
     // An inner size must lie within the outer one: 0 up to, not including, it.
     const auto outside = [](double inner, double outer) { return inner < 0.0 || inner >= outer; };

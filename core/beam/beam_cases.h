@@ -94,6 +94,20 @@ constexpr bool pointLoad(LoadCase loadCase)
     return traitsOf(loadCase).load != LoadPlace::Spread;
 }
 
+// Whether the load case reads L1: only a point load between the supports
+// stands there.
+constexpr bool usesL1(LoadCase loadCase)
+{
+    return traitsOf(loadCase).load == LoadPlace::AtL1;
+}
+
+// Whether the load case reads x: only where the deflection shown is the
+// one at x.
+constexpr bool usesX(LoadCase loadCase)
+{
+    return traitsOf(loadCase).deflectionDependsOnX;
+}
+
 // I and Z of each section as printed, in the order of SectionKind; the
 // typed section has none (nullptr).
 struct SectionFormulas {
