@@ -27,6 +27,11 @@ public:
     explicit BeamTab(QWidget *parent = nullptr);
 
     const std::optional<BeamPress> &lastPress() const { return lastPress_; }
+    void visitPress(PressVisitor &visitor) const override
+    {
+        if (lastPress_)
+            visitor.visit(*lastPress_);
+    }
 
     // Load-case selection: sets the load case and the load's unit.
     void RadioGroup1Click();

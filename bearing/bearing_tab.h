@@ -24,6 +24,11 @@ public:
     explicit BearingTab(QWidget *parent = nullptr);
 
     const std::optional<BearingPress> &lastPress() const { return lastPress_; }
+    void visitPress(PressVisitor &visitor) const override
+    {
+        if (lastPress_)
+            visitor.visit(*lastPress_);
+    }
 
     // Compute: reads the five boxes, then writes P, Lh and the days.
     void Button1Click();

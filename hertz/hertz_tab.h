@@ -35,6 +35,11 @@ public:
 
     // Empty before the first press and after a contact-kind change.
     const std::optional<HertzPress> &lastPress() const { return lastPress_; }
+    void visitPress(PressVisitor &visitor) const override
+    {
+        if (lastPress_)
+            visitor.visit(*lastPress_);
+    }
 
     // Contact-kind menu: sphere on convex sphere.
     void N1Click();

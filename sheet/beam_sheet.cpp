@@ -84,7 +84,7 @@ void bendingFormulas(const BeamPress &press, const QHash<QString, QString> &v, S
 
 } // namespace
 
-SheetContent beamSheet(const BeamTab &, const BeamPress &press, const TabRows &rows)
+SheetContent beamSheet(const BeamPress &press, const TabRows &rows)
 {
     SheetContent sheet;
     sheet.inputs = rows.inputs;

@@ -9,7 +9,7 @@
 namespace tavrel
 {
 
-SheetContent bearingSheet(const BearingTab &, const BearingPress &press, const TabRows &rows)
+SheetContent bearingSheet(const BearingPress &press, const TabRows &rows)
 {
     SheetContent sheet;
     sheet.inputs = rows.inputs;

@@ -104,7 +104,7 @@ void rollerFormulas(const HertzPress &press, SheetContent &sheet)
 
 } // namespace
 
-SheetContent hertzSheet(const HertzTab &, const HertzPress &press, const TabRows &rows)
+SheetContent hertzSheet(const HertzPress &press, const TabRows &rows)
 {
     SheetContent sheet;
     sheet.inputs = rows.inputs;

@@ -9,16 +9,13 @@
 namespace tavrel
 {
 
-class BeamTab;
-class BearingTab;
-class HertzTab;
 struct BeamPress;
 struct BearingPress;
 struct HertzPress;
 
 // Each tab's sheet of its last press, with the rows of its boxes and fields.
-SheetContent hertzSheet(const HertzTab &tab, const HertzPress &press, const TabRows &rows);
-SheetContent beamSheet(const BeamTab &tab, const BeamPress &press, const TabRows &rows);
-SheetContent bearingSheet(const BearingTab &tab, const BearingPress &press, const TabRows &rows);
+SheetContent hertzSheet(const HertzPress &press, const TabRows &rows);
+SheetContent beamSheet(const BeamPress &press, const TabRows &rows);
+SheetContent bearingSheet(const BearingPress &press, const TabRows &rows);
 
 } // namespace tavrel

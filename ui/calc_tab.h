@@ -18,14 +18,32 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <utility>
 
 class QPushButton;
+class QTabWidget;
 
 namespace tavrel
 {
+
+struct BeamPress;
+struct BearingPress;
+struct HertzPress;
+
+// What reads a tab's last press, whichever calculator made it: the sheet.
+class PressVisitor
+{
+public:
+    virtual void visit(const HertzPress &press) = 0;
+    virtual void visit(const BeamPress &press) = 0;
+    virtual void visit(const BearingPress &press) = 0;
+
+protected:
+    ~PressVisitor() = default;
+};
 
 // A fault of a tab's inputs: the message that tells the user of it (%1, %2
 // stand for the boxes' names) and the boxes concerned, first the one to
@@ -53,6 +71,10 @@ public:
     // The tab's selections in words, each with its heading (断面, 中空長方形),
     // for the copy of the tab.
     virtual QList<std::pair<QString, QString>> selectionsInWords() const { return {}; }
+
+    // Hands the last successful press to `visitor`; nothing before the
+    // first press or after the results were emptied.
+    virtual void visitPress(PressVisitor &visitor) const = 0;
 
     // The tab as text for a report or a spreadsheet (see tabAsText), as
     // Ctrl+Shift+C copies it: results only while they are current.
@@ -136,5 +158,8 @@ private:
     QList<QWidget *> results_;
     QList<const char *> keyboardOrder_;
 };
+
+// Of the given tabs, the one the page control shows (one of them must be).
+const CalculatorTab &shownTab(const QTabWidget &pages, std::initializer_list<const CalculatorTab *> tabs);
 
 } // namespace tavrel
