@@ -47,6 +47,8 @@ private slots:
     void keepsPastesWhole();
     void opensAsDesigned();
     void staysConsistentUnderRandomUse();
+    void driverNamesWhatItDrives_data();
+    void driverNamesWhatItDrives();
 };
 
 void TestWindow::behaves_data()
@@ -642,6 +644,39 @@ void TestWindow::staysConsistentUnderRandomUse()
             QVERIFY2(box->text() == before[box->objectName()], where + " " + box->objectName().toUtf8());
         QVERIFY2(find<QWidget>("Image1")->isHidden() != find<QWidget>("Image5")->isHidden(), where);
     }
+}
+
+// The driver's words for the boxes and results (tools type and read by
+// them) name the control a user knows by that symbol.
+void TestWindow::driverNamesWhatItDrives_data()
+{
+    using namespace tavrel::driver;
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("symbol"); // in the control's name for a screen reader
+    const std::pair<Box, const char *> boxes[] = {
+        {Box::HertzR1, "R1"},   {Box::HertzR2, "R2"},     {Box::HertzLoad, "P"},    {Box::HertzE1, "E1"},
+        {Box::HertzE2, "E2"},   {Box::HertzNu1, "ν1"},    {Box::HertzNu2, "ν2"},    {Box::BeamE, "E"},
+        {Box::BeamL, "L"},      {Box::BeamL1, "L1"},      {Box::BeamX, "x"},        {Box::BeamLoad, "P"},
+        {Box::BeamB1, "b1"},    {Box::BeamH1, "h1"},      {Box::BeamB2, "b2"},      {Box::BeamH2, "h2"},
+        {Box::BeamI, "I"},      {Box::BearingSpeed, "n"}, {Box::BearingCor, "Cor"}, {Box::BearingCr, "Cr"},
+        {Box::BearingFr, "Fr"}, {Box::BearingFa, "Fa"}};
+    for (const auto &[box, symbol] : boxes)
+        QTest::addRow("box %s", qPrintable(controlName(box))) << controlName(box) << symbol;
+    const std::pair<Shown, const char *> results[] = {
+        {Shown::HertzContactSize, "a"},    {Shown::HertzApproach, "δ"},       {Shown::HertzPMax, "p_max"},
+        {Shown::HertzSigmaZMax, "σz_max"}, {Shown::HertzSigmaRMax, "σr_max"}, {Shown::HertzTauMax, "τ_max"},
+        {Shown::BeamMMax, "Mmax"},         {Shown::BeamSigmaMax, "σmax"},     {Shown::BeamDeflection, "δmax"},
+        {Shown::BearingLoad, "P"},         {Shown::BearingLife, "Lh"},        {Shown::BearingDays, "日数"}};
+    for (const auto &[shown, symbol] : results)
+        QTest::addRow("result %s", qPrintable(controlName(shown))) << controlName(shown) << symbol;
+}
+
+void TestWindow::driverNamesWhatItDrives()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, symbol);
+    const QString name = find<QWidget>(control)->accessibleName();
+    QVERIFY2(name.split(u' ').contains(symbol), qPrintable(name));
 }
 
 QTEST_MAIN(TestWindow)
