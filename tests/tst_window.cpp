@@ -164,6 +164,7 @@ void TestWindow::behaves_data()
     row("Shift+F10 on a result", "Button1|Label28<Shift+F10", "menu?すべてを選択|Label28:selected");
     row("Ctrl+PageUp from the first tab turns round to the last", "Edit1<Ctrl+PgUp", "Edit8:shown");
     row("Ctrl+PageDown", "Edit23<Ctrl+PgDown", "Edit8:shown");
+    row("a press brings its tab to the front", "Button1|Button3", "Label13:shown|Edit8:hidden");
     // Names for a screen reader.
     row("named choices", "", "RadioGroup1@支持・荷重条件|RadioGroup1Item1@片持ちはり・等分布荷重|RadioGroup2@断面|RadioGroup2Item4@数値入力|Image1@接触の種類: 球と凸球");
     row("results named with value and unit", "Button3", "Label13@接触円半径 a 0.618 mm|Label20@最大圧縮応力 σz_max 124.898 kgf/mm²|Label20~= 1224.83 MPa");
