@@ -128,10 +128,11 @@ QWidget *Driver::showTabOf(const QString &name)
 {
     QWidget *control = find<QWidget>(name);
     auto *pages = find<QTabWidget>(kPages);
-    for (int i = 0; control && pages && i < pages->count(); ++i) {
-        if (pages->widget(i)->isAncestorOf(control))
-            pages->setCurrentIndex(i);
-    }
+    QWidget *page = control;
+    while (page && pages && pages->indexOf(page) < 0)
+        page = page->parentWidget();
+    if (page && pages)
+        pages->setCurrentWidget(page);
     return control;
 }
 

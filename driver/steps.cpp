@@ -123,9 +123,8 @@ Step parseStep(const QString &text)
 {
     static const QRegularExpression separator(QStringLiteral("[=:<^]"));
     const QString name = text.section(separator, 0, 0);
-    const QString rest = text.mid(name.size() + 1);
     if (name == QLatin1String("clipboard"))
-        return {Step::Kind::Clipboard, QString(), rest};
+        return {Step::Kind::Clipboard, QString(), text.section(u'=', 1)};
     if (text.endsWith(u'^'))
         return {Step::Kind::ContextMenu, name};
     if (text.contains(u'='))

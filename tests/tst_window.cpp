@@ -49,6 +49,7 @@ private slots:
     void staysConsistentUnderRandomUse();
     void driverNamesWhatItDrives_data();
     void driverNamesWhatItDrives();
+    void driverShowsEachTab();
 };
 
 void TestWindow::behaves_data()
@@ -678,6 +679,16 @@ void TestWindow::driverNamesWhatItDrives()
     QFETCH(QString, symbol);
     const QString name = find<QWidget>(control)->accessibleName();
     QVERIFY2(name.split(u' ').contains(symbol), qPrintable(name));
+}
+
+void TestWindow::driverShowsEachTab()
+{
+    using namespace tavrel::driver;
+    for (const auto &[tab, box] : {std::pair{Tab::Bearing, Box::BearingFa},
+                                   std::pair{Tab::Hertz, Box::HertzR1}, std::pair{Tab::Beam, Box::BeamE}}) {
+        driver().showTab(tab);
+        QVERIFY2(find<QWidget>(controlName(box))->isVisible(), qPrintable(controlName(box)));
+    }
 }
 
 QTEST_MAIN(TestWindow)
