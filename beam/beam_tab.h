@@ -30,6 +30,11 @@ public:
     const std::optional<BeamPress> &lastPress() const { return lastPress_; }
     // The boxes and result fields by the calculator's fields.
     const FieldControls<BeamField> &bound() const { return bound_; }
+    void visitPress(PressVisitor &visitor) const override
+    {
+        if (lastPress_)
+            visitor.visit(*lastPress_, bound_);
+    }
 
     // Load-case selection: sets the load case and the load's unit.
     void RadioGroup1Click();

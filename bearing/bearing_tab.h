@@ -27,6 +27,11 @@ public:
     const std::optional<BearingPress> &lastPress() const { return lastPress_; }
     // The boxes and result fields by the calculator's fields.
     const FieldControls<BearingField> &bound() const { return bound_; }
+    void visitPress(PressVisitor &visitor) const override
+    {
+        if (lastPress_)
+            visitor.visit(*lastPress_);
+    }
 
     // Compute: reads the five boxes, then writes P, Lh and the days.
     void Button1Click();

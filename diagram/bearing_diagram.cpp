@@ -49,7 +49,7 @@ QStringList bearingCourse(const BearingPress &press)
     return lines;
 }
 
-DiagramContent bearingDiagram(const BearingPress &press)
+DiagramContent bearingLifeDiagram(const BearingPress &press)
 {
     DiagramContent c;
     const QString point =
@@ -66,12 +66,18 @@ DiagramContent bearingDiagram(const BearingPress &press)
         life.marks.push_back({press.r.P, press.r.Lh, point});
         c.figure.plots.push_back(life);
     }
-    c.values << bearingCourse(press);
     c.values << QStringLiteral("計算した点：%1").arg(point);
     if (c.figure.plots.empty())
         c.values << QStringLiteral("Lh が 0 になるため、対数の図は描けません");
     c.values << bearingCheckLines(press);
     noteUndrawable(c);
+    return c;
+}
+
+DiagramContent bearingDiagram(const BearingPress &press)
+{
+    DiagramContent c = bearingLifeDiagram(press);
+    c.values = bearingCourse(press) + c.values;
     return c;
 }
 

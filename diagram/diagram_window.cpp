@@ -117,7 +117,7 @@ void DiagramWindow::buildMenus()
     save_->setObjectName(QStringLiteral("SaveImage"));
     save_->setShortcut(QKeySequence::Save);
     QAction *sheet = file->addAction(QStringLiteral("計算書を保存(&P)…"), this, [this] {
-        saveSheetAs(this, *qobject_cast<CalculatorTab *>(sources_.pages->currentWidget()));
+        saveSheetAs(this, shownTab(*sources_.pages, {sources_.hertz, sources_.beam, sources_.bearing}));
     });
     sheet->setObjectName(QStringLiteral("SaveSheet"));
     sheet->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S);

@@ -29,6 +29,9 @@ DiagramContent hertzDiagram(const HertzPress &press);
 
 // The life against the equivalent load, and the course of the press.
 DiagramContent bearingDiagram(const BearingPress &press);
+// The same without the course: the figure, and the values that follow the
+// course (the point calculated and the checks).
+DiagramContent bearingLifeDiagram(const BearingPress &press);
 
 // The course of a bearing press, a line a step: Cor/Fa and the table row it
 // selects, Fa/Fr against e, then P and Lh with their numbers.

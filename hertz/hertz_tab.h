@@ -39,6 +39,11 @@ public:
 
     // Empty before the first press and after a contact-kind change.
     const std::optional<HertzPress> &lastPress() const { return lastPress_; }
+    void visitPress(PressVisitor &visitor) const override
+    {
+        if (lastPress_)
+            visitor.visit(*lastPress_, bound_);
+    }
 
     // Contact-kind menu: sphere on convex sphere.
     void N1Click();

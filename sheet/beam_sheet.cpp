@@ -85,20 +85,21 @@ void bendingFormulas(const BeamPress &press, const QHash<QString, QString> &v, S
 
 } // namespace
 
-SheetContent beamSheet(const BeamTab &tab, const BeamPress &press, const TabRows &rows)
+SheetContent beamSheet(const CalculatorTab &tab, const FieldControls<BeamField> &boxes,
+                       const BeamPress &press, const TabRows &rows)
 {
     SheetContent sheet;
     sheet.inputs = rows.inputs;
     sheet.results = rows.results;
-    const ModulusBox moduli[] = {{tab.bound().box(BeamField::E), "E"}};
+    const ModulusBox moduli[] = {{boxes.box(BeamField::E), "E"}};
     addMaterials(sheet.inputs, tab, moduli);
     // L1 places the point load between the supports; x is where the
     // deflection shown is taken, where it depends on x.
     QList<const QWidget *> unused;
     if (!usesL1(press.loadCase))
-        unused << tab.bound().box(BeamField::L1);
+        unused << boxes.box(BeamField::L1);
     if (!usesX(press.loadCase))
-        unused << tab.bound().box(BeamField::X);
+        unused << boxes.box(BeamField::X);
     leaveOutUnused(sheet, tab, unused);
     sheet.fileTag = QStringLiteral("beam");
     sheet.title = QStringLiteral("はりの曲げ応力");

@@ -10,7 +10,7 @@
 namespace tavrel
 {
 
-SheetContent bearingSheet(const BearingTab &tab, const BearingPress &press, const TabRows &rows)
+SheetContent bearingSheet(const CalculatorTab &tab, const BearingPress &press, const TabRows &rows)
 {
     SheetContent sheet;
     sheet.inputs = rows.inputs;
@@ -18,17 +18,13 @@ SheetContent bearingSheet(const BearingTab &tab, const BearingPress &press, cons
     leaveOutUnused(sheet, tab);
     sheet.fileTag = QStringLiteral("bearing");
     sheet.title = QStringLiteral("玉軸受の寿命");
-    // The course of the press is the diagram window's, line for line; its
-    // other values are the marked ones.
-    const QStringList course = bearingCourse(press);
-    for (const QString &step : course)
+    // The course of the press is the diagram window's, line for line; the
+    // values that follow it there are the marked ones.
+    for (const QString &step : bearingCourse(press))
         sheet.formulas << SheetFormula{step, QString()};
-    DiagramContent diagram = bearingDiagram(press);
+    DiagramContent diagram = bearingLifeDiagram(press);
     sheet.diagrams = std::move(diagram.figure);
-    for (const QString &value : std::as_const(diagram.values)) {
-        if (!course.contains(value))
-            sheet.marked << value;
-    }
+    sheet.marked = std::move(diagram.values);
     sheet.assumptions = QStringLiteral(
         "単列深溝玉軸受の基本定格寿命（信頼度 90 %）による: Lh = (Cr/P)³·10⁶/(60·n)。"
         "e、X、Y は Cor/Fa を 5 刻みに切り上げて選ぶ表の行（5, 10, 15, 20, 25, 30, 50, 70）の値で、"

@@ -105,13 +105,14 @@ void rollerFormulas(const HertzPress &press, SheetContent &sheet)
 
 } // namespace
 
-SheetContent hertzSheet(const HertzTab &tab, const HertzPress &press, const TabRows &rows)
+SheetContent hertzSheet(const CalculatorTab &tab, const FieldControls<HertzField> &boxes,
+                        const HertzPress &press, const TabRows &rows)
 {
     SheetContent sheet;
     sheet.inputs = rows.inputs;
     sheet.results = rows.results;
     // Each body's material apart: E1 and E2 may differ.
-    const ModulusBox moduli[] = {{tab.bound().box(HertzField::E1), "E1"}, {tab.bound().box(HertzField::E2), "E2"}};
+    const ModulusBox moduli[] = {{boxes.box(HertzField::E1), "E1"}, {boxes.box(HertzField::E2), "E2"}};
     addMaterials(sheet.inputs, tab, moduli);
     leaveOutUnused(sheet, tab);
     sheet.fileTag = QStringLiteral("hertz");

@@ -18,7 +18,7 @@ namespace tavrel
 // One line of a table on the sheet: a caption, a value and its unit.
 struct SheetRow {
     QString caption, value, unit;
-    QString si = {};      // the value in SI units beside the unit, where it is not one
+    QString si = {};                  // the value in SI units beside the unit, where it is not one
     const QWidget *control = nullptr; // the box or field it shows
 };
 

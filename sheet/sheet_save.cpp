@@ -22,32 +22,43 @@ namespace
 
 const QString kPressFirst = QStringLiteral("「計算」を押してから計算書を保存してください。");
 
-// The tab's own part of the sheet, for its last press.
-std::optional<SheetContent> partOf(const CalculatorTab &tab, const TabRows &rows)
+// The tab's own part of the sheet for its last press, with the particulars
+// and the judgements of the allowables given.
+class SheetOfPress : public PressVisitor
 {
-    if (const auto *hertz = qobject_cast<const HertzTab *>(&tab); hertz && hertz->lastPress())
-        return hertzSheet(*hertz, *hertz->lastPress(), rows);
-    if (const auto *beam = qobject_cast<const BeamTab *>(&tab); beam && beam->lastPress())
-        return beamSheet(*beam, *beam->lastPress(), rows);
-    if (const auto *bearing = qobject_cast<const BearingTab *>(&tab); bearing && bearing->lastPress())
-        return bearingSheet(*bearing, *bearing->lastPress(), rows);
-    return std::nullopt;
-}
+public:
+    SheetOfPress(const CalculatorTab &tab, const TabRows &rows, const SheetDetails &details)
+        : tab_(tab), rows_(rows), details_(details)
+    {
+    }
 
-// The particulars and the judgements of the allowables given.
-void addDetails(SheetContent &sheet, const CalculatorTab &tab, const SheetDetails &details)
-{
-    sheet.particulars.clear();
-    for (int i = 0; i < kParticularCount; ++i)
-        sheet.particulars << SheetRow{
-            particularCaption(static_cast<Particular>(i)), details.particulars[i], {}};
-    if (const auto *hertz = qobject_cast<const HertzTab *>(&tab); hertz && hertz->lastPress())
-        sheet.judgements = judgementLines(*hertz->lastPress(), details);
-    else if (const auto *beam = qobject_cast<const BeamTab *>(&tab); beam && beam->lastPress())
-        sheet.judgements = judgementLines(*beam->lastPress(), details);
-    else if (const auto *bearing = qobject_cast<const BearingTab *>(&tab); bearing && bearing->lastPress())
-        sheet.judgements = judgementLines(*bearing->lastPress(), details);
-}
+    void visit(const HertzPress &press, const FieldControls<HertzField> &boxes) override
+    {
+        make(hertzSheet(tab_, boxes, press, rows_), press);
+    }
+    void visit(const BeamPress &press, const FieldControls<BeamField> &boxes) override
+    {
+        make(beamSheet(tab_, boxes, press, rows_), press);
+    }
+    void visit(const BearingPress &press) override { make(bearingSheet(tab_, press, rows_), press); }
+
+    std::optional<SheetContent> sheet;
+
+private:
+    template <typename Press> void make(SheetContent part, const Press &press)
+    {
+        part.particulars.clear();
+        for (int i = 0; i < kParticularCount; ++i)
+            part.particulars << SheetRow{
+                particularCaption(static_cast<Particular>(i)), details_.particulars[i], {}};
+        part.judgements = judgementLines(press, details_);
+        sheet = std::move(part);
+    }
+
+    const CalculatorTab &tab_;
+    const TabRows &rows_;
+    const SheetDetails &details_;
+};
 
 // Why the tab has no sheet to write.
 QString refusal(const CalculatorTab &tab)
@@ -61,9 +72,11 @@ std::optional<SheetContent> sheetOf(const CalculatorTab &tab, const SheetDetails
 {
     if (!tab.resultsCurrent())
         return std::nullopt;
-    std::optional<SheetContent> sheet = partOf(tab, rowsOf(tab));
+    const TabRows rows = rowsOf(tab);
+    SheetOfPress part(tab, rows, details);
+    tab.visitPress(part);
+    std::optional<SheetContent> sheet = std::move(part.sheet);
     if (sheet) {
-        addDetails(*sheet, tab, details);
         sheet->pressedAt = tab.pressedAt();
         for (const auto &[heading, words] : tab.selectionsInWords())
             sheet->selection << SheetRow{heading, words, QString()};

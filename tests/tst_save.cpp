@@ -124,7 +124,7 @@ void TestSave::savesWholeOrNothing()
     run({"Button2"});
     static_cast<TForm1 *>(form())->showDiagram();
     auto *diagram = form()->findChild<tavrel::DiagramWindow *>();
-    auto &tab = *qobject_cast<tavrel::CalculatorTab *>(find<QTabWidget>("PageControl1")->currentWidget());
+    const tavrel::CalculatorTab &tab = driver().shownTab();
     const QString path = disk.path(name);
     const auto save = [&] {
         return name.endsWith(".pdf") ? tavrel::saveSheet(tab, path, QDateTime::currentDateTime()).value_or("")

@@ -169,10 +169,7 @@ private slots:
     void formulasGiveWhatTheyShow();
 
 private:
-    tavrel::CalculatorTab &currentTab()
-    {
-        return *qobject_cast<tavrel::CalculatorTab *>(find<QTabWidget>("PageControl1")->currentWidget());
-    }
+    const tavrel::CalculatorTab &currentTab() { return driver().shownTab(); }
     QTemporaryDir dir_;
 };
 

@@ -47,6 +47,9 @@ private slots:
     void keepsPastesWhole();
     void opensAsDesigned();
     void staysConsistentUnderRandomUse();
+    void driverNamesWhatItDrives_data();
+    void driverNamesWhatItDrives();
+    void driverShowsEachTab();
 };
 
 void TestWindow::behaves_data()
@@ -162,6 +165,7 @@ void TestWindow::behaves_data()
     row("Shift+F10 on a result", "Button1|Label28<Shift+F10", "menu?すべてを選択|Label28:selected");
     row("Ctrl+PageUp from the first tab turns round to the last", "Edit1<Ctrl+PgUp", "Edit8:shown");
     row("Ctrl+PageDown", "Edit23<Ctrl+PgDown", "Edit8:shown");
+    row("a press brings its tab to the front", "Button1|Button3", "Label13:shown|Edit8:hidden");
     // Names for a screen reader.
     row("named choices", "", "RadioGroup1@支持・荷重条件|RadioGroup1Item1@片持ちはり・等分布荷重|RadioGroup2@断面|RadioGroup2Item4@数値入力|Image1@接触の種類: 球と凸球");
     row("results named with value and unit", "Button3", "Label13@接触円半径 a 0.618 mm|Label20@最大圧縮応力 σz_max 124.898 kgf/mm²|Label20~= 1224.83 MPa");
@@ -641,6 +645,49 @@ void TestWindow::staysConsistentUnderRandomUse()
         for (QLineEdit *box : boxes)
             QVERIFY2(box->text() == before[box->objectName()], where + " " + box->objectName().toUtf8());
         QVERIFY2(find<QWidget>("Image1")->isHidden() != find<QWidget>("Image5")->isHidden(), where);
+    }
+}
+
+// The driver's words for the boxes and results (tools type and read by
+// them) name the control a user knows by that symbol.
+void TestWindow::driverNamesWhatItDrives_data()
+{
+    using namespace tavrel::driver;
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("symbol"); // in the control's name for a screen reader
+    const std::pair<Box, const char *> boxes[] = {
+        {Box::HertzR1, "R1"},   {Box::HertzR2, "R2"},     {Box::HertzLoad, "P"},    {Box::HertzE1, "E1"},
+        {Box::HertzE2, "E2"},   {Box::HertzNu1, "ν1"},    {Box::HertzNu2, "ν2"},    {Box::BeamE, "E"},
+        {Box::BeamL, "L"},      {Box::BeamL1, "L1"},      {Box::BeamX, "x"},        {Box::BeamLoad, "P"},
+        {Box::BeamB1, "b1"},    {Box::BeamH1, "h1"},      {Box::BeamB2, "b2"},      {Box::BeamH2, "h2"},
+        {Box::BeamI, "I"},      {Box::BearingSpeed, "n"}, {Box::BearingCor, "Cor"}, {Box::BearingCr, "Cr"},
+        {Box::BearingFr, "Fr"}, {Box::BearingFa, "Fa"}};
+    for (const auto &[box, symbol] : boxes)
+        QTest::addRow("box %s", qPrintable(controlName(box))) << controlName(box) << symbol;
+    const std::pair<Shown, const char *> results[] = {
+        {Shown::HertzContactSize, "a"},    {Shown::HertzApproach, "δ"},       {Shown::HertzPMax, "p_max"},
+        {Shown::HertzSigmaZMax, "σz_max"}, {Shown::HertzSigmaRMax, "σr_max"}, {Shown::HertzTauMax, "τ_max"},
+        {Shown::BeamMMax, "Mmax"},         {Shown::BeamSigmaMax, "σmax"},     {Shown::BeamDeflection, "δmax"},
+        {Shown::BearingLoad, "P"},         {Shown::BearingLife, "Lh"},        {Shown::BearingDays, "日数"}};
+    for (const auto &[shown, symbol] : results)
+        QTest::addRow("result %s", qPrintable(controlName(shown))) << controlName(shown) << symbol;
+}
+
+void TestWindow::driverNamesWhatItDrives()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, symbol);
+    const QString name = find<QWidget>(control)->accessibleName();
+    QVERIFY2(name.split(u' ').contains(symbol), qPrintable(name));
+}
+
+void TestWindow::driverShowsEachTab()
+{
+    using namespace tavrel::driver;
+    for (const auto &[tab, box] : {std::pair{Tab::Bearing, Box::BearingFa},
+                                   std::pair{Tab::Hertz, Box::HertzR1}, std::pair{Tab::Beam, Box::BeamE}}) {
+        driver().showTab(tab);
+        QVERIFY2(find<QWidget>(controlName(box))->isVisible(), qPrintable(controlName(box)));
     }
 }
 

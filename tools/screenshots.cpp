@@ -15,68 +15,51 @@
 // before a sheet is saved. Run it with
 // QT_SCALE_FACTOR set to see the windows at a high screen scale.
 #include "app/form1.h"
+#include "diagram/diagram_window.h"
+#include "driver/driver.h"
 #include "sheet/sheet_dialog.h"
-#include "sheet/sheet_save.h"
 #include "ui/calc_tab.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QDialog>
 #include <QDir>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
-#include <memory>
 
 namespace
 {
 
-// Types into the named boxes ("Edit1=1e6"), chooses items ("N5",
-// "RadioGroup1:1") and presses buttons ("Button3"), then saves the window.
-void shoot(TForm1 &form, int tab, const QStringList &steps, const QString &path)
+using namespace tavrel::driver;
+
+// Does the steps on the tab, then saves the window.
+void shoot(TForm1 &form, Tab tab, const QList<Step> &steps, const QString &path)
 {
-    form.findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(tab);
-    for (const QString &step : steps) {
-        const QString name = step.section(QRegularExpression("[=:]"), 0, 0);
-        if (step.contains('='))
-            form.findChild<QLineEdit *>(name)->setText(step.section('=', 1));
-        else if (step.contains(':'))
-            form.findChild<QButtonGroup *>(name)->button(step.section(':', 1).toInt())->click();
-        else if (auto *button = form.findChild<QPushButton *>(name))
-            button->click();
-        else
-            form.findChild<QAction *>(name)->trigger();
-    }
+    Driver driver(form);
+    driver.showTab(tab);
+    for (const QString &box : driver.run(steps))
+        std::fprintf(stderr, "error box: %s\n", qPrintable(box));
     QApplication::processEvents();
     if (!path.isEmpty() && !form.grab().save(path))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
 
 // The same steps, then the diagram window of that tab.
-void shootDiagram(TForm1 &form, int tab, const QStringList &steps, const QString &path)
+void shootDiagram(TForm1 &form, Tab tab, const QList<Step> &steps, const QString &path)
 {
     shoot(form, tab, steps, QString());
-    form.showDiagram();
-    QApplication::processEvents();
-    auto *diagram = form.findChild<QWidget *>(QStringLiteral("DiagramWindow"));
+    QWidget *diagram = Driver(form).openDiagram();
     if (!diagram || !diagram->grab().save(path))
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
 
 // The same steps, then the calculation sheet of that tab.
-void writeSheet(TForm1 &form, int tab, const QStringList &steps, const QString &path)
+void writeSheet(TForm1 &form, Tab tab, const QList<Step> &steps, const QString &path)
 {
     shoot(form, tab, steps, QString());
-    const auto *pages = form.findChild<QTabWidget *>(QStringLiteral("PageControl1"));
     const QDateTime when(QDate(2026, 12, 7), QTime(14, 5));
-    if (const auto failure =
-            tavrel::saveSheet(*qobject_cast<tavrel::CalculatorTab *>(pages->currentWidget()), path, when))
+    if (const auto failure = Driver(form).saveSheet(path, when))
         std::fprintf(stderr, "%s\n", qPrintable(*failure));
 }
 
@@ -86,9 +69,9 @@ void staleResults(const QDir &out)
 {
     TForm1 form;
     form.show();
-    shoot(form, 0, {"Button3"}, QString());
+    shoot(form, Tab::Hertz, {press(Tab::Hertz)}, QString());
     const QPixmap current = form.grab();
-    shoot(form, 0, {"N27"}, QString());
+    shoot(form, Tab::Hertz, {chooseMaterial("アルミ")}, QString());
     const QPixmap stale = form.grab();
     constexpr int kGap = 16;
     const QSize window = current.deviceIndependentSize().toSize();
@@ -108,10 +91,11 @@ void plainTabs(const QDir &out)
 {
     TForm1 form;
     form.show();
-    shoot(form, 0, {"Button3"}, out.filePath("hertz-sphere.png"));
-    shoot(form, 0, {"N5", "Button3"}, out.filePath("hertz-roller.png"));
-    shoot(form, 1, {"Button2"}, out.filePath("beam.png"));
-    shoot(form, 2, {"Button1"}, out.filePath("bearing.png"));
+    shoot(form, Tab::Hertz, {press(Tab::Hertz)}, out.filePath("hertz-sphere.png"));
+    shoot(form, Tab::Hertz, {chooseContact(Contact::CylinderOnPlane), press(Tab::Hertz)},
+          out.filePath("hertz-roller.png"));
+    shoot(form, Tab::Beam, {press(Tab::Beam)}, out.filePath("beam.png"));
+    shoot(form, Tab::Bearing, {press(Tab::Bearing)}, out.filePath("bearing.png"));
 }
 
 // Extreme values, and their diagrams.
@@ -119,15 +103,19 @@ void extremes(const QDir &out)
 {
     TForm1 form;
     form.show();
-    shoot(form, 0, {"Edit1=1e6", "Edit4=-0.5", "Button3"}, out.filePath("hertz-extreme.png"));
-    shoot(form, 1,
-          {"RadioGroup1:1", "RadioGroup2:4", "Edit12=10000", "Edit13=0", "Edit14=-1", "Edit18=1e-9",
-           "Edit19=1e-280", "Button2"},
+    shoot(form, Tab::Hertz, {type(Box::HertzLoad, "1e6"), type(Box::HertzNu1, "-0.5"), press(Tab::Hertz)},
+          out.filePath("hertz-extreme.png"));
+    shoot(form, Tab::Beam,
+          {choose(Choice::LoadCase, 1), choose(Choice::Section, 4), type(Box::BeamL, "10000"),
+           type(Box::BeamX, "0"), type(Box::BeamLoad, "-1"), type(Box::BeamH2, "1e-9"),
+           type(Box::BeamI, "1e-280"), press(Tab::Beam)},
           out.filePath("beam-extreme.png"));
-    shoot(form, 2, {"Edit10=150", "Edit11=20", "Button1"}, out.filePath("bearing-extreme.png"));
-    shootDiagram(form, 0, {}, out.filePath("diagram-hertz-extreme.png"));
-    shootDiagram(form, 1, {}, out.filePath("diagram-beam-extreme.png"));
-    shootDiagram(form, 2, {"Edit8=1e-6", "Edit25=1e9", "Button1"},
+    shoot(form, Tab::Bearing, {type(Box::BearingFr, "150"), type(Box::BearingFa, "20"), press(Tab::Bearing)},
+          out.filePath("bearing-extreme.png"));
+    shootDiagram(form, Tab::Hertz, {}, out.filePath("diagram-hertz-extreme.png"));
+    shootDiagram(form, Tab::Beam, {}, out.filePath("diagram-beam-extreme.png"));
+    shootDiagram(form, Tab::Bearing,
+                 {type(Box::BearingSpeed, "1e-6"), type(Box::BearingCr, "1e9"), press(Tab::Bearing)},
                  out.filePath("diagram-bearing-extreme.png"));
 }
 
@@ -138,20 +126,26 @@ void examples(const QDir &out)
 {
     TForm1 form;
     form.show();
-    shoot(form, 0, {"Edit6=50", "Edit7=50", "Edit1=59763", "Edit2=2039.43", "Edit3=2039.43", "Button3"},
+    shoot(form, Tab::Hertz,
+          {type(Box::HertzR1, "50"), type(Box::HertzR2, "50"), type(Box::HertzLoad, "59763"),
+           type(Box::HertzE1, "2039.43"), type(Box::HertzE2, "2039.43"), press(Tab::Hertz)},
           out.filePath("example-hertz.png"));
-    shoot(form, 1,
-          {"RadioGroup1:2", "Edit23=20394.3", "Edit12=1000", "Edit24=500", "Edit13=500", "Edit14=101.972",
-           "Edit15=50", "Edit16=50", "Button2"},
+    shoot(form, Tab::Beam,
+          {choose(Choice::LoadCase, 2), type(Box::BeamE, "20394.3"), type(Box::BeamL, "1000"),
+           type(Box::BeamL1, "500"), type(Box::BeamX, "500"), type(Box::BeamLoad, "101.972"),
+           type(Box::BeamB1, "50"), type(Box::BeamH1, "50"), press(Tab::Beam)},
           out.filePath("example-beam.png"));
-    shoot(form, 2,
-          {"Edit8=900", "Edit9=3823.9", "Edit25=6301.8", "Edit10=815.77", "Edit11=407.89", "Button1"},
+    shoot(form, Tab::Bearing,
+          {type(Box::BearingSpeed, "900"), type(Box::BearingCor, "3823.9"), type(Box::BearingCr, "6301.8"),
+           type(Box::BearingFr, "815.77"), type(Box::BearingFa, "407.89"), press(Tab::Bearing)},
           out.filePath("example-bearing.png"));
-    writeSheet(form, 1, {}, out.filePath("sheet-example-beam.pdf"));
-    shootDiagram(form, 0, {}, out.filePath("example-hertz-diagram.png"));
-    shootDiagram(form, 1, {}, out.filePath("example-beam-diagram.png"));
-    shootDiagram(form, 2, {}, out.filePath("example-bearing-diagram.png"));
-    shoot(form, 0, {"N5", "Edit6=40", "Edit7=10", "Edit1=1000", "N21", "Button3"},
+    writeSheet(form, Tab::Beam, {}, out.filePath("sheet-example-beam.pdf"));
+    shootDiagram(form, Tab::Hertz, {}, out.filePath("example-hertz-diagram.png"));
+    shootDiagram(form, Tab::Beam, {}, out.filePath("example-beam-diagram.png"));
+    shootDiagram(form, Tab::Bearing, {}, out.filePath("example-bearing-diagram.png"));
+    shoot(form, Tab::Hertz,
+          {chooseContact(Contact::CylinderOnPlane), type(Box::HertzR1, "40"), type(Box::HertzR2, "10"),
+           type(Box::HertzLoad, "1000"), chooseMaterial("鋼"), press(Tab::Hertz)},
           out.filePath("example-roller.png"));
 }
 
@@ -164,8 +158,10 @@ void darkDesktop(const QDir &out)
     {
         TForm1 form;
         form.show();
-        shoot(form, 1, {"RadioGroup2:2", "Button2"}, out.filePath("beam-dark-desktop.png"));
-        shootDiagram(form, 1, {"RadioGroup1:4", "Button2"}, out.filePath("diagram-dark-desktop.png"));
+        shoot(form, Tab::Beam, {choose(Choice::Section, 2), press(Tab::Beam)},
+              out.filePath("beam-dark-desktop.png"));
+        shootDiagram(form, Tab::Beam, {choose(Choice::LoadCase, 4), press(Tab::Beam)},
+                     out.filePath("diagram-dark-desktop.png"));
     }
     QApplication::setPalette(QPalette());
 }
@@ -175,18 +171,26 @@ void diagrams(const QDir &out)
 {
     TForm1 form;
     form.show();
-    shootDiagram(form, 0, {"Button3"}, out.filePath("diagram-hertz-sphere.png"));
-    shootDiagram(form, 0, {"N5", "Edit7=10", "Edit1=1000", "Button3"},
+    shootDiagram(form, Tab::Hertz, {press(Tab::Hertz)}, out.filePath("diagram-hertz-sphere.png"));
+    shootDiagram(form, Tab::Hertz,
+                 {chooseContact(Contact::CylinderOnPlane), type(Box::HertzR2, "10"),
+                  type(Box::HertzLoad, "1000"), press(Tab::Hertz)},
                  out.filePath("diagram-hertz-roller.png"));
     for (int loadCase = 0; loadCase < 5; ++loadCase)
-        shootDiagram(form, 1, {QStringLiteral("RadioGroup1:%1").arg(loadCase), "Button2"},
+        shootDiagram(form, Tab::Beam, {choose(Choice::LoadCase, loadCase), press(Tab::Beam)},
                      out.filePath(QStringLiteral("diagram-beam-%1.png").arg(loadCase)));
-    shootDiagram(form, 1, {"RadioGroup1:0", "Edit12=1000", "Edit14=-100", "Button2"},
+    shootDiagram(form, Tab::Beam,
+                 {choose(Choice::LoadCase, 0), type(Box::BeamL, "1000"), type(Box::BeamLoad, "-100"),
+                  press(Tab::Beam)},
                  out.filePath("diagram-beam-upward.png"));
-    shootDiagram(form, 1, {"RadioGroup1:2", "Edit14=100", "Edit24=0", "Button2"},
-                 out.filePath("diagram-beam-on-support.png"));
-    shootDiagram(form, 2, {"Edit10=1000", "Edit11=600", "Button1"}, out.filePath("diagram-bearing.png"));
-    shootDiagram(form, 2, {"Edit11=700"}, out.filePath("diagram-not-current.png"));
+    shootDiagram(
+        form, Tab::Beam,
+        {choose(Choice::LoadCase, 2), type(Box::BeamLoad, "100"), type(Box::BeamL1, "0"), press(Tab::Beam)},
+        out.filePath("diagram-beam-on-support.png"));
+    shootDiagram(form, Tab::Bearing,
+                 {type(Box::BearingFr, "1000"), type(Box::BearingFa, "600"), press(Tab::Bearing)},
+                 out.filePath("diagram-bearing.png"));
+    shootDiagram(form, Tab::Bearing, {type(Box::BearingFa, "700")}, out.filePath("diagram-not-current.png"));
 }
 
 // One calculation sheet per tab.
@@ -194,11 +198,16 @@ void sheets(const QDir &out)
 {
     TForm1 form;
     form.show();
-    writeSheet(form, 0, {"Button3"}, out.filePath("sheet-hertz.pdf"));
-    writeSheet(form, 1, {"RadioGroup1:2", "RadioGroup2:1", "Button2"}, out.filePath("sheet-beam.pdf"));
-    writeSheet(form, 2, {"Edit8=1000", "Edit25=10000", "Edit10=1000", "Edit11=1000", "Button1"},
+    writeSheet(form, Tab::Hertz, {press(Tab::Hertz)}, out.filePath("sheet-hertz.pdf"));
+    writeSheet(form, Tab::Beam, {choose(Choice::LoadCase, 2), choose(Choice::Section, 1), press(Tab::Beam)},
+               out.filePath("sheet-beam.pdf"));
+    writeSheet(form, Tab::Bearing,
+               {type(Box::BearingSpeed, "1000"), type(Box::BearingCr, "10000"), type(Box::BearingFr, "1000"),
+                type(Box::BearingFa, "1000"), press(Tab::Bearing)},
                out.filePath("sheet-bearing.pdf"));
 }
+
+} // namespace
 
 // The dialog asked before the beam's sheet is saved, filled in.
 void sheetDialog(const QDir &out)
@@ -219,8 +228,6 @@ void sheetDialog(const QDir &out)
     });
     tavrel::askSheetDetails(&form, QStringLiteral("beam"), details);
 }
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

@@ -12,8 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTabWidget>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace tavrel
 {
@@ -179,6 +181,15 @@ CalculatorTab::Snapshot CalculatorTab::now() const
         s.texts << box->text();
     s.selections = selections();
     return s;
+}
+
+const CalculatorTab &shownTab(const QTabWidget &pages, std::initializer_list<const CalculatorTab *> tabs)
+{
+    for (const CalculatorTab *tab : tabs) {
+        if (tab == pages.currentWidget())
+            return *tab;
+    }
+    throw std::logic_error("the page control shows none of the calculator tabs");
 }
 
 } // namespace tavrel

@@ -20,14 +20,35 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <utility>
 
 class QPushButton;
+class QTabWidget;
 
 namespace tavrel
 {
+
+struct BeamPress;
+struct BearingPress;
+struct HertzPress;
+enum class BeamField;
+enum class HertzField;
+
+// What reads a tab's last press, whichever calculator made it, with the
+// tab's boxes by field where the reader needs them: the sheet.
+class PressVisitor
+{
+public:
+    virtual void visit(const HertzPress &press, const FieldControls<HertzField> &boxes) = 0;
+    virtual void visit(const BeamPress &press, const FieldControls<BeamField> &boxes) = 0;
+    virtual void visit(const BearingPress &press) = 0;
+
+protected:
+    ~PressVisitor() = default;
+};
 
 // A fault of a tab's inputs: the message that tells the user of it (%1, %2
 // stand for the boxes' names) and the fields of the boxes concerned, first
@@ -55,6 +76,10 @@ public:
     // The tab's selections in words, each with its heading (断面, 中空長方形),
     // for the copy of the tab.
     virtual QList<std::pair<QString, QString>> selectionsInWords() const { return {}; }
+
+    // Hands the last successful press to `visitor`; nothing before the
+    // first press or after the results were emptied.
+    virtual void visitPress(PressVisitor &visitor) const = 0;
 
     // The tab as text for a report or a spreadsheet (see tabAsText), as
     // Ctrl+Shift+C copies it: results only while they are current.
@@ -153,5 +178,8 @@ private:
     QList<const char *> keyboardOrder_;
     QHash<const QLineEdit *, QString> materials_;
 };
+
+// Of the given tabs, the one the page control shows (one of them must be).
+const CalculatorTab &shownTab(const QTabWidget &pages, std::initializer_list<const CalculatorTab *> tabs);
 
 } // namespace tavrel

@@ -1,6 +1,6 @@
 #include "tools/verify/calculators.h"
 
-#include <algorithm>
+#include "core/lookup.h"
 
 namespace verify
 {
@@ -8,30 +8,36 @@ namespace verify
 namespace
 {
 
+using tavrel::driver::Box;
+using tavrel::driver::Choice;
+using tavrel::driver::Contact;
+using tavrel::driver::Shown;
+using tavrel::driver::Tab;
+
 Calculator hertz()
 {
     return {Model::Hertz,
             "hertz.tsv",
             "Hertz contact stress / ヘルツ接触応力",
-            {{"R1", "Edit6"},
-             {"R2_or_B", "Edit7"},
-             {"P", "Edit1"},
-             {"E1", "Edit2"},
-             {"E2", "Edit3"},
-             {"nu1", "Edit4"},
-             {"nu2", "Edit5"}},
+            {{"R1", Box::HertzR1},
+             {"R2_or_B", Box::HertzR2},
+             {"P", Box::HertzLoad},
+             {"E1", Box::HertzE1},
+             {"E2", Box::HertzE2},
+             {"nu1", Box::HertzNu1},
+             {"nu2", Box::HertzNu2}},
             {},
             "kind",
-            {{"sphere", "N1"}, {"roller", "N5"}},
-            "Button3",
-            {{"a_or_b", {"a or b (mm)", "Label13", 0.0005}},
-             {"delta", {"δ (mm)", "Label14", 0.0005}},
-             {"pmax", {"pmax (kgf/mm²)", "Label15", 0.0005}},
-             {"sigma_z", {"σz max (kgf/mm²)", "Label20", 0.0005}},
-             {"sigma_r", {"σr max (kgf/mm²)", "Label21", 0.0005}},
-             {"tau", {"τmax (kgf/mm²)", "Label22", 0.0005}},
-             {"tau_depth", {"depth of τmax (mm)", kDiagramDepth, 0.0005}}},
-            nullptr};
+            {{"sphere", Contact::SphereOnSphere}, {"roller", Contact::CylinderOnPlane}},
+            Tab::Hertz,
+            {{"a_or_b", {"a or b (mm)", Shown::HertzContactSize, 0.0005}},
+             {"delta", {"δ (mm)", Shown::HertzApproach, 0.0005}},
+             {"pmax", {"pmax (kgf/mm²)", Shown::HertzPMax, 0.0005}},
+             {"sigma_z", {"σz max (kgf/mm²)", Shown::HertzSigmaZMax, 0.0005}},
+             {"sigma_r", {"σr max (kgf/mm²)", Shown::HertzSigmaRMax, 0.0005}},
+             {"tau", {"τmax (kgf/mm²)", Shown::HertzTauMax, 0.0005}},
+             {"tau_depth", {"depth of τmax (mm)", std::nullopt, 0.0005}}},
+            std::nullopt};
 }
 
 Calculator beam()
@@ -39,25 +45,25 @@ Calculator beam()
     return {Model::Beam,
             "beam.tsv",
             "Beam bending / はりの曲げ",
-            {{"E", "Edit23"},
-             {"L", "Edit12"},
-             {"L1", "Edit24"},
-             {"x", "Edit13"},
-             {"P", "Edit14"},
-             {"b1", "Edit15"},
-             {"h1", "Edit16"},
-             {"b2", "Edit17"},
-             {"h2", "Edit18"},
-             {"I", "Edit19"}},
-            {{"case", "RadioGroup1"}, {"section", "RadioGroup2"}},
+            {{"E", Box::BeamE},
+             {"L", Box::BeamL},
+             {"L1", Box::BeamL1},
+             {"x", Box::BeamX},
+             {"P", Box::BeamLoad},
+             {"b1", Box::BeamB1},
+             {"h1", Box::BeamH1},
+             {"b2", Box::BeamB2},
+             {"h2", Box::BeamH2},
+             {"I", Box::BeamI}},
+            {{"case", Choice::LoadCase}, {"section", Choice::Section}},
             {},
             {},
-            "Button2",
-            {{"I", {"I (mm⁴)", "Edit19", 0}},
-             {"Mmax", {"Mmax (kgf·mm)", "Edit20", 0.5}},
-             {"sigma", {"σmax (kgf/mm²)", "Edit21", 0.005}},
-             {"delta", {"δ (mm)", "Edit22", 0}}},
-            "Label51"};
+            Tab::Beam,
+            {{"I", {"I (mm⁴)", Shown::BeamI, 0}},
+             {"Mmax", {"Mmax (kgf·mm)", Shown::BeamMMax, 0.5}},
+             {"sigma", {"σmax (kgf/mm²)", Shown::BeamSigmaMax, 0.005}},
+             {"delta", {"δ (mm)", Shown::BeamDeflection, 0}}},
+            Shown::BeamDeflectionCaption};
 }
 
 Calculator bearing()
@@ -65,15 +71,19 @@ Calculator bearing()
     return {Model::Bearing,
             "bearing.tsv",
             "Ball-bearing life / 玉軸受の寿命",
-            {{"n", "Edit8"}, {"Cor", "Edit9"}, {"Cr", "Edit25"}, {"Fr", "Edit10"}, {"Fa", "Edit11"}},
+            {{"n", Box::BearingSpeed},
+             {"Cor", Box::BearingCor},
+             {"Cr", Box::BearingCr},
+             {"Fr", Box::BearingFr},
+             {"Fa", Box::BearingFa}},
             {},
             {},
             {},
-            "Button1",
-            {{"P", {"P (kgf)", "Label38", 0.05}},
-             {"Lh", {"Lh (h)", "Label28", 0.05}},
-             {"days", {"days", "Label59", 0.5}}},
-            nullptr};
+            Tab::Bearing,
+            {{"P", {"P (kgf)", Shown::BearingLoad, 0.05}},
+             {"Lh", {"Lh (h)", Shown::BearingLife, 0.05}},
+             {"days", {"days", Shown::BearingDays, 0.5}}},
+            std::nullopt};
 }
 
 } // namespace
@@ -86,8 +96,7 @@ const std::vector<Calculator> &calculators()
 
 const Calculator &calculator(Model model)
 {
-    const auto &all = calculators();
-    return *std::find_if(all.begin(), all.end(), [model](const Calculator &c) { return c.model == model; });
+    return tavrel::rowOf(calculators(), &Calculator::model, model);
 }
 
 } // namespace verify

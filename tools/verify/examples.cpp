@@ -2,7 +2,7 @@
 
 #include <QFile>
 #include <QLocale>
-#include <QTextStream>
+#include <QStringDecoder>
 
 #include <cmath>
 
@@ -15,20 +15,26 @@ QString Row::cell(const QString &column) const
     return it == cells.end() ? QString() : it->second;
 }
 
-std::optional<ExampleFile> readExampleFile(const QString &path, QString &error)
+std::optional<QStringList> openTable(const QString &path, QString &error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         error = QStringLiteral("cannot read %1").arg(path);
         return std::nullopt;
     }
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
+    // The decoder drops a byte-order mark at the start, as a text stream does.
+    return QString(QStringDecoder(QStringConverter::Utf8)(file.readAll())).split(u'\n');
+}
+
+std::optional<ExampleFile> readExampleFile(const QString &path, QString &error)
+{
+    const std::optional<QStringList> lines = openTable(path, error);
+    if (!lines)
+        return std::nullopt;
     ExampleFile result;
-    for (const QString &column : in.readLine().split(u'\t'))
+    for (const QString &column : lines->value(0).split(u'\t'))
         result.columns << column.trimmed();
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
+    for (const QString &line : lines->mid(1)) {
         if (line.trimmed().isEmpty() || line.startsWith(u'#'))
             continue;
         const QStringList cells = line.split(u'\t');

@@ -24,6 +24,10 @@ struct ExampleFile {
     std::vector<Row> rows;
 };
 
+// The lines of the UTF-8 text file at `path` (a table of tab-separated
+// cells), or nothing, with `error` saying so, when it cannot be read.
+std::optional<QStringList> openTable(const QString &path, QString &error);
+
 // Reads one file; lines starting with '#' and blank lines are skipped.
 std::optional<ExampleFile> readExampleFile(const QString &path, QString &error);
 

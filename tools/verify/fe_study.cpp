@@ -3,7 +3,6 @@
 #include "tools/verify/calculators.h"
 #include "tools/verify/manual.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QTextStream>
 
@@ -71,17 +70,12 @@ QString fixed(double value, int decimals)
 
 std::optional<FeStudy> readFeStudy(const QString &path, QString &error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        error = QStringLiteral("cannot read %1").arg(path);
+    const std::optional<QStringList> lines = openTable(path, error);
+    if (!lines)
         return std::nullopt;
-    }
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
     FeStudy study;
     QStringList header;
-    while (!in.atEnd()) {
-        const QString line = in.readLine();
+    for (const QString &line : *lines) {
         if (line.startsWith(QLatin1String("# solver\t")))
             study.solver = line.section(u'\t', 1).trimmed();
         if (line.startsWith(u'#') || line.trimmed().isEmpty())
@@ -104,13 +98,9 @@ std::optional<FeStudy> readFeStudy(const QString &path, QString &error)
 FeFindings readFeFindings(const QString &path)
 {
     FeFindings findings;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return findings;
-    QTextStream in(&file);
-    in.setEncoding(QStringConverter::Utf8);
-    while (!in.atEnd()) {
-        const QStringList cells = in.readLine().split(u'\t');
+    QString unread;
+    for (const QString &line : openTable(path, unread).value_or(QStringList())) {
+        const QStringList cells = line.split(u'\t');
         if (cells.size() >= 3 && !cells[0].startsWith(u'#') && cells[0] != QLatin1String("row"))
             findings[{cells[0].trimmed(), cells[1].trimmed()}] = cells[2].trimmed();
     }

@@ -1,22 +1,12 @@
 #include "tools/verify/window_run.h"
 
 #include "app/form1.h"
+#include "driver/driver.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QButtonGroup>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTabWidget>
-#include <QTextBrowser>
-#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace verify
 {
@@ -24,23 +14,8 @@ namespace verify
 namespace
 {
 
-// Runs `action`, closing every error box it opens; returns their texts.
-QStringList answeringErrorBoxes(const std::function<void()> &action)
-{
-    QStringList seen;
-    QTimer timer;
-    timer.setInterval(0);
-    QObject::connect(&timer, &QTimer::timeout, [&seen] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            seen << box->text();
-            box->done(QMessageBox::Ok);
-        }
-    });
-    timer.start();
-    action();
-    timer.stop();
-    return seen;
-}
+using tavrel::driver::Driver;
+using tavrel::driver::Step;
 
 // The number a field shows, without the pattern's blank and unit.
 std::optional<double> shownNumber(QString text)
@@ -56,19 +31,6 @@ double scientificHalfUnit(const QString &text)
 {
     const qsizetype e = text.indexOf(u'e');
     return e < 0 ? 0.0 : 0.005 * std::pow(10.0, text.mid(e + 1).toDouble());
-}
-
-// The diagram window's values for the page that holds `button`, as a
-// user opens them after the press (Ctrl+G over that page).
-QString diagramValues(TForm1 &form, QWidget *button)
-{
-    if (auto *pages = form.findChild<QTabWidget *>())
-        for (int i = 0; i < pages->count(); ++i)
-            if (pages->widget(i)->isAncestorOf(button))
-                pages->setCurrentIndex(i);
-    form.showDiagram();
-    auto *values = form.findChild<QTextBrowser *>(QStringLiteral("DiagramValues"));
-    return values ? values->toPlainText() : QString();
 }
 
 // The depth of the largest shear stress in the diagram's values:
@@ -88,45 +50,35 @@ std::optional<double> depthNumber(const QString &text)
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
-QString fieldText(QWidget &form, const QString &name)
+// The steps that choose the row's contact kind and selections, then type
+// its inputs; empty, with `failure` set, when the row cannot be typed.
+QList<Step> stepsOf(const Calculator &calc, const Row &row, QString &failure)
 {
-    if (auto *label = form.findChild<QLabel *>(name))
-        return label->text();
-    if (auto *box = form.findChild<QLineEdit *>(name))
-        return box->text();
-    return QString();
-}
-
-// Chooses the row's contact kind and selections, then types its inputs;
-// returns what went wrong, if anything.
-QString prepare(TForm1 &form, const Calculator &calc, const Row &row, QStringList &boxes)
-{
+    QList<Step> steps;
     if (!calc.kindColumn.isEmpty()) {
         const auto item = calc.kinds.find(row.cell(calc.kindColumn));
-        auto *action = item == calc.kinds.end() ? nullptr : form.findChild<QAction *>(item->second);
-        if (!action)
-            return QStringLiteral("no kind %1").arg(row.cell(calc.kindColumn));
-        boxes << answeringErrorBoxes([action] { action->trigger(); });
+        if (item == calc.kinds.end()) {
+            failure = QStringLiteral("no kind %1").arg(row.cell(calc.kindColumn));
+            return {};
+        }
+        steps << tavrel::driver::chooseContact(item->second);
     }
-    for (const auto &[column, group] : calc.selections) {
-        auto *items = form.findChild<QButtonGroup *>(group);
-        QAbstractButton *item = items ? items->button(row.cell(column).toInt()) : nullptr;
-        if (!item)
-            return QStringLiteral("no item %1 in %2").arg(row.cell(column), group);
-        boxes << answeringErrorBoxes([item] { item->click(); });
-    }
+    for (const auto &[column, group] : calc.selections)
+        steps << tavrel::driver::choose(group, row.cell(column).toInt());
     for (const auto &[column, box] : calc.inputs) {
         if (row.cell(column).isEmpty())
             continue; // the box keeps its default text
         const auto value = evaluate(row.cell(column));
-        if (!value)
-            return QStringLiteral("unreadable input %1 \"%2\"").arg(column, row.cell(column));
-        form.findChild<QLineEdit *>(box)->setText(typed(*value));
+        if (!value) {
+            failure = QStringLiteral("unreadable input %1 \"%2\"").arg(column, row.cell(column));
+            return {};
+        }
+        steps << tavrel::driver::type(box, typed(*value));
     }
-    return QString();
+    return steps;
 }
 
-Outcome compare(QWidget &form, const Calculator &calc, const Check &check, const QString &diagram)
+Outcome compare(const Driver &driver, const Calculator &calc, const Check &check, const QString &diagram)
 {
     Outcome out;
     out.check = check.name;
@@ -140,11 +92,10 @@ Outcome compare(QWidget &form, const Calculator &calc, const Check &check, const
     }
     const ResultField &field = result->second;
     out.label = QString::fromUtf8(field.label);
-    const bool inDiagram = QLatin1String(field.field) == QLatin1String(kDiagramDepth);
-    out.shown = inDiagram ? depthText(diagram) : fieldText(form, QString::fromLatin1(field.field));
-    out.value = inDiagram ? depthNumber(out.shown) : shownNumber(out.shown);
+    out.shown = field.field ? driver.text(*field.field) : depthText(diagram);
+    out.value = field.field ? shownNumber(out.shown) : depthNumber(out.shown);
     if (!out.value) {
-        out.failure = QStringLiteral("%1 shows \"%2\"").arg(QString::fromLatin1(field.field), out.shown);
+        out.failure = QStringLiteral("%1 shows \"%2\"").arg(out.label, out.shown);
         return out;
     }
     out.displayHalfUnit = field.displayHalfUnit > 0 ? field.displayHalfUnit : scientificHalfUnit(out.shown);
@@ -165,30 +116,30 @@ ExampleRun runExample(const Calculator &calc, const Row &row)
     if (!run.failure.isEmpty())
         return run;
 
+    QList<Step> steps = stepsOf(calc, row, run.failure);
+    if (!run.failure.isEmpty())
+        return run;
+    steps << tavrel::driver::press(calc.tab);
     TForm1 form;
     form.show();
-    QStringList boxes;
-    run.failure = prepare(form, calc, row, boxes);
+    Driver driver(form, [&run](const QString &message) { run.failure = message; });
+    driver.showTab(calc.tab);
+    const QStringList boxes = driver.run(steps);
+    if (run.failure.isEmpty() && !boxes.isEmpty())
+        run.failure = QStringLiteral("error box: %1").arg(boxes.join(QStringLiteral(" / ")));
     if (!run.failure.isEmpty())
         return run;
     for (const auto &[column, box] : calc.inputs)
-        run.inputs[column] = form.findChild<QLineEdit *>(box)->text().toDouble();
-    auto *button = form.findChild<QPushButton *>(QString::fromLatin1(calc.button));
-    boxes << answeringErrorBoxes([button] { button->click(); });
-    if (!boxes.isEmpty()) {
-        run.failure = QStringLiteral("error box: %1").arg(boxes.join(QStringLiteral(" / ")));
-        return run;
-    }
+        run.inputs[column] = driver.text(box).toDouble();
     if (calc.caption)
-        run.caption = fieldText(form, QString::fromLatin1(calc.caption));
+        run.caption = driver.text(*calc.caption);
     const bool needsDiagram = std::any_of(checks.begin(), checks.end(), [&calc](const Check &check) {
         const auto result = calc.results.find(check.name);
-        return result != calc.results.end() &&
-               QLatin1String(result->second.field) == QLatin1String(kDiagramDepth);
+        return result != calc.results.end() && !result->second.field;
     });
-    const QString diagram = needsDiagram ? diagramValues(form, button) : QString();
+    const QString diagram = needsDiagram ? driver.diagramValues() : QString();
     for (const Check &check : checks)
-        run.outcomes.push_back(compare(form, calc, check, diagram));
+        run.outcomes.push_back(compare(driver, calc, check, diagram));
     return run;
 }
 
