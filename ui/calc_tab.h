@@ -126,6 +126,7 @@ private:
     // Shows each result, and the compute button, as current or not.
     void showWhetherCurrent();
     void bringFocusToResults();
+    void noteEditAfterPress(bool first);
 
     std::optional<Snapshot> pressed_;
     QDateTime pressedAt_;
@@ -135,6 +136,8 @@ private:
     std::span<const CaptionSpec> captions_;
     QList<QWidget *> results_;
     QList<const char *> keyboardOrder_;
+    // The state the fields show.
+    ResultsState shownState_ = ResultsState::NotComputed;
 };
 
 } // namespace tavrel
