@@ -174,6 +174,11 @@ void TestAccess::marksTheChoice()
     QCOMPARE(marked.join(','), checked);
     QVERIFY(popup->isVisible());
     QCOMPARE(popup->activeAction() ? popup->activeAction()->objectName() : QString(), checked);
+    // The item opened on is read as focused and checked, and can be pressed.
+    if (QAction *current = popup->activeAction()) {
+        QAccessibleInterface *item = QAccessible::queryAccessibleInterface(current);
+        QVERIFY(item->state().focused && item->state().checked && item->actionInterface());
+    }
     popup->close();
 }
 
