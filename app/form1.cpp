@@ -13,6 +13,7 @@
 #include "ui/fields.h"
 #include "ui/focusring.h"
 #include "ui/keyboard.h"
+#include "ui/menu_access.h"
 #include "ui/palette.h"
 #include "ui/popups.h"
 
@@ -28,6 +29,7 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <tuple>
 
 using namespace tavrel;
 
@@ -127,13 +129,21 @@ void TForm1::buildFrame()
     }
     PageControl1->setCurrentIndex(0);
 
-    // Save and print are offered but not available.
+    // Save and print are offered but not available; each says where the
+    // calculation is saved and printed instead.
     PopupMenu4 = new QMenu(this);
     PopupMenu4->setObjectName(QStringLiteral("PopupMenu4"));
-    for (auto [name, caption] : {std::pair{"N9", "保存"}, std::pair{"Print1", "印刷"}}) {
+    for (auto [name, caption, why] :
+         {std::tuple{"N9", "保存",
+                     "ここでは保存できません。計算ボタンを押したあと、図のウィンドウ（Ctrl+G）の"
+                     "「ファイル」メニューで計算書を保存できます。"},
+          std::tuple{"Print1", "印刷",
+                     "ここでは印刷できません。計算ボタンを押したあと、図のウィンドウ（Ctrl+G）"
+                     "で計算書（PDF）を保存し、それを印刷してください。"}}) {
         QAction *action = PopupMenu4->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(name));
         action->setEnabled(false);
+        explainUnavailable(action, QString::fromUtf8(why));
     }
     offerMenu(PageControl1, PopupMenu4);
     offerMenu(TabSheet1, PopupMenu4);

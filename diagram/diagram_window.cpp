@@ -7,6 +7,8 @@
 #include "help/guide_help.h"
 #include "hertz/hertz_tab.h"
 #include "sheet/sheet_save.h"
+#include "ui/focusring.h"
+#include "ui/menu_access.h"
 #include "ui/palette.h"
 #include "ui/popups.h"
 
@@ -22,6 +24,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -38,6 +41,11 @@ namespace
 
 const char *const kPressFirst = "計算ボタンを押すと図が表示されます";
 const char *const kNotCurrent = "結果は未計算です（入力が前回の計算から変更されています）";
+// Why an image cannot be saved yet.
+const char *const kSaveAfterPress = "計算ボタンを押すと図が表示され、保存できます。";
+const char *const kSaveAfterNewPress =
+    "入力が前回の計算から変更されています。計算ボタンを押すと図が表示され、保存できます。";
+const char *const kNoFigure = "この結果には図がありません。";
 
 // The size the window opens at, and the least it can be made, in font
 // heights; and the gap kept to the main window.
@@ -76,6 +84,10 @@ DiagramWindow::DiagramWindow(const DiagramSources &sources, QWidget *owner)
     message_->setObjectName(QStringLiteral("DiagramMessage"));
     message_->setAlignment(Qt::AlignCenter);
     message_->setWordWrap(true);
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("DiagramStatus"));
+    status_->setWordWrap(true);
+    status_->hide();
     view_ = new FigureView;
     values_ = new QTextBrowser;
     values_->setObjectName(QStringLiteral("DiagramValues"));
@@ -96,6 +108,16 @@ DiagramWindow::DiagramWindow(const DiagramSources &sources, QWidget *owner)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(pages_);
+    layout->addWidget(status_);
+    // The texts take the keyboard, and show the focus ring: there is room
+    // for it around them.
+    const int ringRoom = style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
+    drawnLayout->setContentsMargins(ringRoom, 0, ringRoom, ringRoom);
+    for (QWidget *text : std::initializer_list<QWidget *>{message_, values_, status_}) {
+        text->setFocusPolicy(Qt::StrongFocus);
+        ringOnFocus(text);
+    }
+    status_->setContentsMargins(ringRoom, ringRoom, ringRoom, ringRoom);
     buildMenus();
 
     const int line = fontMetrics().height();
@@ -117,7 +139,10 @@ void DiagramWindow::buildMenus()
     save_->setObjectName(QStringLiteral("SaveImage"));
     save_->setShortcut(QKeySequence::Save);
     QAction *sheet = file->addAction(QStringLiteral("計算書を保存(&P)…"), this, [this] {
-        saveSheetAs(this, shownTab(*sources_.pages, {sources_.hertz, sources_.beam, sources_.bearing}));
+        const QString saved =
+            saveSheetAs(this, shownTab(*sources_.pages, {sources_.hertz, sources_.beam, sources_.bearing}));
+        if (!saved.isEmpty())
+            confirmSaved(QStringLiteral("計算書を保存しました：%1").arg(QDir::toNativeSeparators(saved)));
     });
     sheet->setObjectName(QStringLiteral("SaveSheet"));
     sheet->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
@@ -145,8 +170,26 @@ void DiagramWindow::present()
     show();
     raise();
     activateWindow();
-    // The values take the keyboard, for selecting and reading aloud.
-    values_->setFocus();
+    // The values (or the prompt) take the keyboard, for selecting and
+    // reading aloud.
+    shownText()->setFocus();
+}
+
+QWidget *DiagramWindow::shownText() const
+{
+    return pages_->currentIndex() == 1 ? static_cast<QWidget *>(values_) : message_;
+}
+
+// In words on the window, and in the screen reader's voice: the line takes
+// the focus, which Tab moves on from.
+void DiagramWindow::confirmSaved(const QString &words)
+{
+    status_->setText(words);
+    status_->show();
+    // Back from the file dialog, where no window manager gives the window
+    // the keyboard again.
+    activateWindow();
+    status_->setFocus();
 }
 
 // Beside the main window, on the side with more room, narrowed to that room
@@ -197,15 +240,29 @@ void DiagramWindow::refresh()
     if (!isVisible())
         return;
     setWindowTitle(QStringLiteral("図 - %1").arg(sources_.pages->tabText(sources_.pages->currentIndex())));
+    const QWidget *had = focusWidget();
+    const bool textHadFocus = !had || had == message_ || had == values_ || had == status_;
     QString message;
     std::optional<DiagramContent> content = contentNow(message);
     message_->setText(message);
     values_->setPlainText(content ? content->values.join(QLatin1Char('\n')) : QString());
+    // Read whole in the values' name when they take the focus: a screen
+    // reader reads neither the text of a read-only text nor its description.
+    values_->setAccessibleName(
+        content ? QStringLiteral("図の値：%1").arg(content->values.join(QStringLiteral("。")))
+                : QStringLiteral("図の値"));
     fitValues();
     view_->setVisible(content && !content->figure.plots.empty());
     view_->setFigure(content ? std::move(content->figure) : Figure{});
     pages_->setCurrentIndex(content ? 1 : 0);
     save_->setEnabled(view_->isVisibleTo(this));
+    explainUnavailable(save_, QString::fromUtf8(content                  ? kNoFigure
+                                                : message == kPressFirst ? kSaveAfterPress
+                                                                         : kSaveAfterNewPress));
+    // A confirmation belongs to the drawing it saved.
+    status_->hide();
+    if (textHadFocus)
+        shownText()->setFocus();
 }
 
 // The values take the height of their text, up to half of the window;
@@ -217,6 +274,15 @@ void DiagramWindow::fitValues()
     const int needed = static_cast<int>(std::ceil(text->size().height())) + frame;
     values_->setFixedHeight(
         std::clamp(needed, 3 * fontMetrics().height(), std::max(height() / 2, 3 * fontMetrics().height())));
+}
+
+// Closed, the window gives the keyboard back to the main window, also
+// where no window manager does (and its shortcuts work again at once).
+void DiagramWindow::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (isActiveWindow() && parentWidget()->isVisible())
+        parentWidget()->activateWindow();
 }
 
 void DiagramWindow::resizeEvent(QResizeEvent *event)
@@ -272,6 +338,8 @@ void DiagramWindow::saveWithDialog()
         return;
     if (const SaveFailure failure = saveImage(path))
         showErrorBox(this, *failure);
+    else
+        confirmSaved(QStringLiteral("画像を保存しました：%1").arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace tavrel

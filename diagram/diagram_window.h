@@ -55,6 +55,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void buildMenus();
@@ -63,12 +64,18 @@ private:
     std::optional<DiagramContent> contentNow(QString &message) const;
     void saveWithDialog();
     void placeBesideOwner();
+    // The text shown in place of the figure's page: the values, or why
+    // there is no figure.
+    QWidget *shownText() const;
+    void confirmSaved(const QString &words);
 
     DiagramSources sources_;
     QStackedWidget *pages_ = nullptr;
     QLabel *message_ = nullptr;
     FigureView *view_ = nullptr;
     QTextBrowser *values_ = nullptr;
+    // The last save, confirmed in words.
+    QLabel *status_ = nullptr;
     // Offered only while there is a drawing to save.
     QAction *save_ = nullptr;
     bool placed_ = false;

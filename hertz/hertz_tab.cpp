@@ -6,6 +6,7 @@
 #include "ui/describe.h"
 #include "ui/fields.h"
 #include "ui/input_boxes.h"
+#include "ui/menu_access.h"
 #include "ui/palette.h"
 #include "ui/popups.h"
 #include "ui/textlabel.h"
@@ -204,6 +205,10 @@ HertzTab::HertzTab(QWidget *parent) : CalculatorTab(parent)
         QAction *action = PopupMenu1->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
         action->setEnabled(item.handler != nullptr);
+        if (!item.handler)
+            explainUnavailable(action,
+                               QStringLiteral("この接触の種類は計算できません。計算できるのは「球と凸球」と"
+                                              "「円柱と平面」です。"));
         action->setCheckable(true);
         action->setChecked(item.handler == &HertzTab::N1Click);
         if (item.handler)

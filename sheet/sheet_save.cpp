@@ -93,16 +93,16 @@ SaveFailure saveSheet(const CalculatorTab &tab, const QString &path, const QDate
     return writeSheet(path, *sheet, when);
 }
 
-void saveSheetAs(QWidget *parent, const CalculatorTab &tab)
+QString saveSheetAs(QWidget *parent, const CalculatorTab &tab)
 {
     if (!sheetOf(tab)) {
         showErrorBox(parent, refusal(tab));
-        return;
+        return {};
     }
     const std::optional<SheetDetails> details =
         askSheetDetails(parent, sheetOf(tab)->fileTag, rememberedSheetDetails());
     if (!details)
-        return;
+        return {};
     rememberSheetDetails(*details);
     const std::optional<SheetContent> sheet = sheetOf(tab, *details);
     // The folder of the last sheet saved in this run, at first the documents
@@ -118,17 +118,20 @@ void saveSheetAs(QWidget *parent, const CalculatorTab &tab)
     dialog.selectFile(proposedSheetName(*sheet, QDate::currentDate()));
     adoptWindowLook(&dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
+        return {};
     // The sheet is a PDF whatever the name typed: a name with another
     // suffix (計算書.png) takes .pdf after it.
     const QString typed = dialog.selectedFiles().constFirst();
     const bool pdf = QFileInfo(typed).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) == 0;
     const QString path = pdf ? typed : typed + QStringLiteral(".pdf");
     if (path != typed && QFileInfo::exists(path) && !askToReplace(parent, path))
-        return;
+        return {};
     folder = QFileInfo(path).absolutePath();
-    if (const SaveFailure error = writeSheet(path, *sheet, QDateTime::currentDateTime()))
+    if (const SaveFailure error = writeSheet(path, *sheet, QDateTime::currentDateTime())) {
         showErrorBox(parent, *error);
+        return {};
+    }
+    return path;
 }
 
 } // namespace tavrel

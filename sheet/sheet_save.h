@@ -31,7 +31,7 @@ SaveFailure saveSheet(const CalculatorTab &tab, const QString &path, const QDate
 // Asks for the particulars and allowables (remembered from the last sheet),
 // then for a file name in the standard dialog, offering today's name in the
 // last folder used, and saves the tab's sheet there; says in a message box
-// why when it cannot.
-void saveSheetAs(QWidget *parent, const CalculatorTab &tab);
+// why when it cannot. Returns the path written, empty when nothing was.
+QString saveSheetAs(QWidget *parent, const CalculatorTab &tab);
 
 } // namespace tavrel

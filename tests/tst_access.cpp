@@ -47,6 +47,8 @@ private slots:
     void marksTheChoice();
     void keepsTheFocus();
     void bindsEveryField();
+    void readsTheDiagram_data();
+    void readsTheDiagram();
 };
 
 void TestAccess::readsBoxText_data()
@@ -153,6 +155,16 @@ void TestAccess::namesControls_data()
                                             << "「荷 重 P[kg]」の「x」は正しい数値ではありません。";
     QTest::newRow("until it changes")
         << QStringList{"Edit1=x", "Button3", "Edit1=5"} << "Edit1" << description << "";
+    QTest::newRow("a menu item not offered says why")
+        << QStringList{} << "N9" << description
+        << "ここでは保存できません。計算ボタンを押したあと、図のウィンドウ（Ctrl+"
+           "G）の「ファイル」メニューで計算書を保存"
+           "できます。";
+    QTest::newRow("an image to save after a press")
+        << QStringList{"Edit1<Ctrl+G"} << "SaveImage" << description
+        << "計算ボタンを押すと図が表示され、保存できます。";
+    QTest::newRow("an item offered needs no reason")
+        << QStringList{"Edit1<Return", "Edit1<Ctrl+G"} << "SaveImage" << description << "";
 }
 
 void TestAccess::namesControls()
@@ -161,7 +173,7 @@ void TestAccess::namesControls()
     QFETCH(QString, control);
     QFETCH(int, text);
     run(steps);
-    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(find<QWidget>(control));
+    QAccessibleInterface *read = QAccessible::queryAccessibleInterface(find<QObject>(control));
     QTEST(read->text(static_cast<QAccessible::Text>(text)), "expected");
 }
 
@@ -197,6 +209,11 @@ void TestAccess::marksTheChoice()
     QCOMPARE(marked.join(','), checked);
     QVERIFY(popup->isVisible());
     QCOMPARE(popup->activeAction() ? popup->activeAction()->objectName() : QString(), checked);
+    // The item opened on is read as focused and checked, and can be pressed.
+    if (QAction *current = popup->activeAction()) {
+        QAccessibleInterface *item = QAccessible::queryAccessibleInterface(current);
+        QVERIFY(item->state().focused && item->state().checked && item->actionInterface());
+    }
     popup->close();
 }
 
@@ -215,6 +232,37 @@ void TestAccess::bindsEveryField()
     checkBindings(*beam, beam->bound(), tavrel::kBeamFields);
     const auto *bearing = find<tavrel::BearingTab>("TabSheet3");
     checkBindings(*bearing, bearing->bound(), tavrel::kBearingFields);
+}
+
+// The diagram window is a window that opens on its values, the shear's
+// too, or on why there are none.
+void TestAccess::readsTheDiagram_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<QString>("heard");
+
+    QTest::newRow("before a press") << QStringList{"Edit12<Ctrl+G"} << "DiagramMessage"
+                                    << "計算ボタンを押すと図が表示されます";
+    QTest::newRow("after a press") << QStringList{"Edit12<Return", "Edit12<Ctrl+G"} << "DiagramValues"
+                                   << "。最大せん断力 Vmax = 20 kgf（";
+}
+
+void TestAccess::readsTheDiagram()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, focus);
+    QFETCH(QString, heard);
+    form()->show();
+    QVERIFY(QTest::qWaitForWindowActive(form()));
+    run(steps);
+    auto *window = find<QWidget>("DiagramWindow");
+    QCOMPARE(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window);
+    QCOMPARE(window->focusWidget(), find<QWidget>(focus));
+    const QString name =
+        QAccessible::queryAccessibleInterface(window->focusWidget())->text(QAccessible::Name);
+    QVERIFY2(name.contains(heard), qPrintable(name));
+    window->close();
 }
 
 QTEST_MAIN(TestAccess)

@@ -1,12 +1,16 @@
 #include "ui/access.h"
 
+#include "ui/announce.h"
 #include "ui/box_access.h"
 #include "ui/calc_tab.h"
 #include "ui/describe.h"
+#include "ui/device_rect.h"
 #include "ui/keyboard.h"
+#include "ui/menu_access.h"
 #include "ui/picture.h"
 
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QFocusFrame>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,6 +34,8 @@ public:
     {
         return picture()->offersMenu() ? QAccessible::ButtonMenu : QAccessible::Graphic;
     }
+
+    QRect rect() const override { return inDevicePixels(QAccessibleWidget::rect(), widget()); }
 
     QAccessible::State state() const override
     {
@@ -79,6 +85,14 @@ public:
         return static_cast<int>(shown().indexOf(child ? child->object() : nullptr));
     }
 
+    QRect rect() const override { return inDevicePixels(QAccessibleWidget::rect(), widget()); }
+
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        const QPoint at = inLogicalPixels(QPoint(x, y), widget());
+        return QAccessibleWidget::childAt(at.x(), at.y());
+    }
+
 private:
     QList<QObject *> shown() const
     {
@@ -96,12 +110,25 @@ private:
 // The main window's class, whose window lists only what can be seen.
 const QMetaObject *mainWindowClass = nullptr;
 
+// A window of the program's own (the diagram window), made of a plain
+// widget, which the toolkit would expose as a filler rather than a window;
+// not the toolkit's own windows (menus, dialogs).
+bool ownWindow(const QWidget *widget)
+{
+    return widget->isWindow() && widget->metaObject()->superClass() == &QWidget::staticMetaObject &&
+           QByteArray(widget->metaObject()->className()).startsWith("tavrel::");
+}
+
 QAccessibleInterface *interfaceFor(const QString &, QObject *object)
 {
     if (auto *picture = dynamic_cast<Picture *>(object))
         return new PictureInterface(picture);
+    if (QAccessibleInterface *notification = announcementInterface(object))
+        return notification;
+    if (auto *action = qobject_cast<QAction *>(object); action && !action->menu())
+        return menuItemInterface(action);
     auto *widget = qobject_cast<QWidget *>(object);
-    if (widget && mainWindowClass && widget->metaObject()->inherits(mainWindowClass))
+    if (widget && ((mainWindowClass && widget->metaObject()->inherits(mainWindowClass)) || ownWindow(widget)))
         return new ShownChildren(widget, QAccessible::Window);
     // A tab is a tab's page, not a panel: Orca reads out every label of a
     // panel whenever the focus enters it, every result again.
@@ -120,6 +147,7 @@ void useAccessibleInterfaces(const QMetaObject &mainWindow)
     std::call_once(installed, [&mainWindow] {
         mainWindowClass = &mainWindow;
         QAccessible::installFactory(interfaceFor);
+        tellSelectionsAfterFocus();
     });
 }
 

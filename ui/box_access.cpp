@@ -1,5 +1,7 @@
 #include "ui/box_access.h"
 
+#include "ui/device_rect.h"
+
 #include <QAccessibleWidget>
 #include <QLineEdit>
 #include <QTextBoundaryFinder>
@@ -45,6 +47,8 @@ public:
             return static_cast<QAccessibleEditableTextInterface *>(this);
         return QAccessibleWidget::interface_cast(type);
     }
+
+    QRect rect() const override { return inDevicePixels(QAccessibleWidget::rect(), widget()); }
 
     QString text(QAccessible::Text t) const override
     {
@@ -131,12 +135,12 @@ public:
         const int x = caret.center().x() + metrics.horizontalAdvance(text.left(offset)) -
                       metrics.horizontalAdvance(text.left(box()->cursorPosition()));
         const QRect local(x, caret.top(), metrics.horizontalAdvance(text.mid(offset, 1)), caret.height());
-        return local.translated(box()->mapToGlobal(QPoint(0, 0)));
+        return inDevicePixels(local.translated(box()->mapToGlobal(QPoint(0, 0))), box());
     }
 
     int offsetAtPoint(const QPoint &point) const override
     {
-        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+        return box()->cursorPositionAt(box()->mapFromGlobal(inLogicalPixels(point, box())));
     }
 
     void scrollToSubstring(int start, int end) override
@@ -175,7 +179,36 @@ private:
     }
 };
 
+// The toolkit's own way to the screen reader, and the object whose focus
+// it told last (compared only, never used).
+QAccessible::UpdateHandler toolkitUpdate = nullptr;
+const QObject *focusTold = nullptr;
+
+void tellInTurn(QAccessibleEvent *event)
+{
+    const QAccessible::Event type = event->type();
+    if (type == QAccessible::Focus)
+        focusTold = event->object();
+    if (type == QAccessible::TextSelectionChanged || type == QAccessible::TextCaretMoved) {
+        const auto *box = qobject_cast<const QLineEdit *>(event->object());
+        if (box && (box != focusTold || !box->hasFocus()))
+            return;
+    }
+    // The toolkit has applied a table's change already, before this
+    // handler; its bridge to the screen reader ignores it.
+    if (type == QAccessible::TableModelChanged)
+        return;
+    QAccessible::installUpdateHandler(toolkitUpdate);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(tellInTurn);
+}
+
 } // namespace
+
+void tellSelectionsAfterFocus()
+{
+    toolkitUpdate = QAccessible::installUpdateHandler(tellInTurn);
+}
 
 TextSpan spanAt(const QString &text, int offset, QAccessible::TextBoundaryType boundary)
 {

@@ -27,6 +27,13 @@ TextSpan spanAt(const QString &text, int offset, QAccessible::TextBoundaryType b
 // The accessible interface of a one-line box.
 QAccessibleInterface *boxInterface(QLineEdit *box);
 
+// Holds back what the toolkit tells a screen reader of a box's selection
+// and cursor until it has told of the focus coming to the box: Tab selects
+// the value before the focus is told, and the value was read twice, alone
+// and with the box's name; the box left told of its selection dropped.
+// Once per application.
+void tellSelectionsAfterFocus();
+
 // Gives a box whose text was refused `message` as its description, which a
 // screen reader reads with the box, until its text changes.
 void markRefused(QLineEdit *box, const QString &message);

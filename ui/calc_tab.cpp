@@ -1,5 +1,6 @@
 #include "ui/calc_tab.h"
 
+#include "ui/announce.h"
 #include "ui/stale_look.h"
 #include "ui/tab_text.h"
 
@@ -107,6 +108,8 @@ void CalculatorTab::showWhetherCurrent()
     // Before the first press there is nothing to be stale: the fields are
     // empty, and a box holds what was typed.
     const bool stale = resultsState() == ResultsState::Changed;
+    noteEditAfterPress(shownState_ == ResultsState::Current && stale);
+    shownState_ = resultsState();
     for (QWidget *field : std::as_const(results_))
         markStale(field, stale, resultsState() == ResultsState::Current);
     // A box is marked only where it holds a result, and unmarked once.
@@ -128,6 +131,15 @@ void CalculatorTab::showWhetherCurrent()
     if (!stale)
         computeButton_->setAccessibleDescription(
             resultsState() == ResultsState::Current ? resultsSummary(results_) : QString());
+}
+
+// The first edit after a press says, once, that the results are out of
+// date, where a screen reader hears it while the focus stays in the box;
+// not again at every key.
+void CalculatorTab::noteEditAfterPress(bool first)
+{
+    if (first && QAccessible::isActive() && isAncestorOf(QApplication::focusWidget()))
+        announce(window(), QStringLiteral("結果は未更新です。計算ボタンを押すと更新されます。"));
 }
 
 void CalculatorTab::setKeyboardOrder(const QList<const char *> &names)

@@ -167,6 +167,7 @@ private:
     // Shows each result, and the compute button, as current or not.
     void showWhetherCurrent();
     void bringFocusToResults();
+    void noteEditAfterPress(bool first);
 
     std::optional<Snapshot> pressed_;
     QDateTime pressedAt_;
@@ -177,6 +178,8 @@ private:
     QList<QWidget *> results_;
     QList<const char *> keyboardOrder_;
     QHash<const QLineEdit *, QString> materials_;
+    // The state the fields show.
+    ResultsState shownState_ = ResultsState::NotComputed;
 };
 
 // Of the given tabs, the one the page control shows (one of them must be).

@@ -29,11 +29,20 @@ KEY_SECONDS = 0.4
 
 
 class Step:
-    def __init__(self, what, keys, said=(), unsaid=()):
+    """Keys pressed one by one ("type:TEXT" types a text); `anywhere`: into
+    whichever window is active (a dialog, the diagram window), not only
+    the main window; `refocus`: the main window takes the focus back first,
+    as a window manager gives it when the window above it closes; `opens`:
+    the title of a window the keys open, which takes the focus as a window
+    manager gives it to a new window."""
+    def __init__(self, what, keys, said=(), unsaid=(), anywhere=False, refocus=False, opens=None):
         self.what = what
         self.keys = keys.split() if keys else []
         self.said = [re.compile(s) for s in said]
         self.unsaid = [re.compile(s) for s in unsaid]
+        self.anywhere = anywhere
+        self.refocus = refocus
+        self.opens = opens
 
 
 # The tasks, in order; each starts where the one before left the focus.
@@ -66,20 +75,48 @@ STEPS = [
          " ".join(["Tab"] * 13) + " shift+F10", said=[r"球と凸球"]),
     Step("the contact-kind menu closed", "Escape"),
     Step("a tab switch", "ctrl+Tab", said=[r"応力計算"]),
-    Step("the diagram window", "ctrl+g", said=[r"図 - 応力計算"]),
+    Step("a beam press", "Tab Tab Return", said=[r"計算 push button"]),
+    Step("the diagram window: its values, the shear's too", "ctrl+g", opens="^図 - ",
+         said=[r"図 - 応力計算", r"図の値", r"最大せん断力 Vmax = [0-9.]+ kgf"]),
+    Step("the image's file dialog", "ctrl+s", opens="^画像を保存$", anywhere=True),
+    Step("an image saved", "Return", said=[r"画像を保存しました：.*\.png"],
+         anywhere=True),
+    Step("the sheet dialog: its fields named", "ctrl+shift+s", opens="^計算書の項目$",
+         said=[r"件名 text"], anywhere=True),
+    Step("the sheet dialog by keyboard", "Tab", said=[r"図番 text"], anywhere=True),
+    Step("the sheet's file dialog", "Return", opens="^計算書を保存$", anywhere=True),
+    Step("a sheet saved", "Return", said=[r"計算書を保存しました：.*\.pdf"],
+         anywhere=True),
+    Step("the diagram window closed", "Escape", anywhere=True),
+    Step("a stale note at the edit", "Tab type:5", said=[r"結果は未更新"], refocus=True),
 ]
 
 
 def xdotool(desktop, *args):
-    return subprocess.run(["xdotool", *args], env=desktop.env, capture_output=True, text=True,
-                          check=True).stdout.strip()
+    try:
+        return subprocess.run(["xdotool", *args], env=desktop.env, capture_output=True, text=True,
+                              check=True, timeout=SPEAK_SECONDS).stdout.strip()
+    except subprocess.TimeoutExpired:
+        raise Failure(f"xdotool {' '.join(args)}: no answer after {SPEAK_SECONDS} s")
 
 
 def run_step(desktop, step, window):
     before = len(desktop.spoken())
+    # No modifier left held by the step before.
+    xdotool(desktop, "keyup", "ctrl", "shift", "alt")
+    if step.refocus:
+        xdotool(desktop, "windowfocus", "--sync", window)
+        time.sleep(1)
+    target = [] if step.anywhere else ["--window", window]
     for key in step.keys:
-        xdotool(desktop, "key", "--window", window, "--clearmodifiers", key)
+        if key.startswith("type:"):
+            xdotool(desktop, "type", *target, key[len("type:"):])
+        else:
+            xdotool(desktop, "key", *target, "--clearmodifiers", key)
         time.sleep(KEY_SECONDS)
+    if step.opens:
+        found = xdotool(desktop, "search", "--sync", "--onlyvisible", "--name", step.opens).split()
+        xdotool(desktop, "windowfocus", "--sync", found[-1])
 
     def heard():
         new = desktop.spoken()[before:]
