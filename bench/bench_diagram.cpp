@@ -3,6 +3,7 @@
 // opened it), and drawing it again after a press while it is open (the
 // press, the new curves and the repaint).
 #include "app/form1.h"
+#include "driver/driver.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,17 +19,19 @@
 namespace
 {
 
-struct TabPress {
-    int tab;
-    const char *button;
-};
+using tavrel::driver::Tab;
 
-std::unique_ptr<TForm1> pressedWindow(const TabPress &press)
+QPushButton *computeButton(TForm1 &form, Tab tab)
+{
+    return form.findChild<QPushButton *>(tavrel::driver::press(tab).control);
+}
+
+std::unique_ptr<TForm1> pressedWindow(Tab tab)
 {
     auto form = std::make_unique<TForm1>();
     form->show();
-    form->findChild<QTabWidget *>(QStringLiteral("PageControl1"))->setCurrentIndex(press.tab);
-    form->findChild<QPushButton *>(QString::fromLatin1(press.button))->click();
+    tavrel::driver::Driver(*form).showTab(tab);
+    computeButton(*form, tab)->click();
     QApplication::processEvents();
     return form;
 }
@@ -69,7 +72,7 @@ bool diagramShown(TForm1 &form)
     return diagram && diagram->isVisible();
 }
 
-void open(benchmark::State &state, TabPress press)
+void open(benchmark::State &state, Tab press)
 {
     PaintWatch watch;
     for (auto _ : state) {
@@ -87,13 +90,13 @@ void open(benchmark::State &state, TabPress press)
     }
 }
 
-void redrawAfterPress(benchmark::State &state, TabPress press)
+void redrawAfterPress(benchmark::State &state, Tab press)
 {
     PaintWatch watch;
     std::unique_ptr<TForm1> form = pressedWindow(press);
     form->showDiagram();
     watch.waitForPaint();
-    auto *button = form->findChild<QPushButton *>(QString::fromLatin1(press.button));
+    QPushButton *button = computeButton(*form, press);
     for (auto _ : state) {
         button->click();
         if (!watch.waitForPaint()) {
@@ -111,8 +114,8 @@ int main(int argc, char *argv[])
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     QApplication app(argc, argv);
-    const std::pair<const char *, TabPress> tabs[] = {
-        {"hertz", {0, "Button3"}}, {"beam", {1, "Button2"}}, {"bearing", {2, "Button1"}}};
+    const std::pair<const char *, Tab> tabs[] = {
+        {"hertz", Tab::Hertz}, {"beam", Tab::Beam}, {"bearing", Tab::Bearing}};
     for (const auto &[name, press] : tabs) {
         benchmark::RegisterBenchmark((std::string("Diagram/open_") + name).c_str(),
                                      [press = press](benchmark::State &state) { open(state, press); })

@@ -3,6 +3,7 @@
 // repaint that follows a press is not part of it. Run headless with
 // QT_QPA_PLATFORM=offscreen.
 #include "app/form1.h"
+#include "driver/steps.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,12 +20,14 @@ namespace
 
 constexpr const char *kGoal = "goal < 100 us";
 
-template <typename T> T *child(QObject *root, const char *name)
+using namespace tavrel::driver;
+
+template <typename T> T *child(QObject *root, const QString &name)
 {
-    return root->findChild<T *>(QString::fromLatin1(name));
+    return root->findChild<T *>(name);
 }
 
-QString resultText(QObject *root, const char *name)
+QString resultText(QObject *root, const QString &name)
 {
     if (auto *label = child<QLabel>(root, name))
         return label->text();
@@ -33,7 +36,7 @@ QString resultText(QObject *root, const char *name)
     return {};
 }
 
-void clearResult(QObject *root, const char *name)
+void clearResult(QObject *root, const QString &name)
 {
     if (auto *label = child<QLabel>(root, name))
         label->clear();
@@ -44,7 +47,7 @@ void clearResult(QObject *root, const char *name)
 // Presses the button once, closing any error box the press opens. Returns
 // what is wrong with the press, or an empty string when it wrote `result`
 // without an error box.
-std::string tryPress(QPushButton *button, QObject *root, const char *result)
+std::string tryPress(QPushButton *button, QObject *root, const QString &result)
 {
     bool errorBox = false;
     QTimer closer;
@@ -62,14 +65,16 @@ std::string tryPress(QPushButton *button, QObject *root, const char *result)
     if (errorBox)
         return "the press raised the error box";
     if (resultText(root, result).trimmed().isEmpty())
-        return std::string("the press left ") + result + " empty";
+        return "the press left " + result.toStdString() + " empty";
     return {};
 }
 
-// `result` names a field the press writes, to prove that it ran.
-void press(benchmark::State &state, TForm1 *form, const char *name, const char *result)
+// The tab's compute button; `shown` is a field the press writes, to prove
+// that it ran.
+void pressOnce(benchmark::State &state, TForm1 *form, Tab tab, Shown shown)
 {
-    auto *button = child<QPushButton>(form, name);
+    auto *button = child<QPushButton>(form, press(tab).control);
+    const QString result = controlName(shown);
     if (!button) {
         state.SkipWithError("no such button");
         return;
@@ -88,9 +93,9 @@ void press(benchmark::State &state, TForm1 *form, const char *name, const char *
     QApplication::processEvents();
 }
 
-void chooseContactKind(TForm1 *form, const char *item)
+void chooseContactKind(TForm1 *form, Contact kind)
 {
-    if (auto *action = child<QAction>(form, item))
+    if (auto *action = child<QAction>(form, chooseContact(kind).control))
         action->trigger();
 }
 
@@ -109,18 +114,19 @@ int main(int argc, char *argv[])
     auto add = [](const char *name, auto &&run) {
         benchmark::RegisterBenchmark(name, run)->Unit(benchmark::kMicrosecond);
     };
-    add("Press/Button3_hertz_sphere", [&form](benchmark::State &state) {
-        chooseContactKind(&form, "N1");
-        press(state, &form, "Button3", "Label13");
+    add("Press/hertz_sphere", [&form](benchmark::State &state) {
+        chooseContactKind(&form, Contact::SphereOnSphere);
+        pressOnce(state, &form, Tab::Hertz, Shown::HertzContactSize);
     });
-    add("Press/Button3_hertz_roller", [&form](benchmark::State &state) {
-        chooseContactKind(&form, "N5");
-        press(state, &form, "Button3", "Label13");
-        chooseContactKind(&form, "N1");
+    add("Press/hertz_roller", [&form](benchmark::State &state) {
+        chooseContactKind(&form, Contact::CylinderOnPlane);
+        pressOnce(state, &form, Tab::Hertz, Shown::HertzContactSize);
+        chooseContactKind(&form, Contact::SphereOnSphere);
     });
-    add("Press/Button2_beam", [&form](benchmark::State &state) { press(state, &form, "Button2", "Edit20"); });
-    add("Press/Button1_bearing",
-        [&form](benchmark::State &state) { press(state, &form, "Button1", "Label38"); });
+    add("Press/beam",
+        [&form](benchmark::State &state) { pressOnce(state, &form, Tab::Beam, Shown::BeamMMax); });
+    add("Press/bearing",
+        [&form](benchmark::State &state) { pressOnce(state, &form, Tab::Bearing, Shown::BearingLoad); });
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
