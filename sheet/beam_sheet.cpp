@@ -80,7 +80,7 @@ void bendingFormulas(const BeamPress &press, const QHash<QString, QString> &v, S
     sheet.notes
         << (largest
                 ? QStringLiteral("δmax: はりの最大たわみ。")
-                : QStringLiteral("δx: %1から x の位置のたわみ。").arg(QString::fromUtf8(f.originOnSheet)));
+                : QStringLiteral("δx: %1から x の位置のたわみ。").arg(QString::fromUtf8(f.origin)));
 }
 
 } // namespace

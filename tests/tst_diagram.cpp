@@ -157,7 +157,7 @@ void TestDiagram::marksTheFieldsValues_data()
     row("beam, cantilever, uniform, x 0", "RadioGroup1:1|Edit13=0|Button2", "M = -100000 kgf·mm（x = 100.000 mm、絶対値が最大）|δmax = {Edit22} mm（x = 0.000 mm）");
     row("beam, point load", "RadioGroup1:2|Button2", "x は右の支点から測ります（L = 100.000 mm）|Mmax = {Edit20} kgf·mm（x = 40.000 mm）|δmax = {Edit22} mm（x = 47.085 mm）|x = 0.000 mm（単純支点）：反力 R = 12 kgf、たわみ角 θ = 4.57e-5 rad|x = 100.000 mm（単純支点）：反力 R = 8 kgf、たわみ角 θ = 4e-5 rad|最大せん断力 Vmax = 12 kgf（x = 0.000 mm、絶対値）|L/δmax = 70868.3（δmax はスパンの 1/70868.3）");
     row("beam, supported, uniform", "RadioGroup1:3|Edit13=50|Button2", "Mmax = {Edit20} kgf·mm（x = 50.000 mm）|δmax = {Edit22} mm（x = 50.000 mm）");
-    row("beam, fixed ends", "RadioGroup1:4|Button2", "x は右端から測ります（L = 100.000 mm）|M = -16667 kgf·mm（x = 0.000 mm と 100.000 mm、絶対値が最大）|δx = {Edit22} mm（x = 20.000 mm）|x = 100.000 mm（固定端）：反力 R = 1000 kgf、固定端モーメント = -16667 kgf·mm|最大せん断力 Vmax = 1000 kgf（x = 0.000 mm と 100.000 mm、絶対値）");
+    row("beam, fixed ends", "RadioGroup1:4|Button2", "x は右の固定端から測ります（L = 100.000 mm）|M = -16667 kgf·mm（x = 0.000 mm と 100.000 mm、絶対値が最大）|δx = {Edit22} mm（x = 20.000 mm）|x = 100.000 mm（固定端）：反力 R = 1000 kgf、固定端モーメント = -16667 kgf·mm|最大せん断力 Vmax = 1000 kgf（x = 0.000 mm と 100.000 mm、絶対値）");
     row("beam, fixed ends, upward load", "RadioGroup1:4|Edit14=-100|Button2", "M = 83333 kgf·mm（x = 0.000 mm と 100.000 mm、絶対値が最大）|" + why + "83333 kgf·mm です");
     row("beam, supported, upward load: signs agree", "RadioGroup1:3|Edit14=-20|Button2", "Mmax = {Edit20} kgf·mm（x = 50.000 mm）");
     row("beam, load on the right support", "RadioGroup1:2|Edit24=0|Button2", "M = {Edit20} kgf·mm、δ = {Edit22} mm（はりの全長で 0）|荷重は右の支点の上にあり、支点がそのまま受けます（せん断力はその支点で段状に変わり、V = -20 kgf）");

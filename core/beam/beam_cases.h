@@ -38,10 +38,8 @@ struct LoadCaseTraits {
     // x is where that lies); false where it is the beam's largest wherever
     // x is.
     bool deflectionDependsOnX;
-    // Where x counts from: as the diagram window says it, and as the sheet
-    // says it.
+    // Where x counts from, as the diagram window and the sheet say it.
     const char *origin;
-    const char *originOnSheet;
     // The deflection field's caption while it holds the one at x; the
     // blanks line its "=" up with the captions above it.
     const char *deflectionAtXCaption;
@@ -55,19 +53,19 @@ struct LoadCaseTraits {
 // clang-format off
 inline constexpr std::array kLoadCases = {
     LoadCaseTraits{LoadCase::CantileverEndLoad, "片持ちはり・先端集中荷重", Support::Fixed, Support::Free,
-                   LoadPlace::FreeEnd, "kg", true, "自由端", "自由端", "δx   =",
+                   LoadPlace::FreeEnd, "kg", true, "自由端", "δx   =",
                    "P·L", {}, "P·L³/(3·E·I)·(1 − 3·x/(2·L) + x³/(2·L³))"},
     LoadCaseTraits{LoadCase::CantileverUniform, "片持ちはり・等分布荷重", Support::Fixed, Support::Free,
-                   LoadPlace::Spread, "kg/mm", true, "自由端", "自由端", "δx    =",
+                   LoadPlace::Spread, "kg/mm", true, "自由端", "δx    =",
                    "p·L²/2", {}, "p·L⁴/(8·E·I)·(1 − 4·x/(3·L) + x⁴/(3·L⁴))"},
     LoadCaseTraits{LoadCase::SupportedPointLoad, "単純支持はり・集中荷重", Support::Pinned, Support::Pinned,
-                   LoadPlace::AtL1, "kg", false, "右の支点", "右の支点", "δx    =",
+                   LoadPlace::AtL1, "kg", false, "右の支点", "δx    =",
                    "P·L1·(L − L1)/L", {"b", "min(L1, L − L1)"}, "P·b·(L² − b²)^1.5/(9·√3·E·I·L)"},
     LoadCaseTraits{LoadCase::SupportedUniform, "単純支持はり・等分布荷重", Support::Pinned, Support::Pinned,
-                   LoadPlace::Spread, "kg/mm", true, "右の支点", "右の支点", "δx    =",
+                   LoadPlace::Spread, "kg/mm", true, "右の支点", "δx    =",
                    "p·L²/8", {}, "p·L⁴/(24·E·I)·(x/L − 2·x³/L³ + x⁴/L⁴)"},
     LoadCaseTraits{LoadCase::FixedUniform, "両端固定・等分布荷重", Support::Fixed, Support::Fixed,
-                   LoadPlace::Spread, "kg/mm", true, "右端", "右の固定端", "δx    =",
+                   LoadPlace::Spread, "kg/mm", true, "右の固定端", "δx    =",
                    "p·L²/12", {}, "p·L⁴/(24·E·I)·(x²/L² − 2·x³/L³ + x⁴/L⁴)"},
 };
 // clang-format on
