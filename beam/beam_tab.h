@@ -12,14 +12,6 @@
 namespace tavrel
 {
 
-// What the last successful press read and gave.
-struct BeamPress {
-    LoadCase loadCase;
-    SectionKind section;
-    BeamInput in;
-    BeamResult r;
-};
-
 class BeamTab : public CalculatorTab
 {
     Q_OBJECT

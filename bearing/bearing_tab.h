@@ -11,12 +11,6 @@
 namespace tavrel
 {
 
-// What the last successful press read and gave.
-struct BearingPress {
-    BearingInput in;
-    BearingResult r;
-};
-
 class BearingTab : public CalculatorTab
 {
     Q_OBJECT

@@ -15,13 +15,6 @@ namespace tavrel
 
 struct ContactLook;
 
-// What the last successful press read and gave.
-struct HertzPress {
-    ContactKind kind;
-    HertzInput in;
-    HertzResult r;
-};
-
 // For the sphere with ν1 or ν2 other than 0.3, where the τ_max field's
 // fixed factor 0.31 is an approximation: that it is, and the largest shear
 // stress below the surface of each body with its depth; nothing otherwise.

@@ -132,4 +132,13 @@ inline constexpr std::array kBeamInputs = {
     InputField<BeamInput, BeamField>{BeamField::I, &BeamInput::typedI},
 };
 
+// A successful press: what it read and what it gave. The tab keeps its
+// last one; the diagram window, the sheet and the checks read it.
+struct BeamPress {
+    LoadCase loadCase;
+    SectionKind section;
+    BeamInput in;
+    BeamResult r;
+};
+
 } // namespace tavrel

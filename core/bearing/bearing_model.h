@@ -54,4 +54,11 @@ inline std::string shownResult(const BearingResult &r, BearingField id)
     return FormatFloat(fieldOf(kBearingFields, id).pattern, resultValue(r, id));
 }
 
+// A successful press: what it read and what it gave. The tab keeps its
+// last one; the diagram window, the sheet and the checks read it.
+struct BearingPress {
+    BearingInput in;
+    BearingResult r;
+};
+
 } // namespace tavrel

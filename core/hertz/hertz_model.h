@@ -105,4 +105,12 @@ inline constexpr std::array kHertzInputs = {
     InputField<HertzInput, HertzField>{HertzField::Size2, &HertzInput::size2},
 };
 
+// A successful press: what it read and what it gave. The tab keeps its
+// last one; the diagram window, the sheet and the checks read it.
+struct HertzPress {
+    ContactKind kind;
+    HertzInput in;
+    HertzResult r;
+};
+
 } // namespace tavrel
