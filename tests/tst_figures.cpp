@@ -184,7 +184,8 @@ void TestFigures::alignsTheSketchWithThePlots()
 // The sketch holds each end as the load case does: a wall where it is
 // fixed, a pin where it is supported, nothing where it is free. The beam
 // runs from x = L on the left (at 50) to x = 0 on the right (at 350); the
-// point x = 20 of the deflection is marked under it (at 290).
+// point x = 20 of the deflection is marked under it (at 290). A point load
+// is one arrow; a spread one, arrows from end to end about a line apart.
 void TestFigures::drawsEachLoadCasesSupports_data()
 {
     QTest::addColumn<int>("loadCase");
@@ -215,6 +216,22 @@ void TestFigures::drawsEachLoadCasesSupports()
     };
     QCOMPARE(support(50) + ' ' + support(350), ends);
     QCOMPARE(image.pixelColor(290, below), QColor(Qt::black));
+
+    const double line = QFontMetricsF(painter.font(), &image).height();
+    QList<int> arrows; // where each arrow's shaft starts, left to right
+    for (int x = 1, shaftRow = qRound(1.3 * line); x < image.width(); ++x) {
+        if (image.pixelColor(x, shaftRow) != QColor(Qt::gray) &&
+            image.pixelColor(x - 1, shaftRow) == QColor(Qt::gray))
+            arrows << x;
+    }
+    const bool spread = loadCase != 0 && loadCase != 2;
+    QCOMPARE(arrows.size() > 1, spread);
+    if (spread)
+        QVERIFY(qAbs(arrows.first() - 50) <= 1 && qAbs(arrows.last() - 350) <= 1);
+    for (qsizetype i = 1; i < arrows.size(); ++i) {
+        const int apart = arrows[i] - arrows[i - 1];
+        QVERIFY2(apart >= 1.2 * line - 1 && apart <= 2.4 * line, qPrintable(QString::number(apart)));
+    }
 }
 
 QTEST_MAIN(TestFigures)
