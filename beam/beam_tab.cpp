@@ -94,7 +94,10 @@ void describeSelections(const Controls &controls)
     QStringList loadCases, units;
     for (const LoadCaseTraits &traits : kLoadCases) {
         loadCases << QString::fromUtf8(traits.name);
-        units << QStringLiteral("荷重 P の単位: %1").arg(QString::fromUtf8(traits.loadUnit));
+        // P's unit, spoken as the box's name gives it; the section has no
+        // say in it.
+        const Quantity load = beamQuantity(traits.loadCase, SectionKind::SolidRectangle, BeamField::P);
+        units << QStringLiteral("荷重 P の単位: %1").arg(QString::fromUtf8(unitText(load)));
     }
     describeChoices(controls.radioItems(QString::fromLatin1(kLoadCaseGroup)),
                     QStringLiteral("支持・荷重条件"), loadCases, units);
