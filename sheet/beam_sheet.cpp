@@ -56,7 +56,7 @@ void sectionFormulas(const BeamPress &press, const QHash<QString, QString> &v, S
 }
 
 // A result as its field shows it.
-QString shownOf(const BeamPress &press, BeamResultField field)
+QString shownOf(const BeamPress &press, BeamField field)
 {
     return QString::fromStdString(shownResult(press.r, field)).trimmed();
 }
@@ -65,9 +65,9 @@ void bendingFormulas(const BeamPress &press, const QHash<QString, QString> &v, S
 {
     const LoadCaseTraits &f = traitsOf(press.loadCase);
     sheet.formulas << worked(QStringLiteral("Mmax"), QString::fromUtf8(f.moment), v,
-                             shownOf(press, BeamResultField::Mmax), QStringLiteral("kgf·mm"))
+                             shownOf(press, BeamField::Mmax), QStringLiteral("kgf·mm"))
                    << worked(QStringLiteral("σmax"), QStringLiteral("Mmax/Z"), v,
-                             shownOf(press, BeamResultField::SigmaMax), QStringLiteral("kgf/mm²"));
+                             shownOf(press, BeamField::SigmaMax), QStringLiteral("kgf/mm²"));
     if (f.between.symbol) {
         const QString symbol = QString::fromUtf8(f.between.symbol);
         sheet.formulas << worked(symbol, QString::fromUtf8(f.between.formula), v, v[symbol],
@@ -75,12 +75,11 @@ void bendingFormulas(const BeamPress &press, const QHash<QString, QString> &v, S
     }
     const bool largest = press.r.deflection == Deflection::Maximum;
     sheet.formulas << worked(largest ? QStringLiteral("δmax") : QStringLiteral("δx"),
-                             QString::fromUtf8(f.deflection), v, shownOf(press, BeamResultField::Delta),
+                             QString::fromUtf8(f.deflection), v, shownOf(press, BeamField::Delta),
                              QStringLiteral("mm"));
-    sheet.notes
-        << (largest
-                ? QStringLiteral("δmax: はりの最大たわみ。")
-                : QStringLiteral("δx: %1から x の位置のたわみ。").arg(QString::fromUtf8(f.origin)));
+    sheet.notes << (largest
+                        ? QStringLiteral("δmax: はりの最大たわみ。")
+                        : QStringLiteral("δx: %1から x の位置のたわみ。").arg(QString::fromUtf8(f.origin)));
 }
 
 } // namespace

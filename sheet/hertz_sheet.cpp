@@ -18,7 +18,7 @@ const QString kLength = QStringLiteral("mm");
 const QString kStress = QStringLiteral("kgf/mm²");
 
 // A result as its field shows it.
-QString shownOf(const HertzPress &press, HertzResultField field)
+QString shownOf(const HertzPress &press, HertzField field)
 {
     return QString::fromStdString(shownResult(press.r, field)).trimmed();
 }
@@ -54,17 +54,16 @@ void sphereFormulas(const HertzPress &press, SheetContent &sheet)
         compliance(v),
         worked(QStringLiteral("R"), QStringLiteral("R1·R2/(R1 + R2)"), v, v[QStringLiteral("R")], kLength),
         worked(QStringLiteral("a"), QStringLiteral("(3·P·R·H/2)^(1/3)"), v,
-               shownOf(press, HertzResultField::ContactSize), kLength),
-        worked(QStringLiteral("δ"), QStringLiteral("a²/R"), v, shownOf(press, HertzResultField::Approach),
-               kLength),
-        worked(QStringLiteral("p_max"), QStringLiteral("3·P/(2·π·a²)"), v,
-               shownOf(press, HertzResultField::PMax), kStress),
-        worked(QStringLiteral("σz_max"), QStringLiteral("p_max"), v,
-               shownOf(press, HertzResultField::SigmaZMax), kStress),
+               shownOf(press, HertzField::ContactSize), kLength),
+        worked(QStringLiteral("δ"), QStringLiteral("a²/R"), v, shownOf(press, HertzField::Approach), kLength),
+        worked(QStringLiteral("p_max"), QStringLiteral("3·P/(2·π·a²)"), v, shownOf(press, HertzField::PMax),
+               kStress),
+        worked(QStringLiteral("σz_max"), QStringLiteral("p_max"), v, shownOf(press, HertzField::SigmaZMax),
+               kStress),
         worked(QStringLiteral("σr_max"), QStringLiteral("(1 − 2·ν1)/3·p_max"), v,
-               shownOf(press, HertzResultField::SigmaRMax), kStress),
-        worked(QStringLiteral("τ_max"), QStringLiteral("0.31·p_max"), v,
-               shownOf(press, HertzResultField::TauMax), kStress),
+               shownOf(press, HertzField::SigmaRMax), kStress),
+        worked(QStringLiteral("τ_max"), QStringLiteral("0.31·p_max"), v, shownOf(press, HertzField::TauMax),
+               kStress),
     };
     const QStringList approximation = shearApproximation(press);
     if (!approximation.isEmpty())
@@ -81,18 +80,18 @@ void rollerFormulas(const HertzPress &press, SheetContent &sheet)
         worked(QStringLiteral("q"), QStringLiteral("P/B"), v, v[QStringLiteral("q")],
                QStringLiteral("kgf/mm")),
         worked(QStringLiteral("b"), QStringLiteral("√(8·R1·H·q/π)"), v,
-               shownOf(press, HertzResultField::ContactSize), kLength),
-        worked(QStringLiteral("p_max"), QStringLiteral("2·q/(π·b)"), v,
-               shownOf(press, HertzResultField::PMax), kStress),
-        worked(QStringLiteral("σz_max"), QStringLiteral("−p_max"), v,
-               shownOf(press, HertzResultField::SigmaZMax), kStress),
+               shownOf(press, HertzField::ContactSize), kLength),
+        worked(QStringLiteral("p_max"), QStringLiteral("2·q/(π·b)"), v, shownOf(press, HertzField::PMax),
+               kStress),
+        worked(QStringLiteral("σz_max"), QStringLiteral("−p_max"), v, shownOf(press, HertzField::SigmaZMax),
+               kStress),
     };
     if (press.r.approach) {
         sheet.formulas << worked(QStringLiteral("δ"),
                                  QStringLiteral("2·q·(1 − ν1²)/(π·E1)·(ln(4·R1/b) + 1/3)"), v,
-                                 shownOf(press, HertzResultField::Approach), kLength)
+                                 shownOf(press, HertzField::Approach), kLength)
                        << worked(QStringLiteral("τ_max"), QStringLiteral("0.301·p_max"), v,
-                                 shownOf(press, HertzResultField::TauMax), kStress);
+                                 shownOf(press, HertzField::TauMax), kStress);
     } else {
         // The program shows them for these inputs only; the formulas
         // themselves hold for other materials too.

@@ -12,9 +12,6 @@
 namespace tavrel
 {
 
-// The fields that show results go by the ids of all the fields.
-using BeamResultField = BeamField;
-
 // The value a result field shows; I for the box that shows it.
 inline double resultValue(const BeamResult &r, BeamField id)
 {

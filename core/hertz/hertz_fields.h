@@ -13,9 +13,6 @@
 namespace tavrel
 {
 
-// The fields that show results go by the ids of all the fields.
-using HertzResultField = HertzField;
-
 // The value a result field shows; none for a box, and none where the
 // contact kind or the materials give none.
 inline std::optional<double> resultValue(const HertzResult &r, HertzField id)
